@@ -1,0 +1,100 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// Paths are Shift_JIS byte strings in Windows form ("C:\out\r.xml"), on every
+// platform. Names avoid the Win32 A/W macro names (DeleteFile, ...).
+
+enum class OpenMode {
+    Read,       // existing file, reading only
+    Write,      // create, or truncate an existing file to zero length; writing only
+    ReadWrite,  // existing file, reading and writing, positioned at the start
+};
+
+enum class ShareMode {
+    Exclusive,  // no other opener while this one is open
+    Read,       // others may read
+    ReadWrite,  // others may read and write
+};
+
+class File {
+public:
+    virtual ~File() = default;  // closes the file when still open; errors are lost
+
+    // Reads up to buffer.size() bytes at the current position; the count read,
+    // 0 at the end, nothing on an error.
+    virtual std::optional<std::size_t> Read(std::span<char> buffer) = 0;
+    // Writes all bytes at the current position; false when not all were written.
+    virtual bool Write(std::string_view bytes) = 0;
+    virtual std::optional<std::uint64_t> Size() = 0;
+    // Commits and closes; false when the data may not have reached the disk.
+    virtual bool Close() = 0;
+};
+
+enum class EntryKind { None, File, Directory };
+
+// Values of GetDriveType.
+enum DriveType : int {
+    kDriveUnknown = 0,
+    kDriveNoRootDir = 1,
+    kDriveRemovable = 2,
+    kDriveFixed = 3,
+    kDriveRemote = 4,
+    kDriveCdRom = 5,
+    kDriveRamDisk = 6,
+};
+
+// Modes of the C runtime's _access.
+enum AccessMode : int {
+    kAccessExists = 0,
+    kAccessWrite = 2,
+    kAccessRead = 4,
+    kAccessReadWrite = 6,
+};
+
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // Null when the file cannot be opened.
+    virtual std::unique_ptr<File> Open(const std::string& path, OpenMode mode, ShareMode share) = 0;
+    virtual bool RemoveFile(const std::string& path) = 0;
+    // Moves `from` over `to`, replacing `to` in one step when it exists.
+    virtual bool MoveOver(const std::string& from, const std::string& to) = 0;
+    virtual bool MakeDirectory(const std::string& path) = 0;
+    // Removes an empty directory only.
+    virtual bool RemoveEmptyDirectory(const std::string& path) = 0;
+    // A trailing backslash is allowed ("C:\out\").
+    virtual EntryKind KindOf(const std::string& path) = 0;
+    // Drive type of a root such as "C:\".
+    virtual int DriveTypeOf(const std::string& root) = 0;
+    // As _access(path, mode) == 0.
+    virtual bool HasAccess(const std::string& path, int mode) = 0;
+    // Whether the network share "\\server\share" exists and allows the access mode.
+    virtual bool ShareHasAccess(const std::string& share, int mode) = 0;
+    virtual std::string CurrentFolder() = 0;
+    virtual bool SetCurrentFolder(const std::string& path) = 0;
+    // Full path of the running program.
+    virtual std::string ModuleFilePath() = 0;
+    // The system's temporary folder, with its trailing backslash; empty when unknown.
+    virtual std::string TempFolder() = 0;
+    // What GetPrivateProfileStringA leaves in a buffer of `bufferSize` bytes.
+    virtual std::string ReadProfileText(const std::string& file, const std::string& section,
+                                        const std::string& key, const std::string& defaultText,
+                                        std::size_t bufferSize) = 0;
+};
+
+// The adapter of this build, or the fake a test installed.
+FileSystem& Files();
+// Installs a replacement (tests); null restores the real adapter. Returns the previous one.
+FileSystem* ReplaceFiles(FileSystem* replacement);
+
+}  // namespace platform

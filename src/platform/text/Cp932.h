@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace platform::cp932 {
+
+// Byte classes of code page 932 as Windows defines them (our own table, not
+// the process locale).
+bool IsLeadByte(unsigned char byte);
+bool IsTrailByte(unsigned char byte);
+
+enum class ByteClass { Single, Lead, Trail };
+
+// Class of the byte at position k when the text is read from its start: a lead
+// byte followed by a trail byte forms one double-byte character; any other
+// byte stands alone. A position at or past the end is Single.
+ByteClass ClassAt(std::string_view text, std::size_t k);
+
+// Half-width to full-width mapping of LCMapStringA with LCMAP_FULLWIDTH:
+// ASCII 0x20-0x7E and half-width katakana become their full-width forms; a
+// half-width kana followed by a voiced or semi-voiced mark becomes one
+// character where code page 932 has it. Other bytes pass unchanged.
+std::string ToFullWidth(std::string_view text);
+
+// Conversions used at the edges only (console, books file, POSIX file names).
+// Empty optional when a character has no counterpart.
+std::optional<std::string> ToUtf8(std::string_view cp932);
+std::optional<std::string> FromUtf8(std::string_view utf8);
+
+}  // namespace platform::cp932
