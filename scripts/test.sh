@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# The whole test suite from a clean clone: installs what the builds need,
+# builds and tests natively (POSIX adapter) and with AddressSanitizer/UBSan,
+# then cross-builds for Windows and runs the same tests under Wine.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+logdir="$root/build/test-logs"
+
+step() { printf '\n==> %s\n' "$*"; }
+
+step "Installing build and test dependencies"
+bash scripts/install-deps.sh || exit 1
+mkdir -p "$logdir"
+
+jobs=$(nproc 2>/dev/null || echo 2)
+failed=0
+passed_total=0
+failed_total=0
+
+# Adds the counts of a ctest summary line ("100% tests passed, 0 tests failed out of 42").
+count_ctest() {
+  local line total fails
+  line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$1" | tail -n 1)
+  if [ -z "$line" ]; then failed_total=$((failed_total + 1)); return; fi
+  total=$(sed -E 's/.*out of ([0-9]+).*/\1/' <<<"$line")
+  fails=$(sed -E 's/.*passed, ([0-9]+) tests? failed.*/\1/' <<<"$line")
+  passed_total=$((passed_total + total - fails))
+  failed_total=$((failed_total + fails))
+}
+
+build_preset() {  # preset
+  step "Building preset $1"
+  if ! { cmake --preset "$1" && cmake --build --preset "$1" -j "$jobs"; } >"$logdir/$1-build.log" 2>&1; then
+    tail -n 100 "$logdir/$1-build.log"
+    return 1
+  fi
+}
+
+run_native() {  # preset
+  build_preset "$1" || return 1
+  step "Testing preset $1"
+  ctest --preset "$1" -j "$jobs" >"$logdir/$1-ctest.log" 2>&1
+  local status=$?
+  grep -vE '^ +[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed' "$logdir/$1-ctest.log"
+  count_ctest "$logdir/$1-ctest.log"
+  return "$status"
+}
+
+run_native native || failed=1
+run_native asan || failed=1
+
+if build_preset mingw; then
+  step "Testing preset mingw under Wine"
+  rm -f build/mingw/tests/wine-results.xml
+  (
+    . scripts/wine-env.sh
+    trap brenlo_wine_cleanup EXIT
+    ctest --test-dir build/mingw --output-on-failure >"$logdir/mingw-ctest.log" 2>&1
+    status=$?
+    cat "$logdir/mingw-ctest.log"
+    exit "$status"
+  ) || failed=1
+  xml="build/mingw/tests/wine-results.xml"
+  if [ -f "$xml" ]; then
+    tests=$(grep -m1 -oE '<testsuites tests="[0-9]+"' "$xml" | grep -oE '[0-9]+')
+    fails=$(grep -m1 -oE '<testsuites [^>]*failures="[0-9]+"' "$xml" | grep -oE 'failures="[0-9]+"' | grep -oE '[0-9]+')
+    passed_total=$((passed_total + tests - fails))
+    failed_total=$((failed_total + fails))
+  else
+    failed_total=$((failed_total + 1))
+  fi
+else
+  failed=1
+fi
+
+[ "$failed_total" -gt 0 ] && failed=1
+printf '\nSummary: %d passed, %d failed\n' "$passed_total" "$failed_total"
+exit "$failed"
