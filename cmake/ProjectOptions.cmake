@@ -17,3 +17,14 @@ if(BRENLO_SANITIZE)
                                                   -fno-sanitize-recover=undefined)
   target_link_options(brenlo_options INTERFACE -fsanitize=address,undefined)
 endif()
+
+# The program's own texts are Shift_JIS, as on Windows: its sources are UTF-8
+# and the compiler turns every narrow string literal into code page 932
+# (glibc's CP932, which writes the same bytes as Windows). Tests keep UTF-8
+# literals and convert where they compare, so Japanese literals belong in
+# .cpp files of the program, never in its headers.
+function(brenlo_add_library name)
+  add_library(${name} STATIC ${ARGN})
+  target_link_libraries(${name} PUBLIC brenlo_options)
+  target_compile_options(${name} PRIVATE -fexec-charset=CP932)
+endfunction()

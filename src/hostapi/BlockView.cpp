@@ -17,7 +17,8 @@ std::optional<std::string_view> BlockView::Text(std::size_t offset, std::size_t 
     }
     const char* begin = reinterpret_cast<const char*>(data_ + offset);
     const void* nul = std::memchr(begin, '\0', width);
-    std::size_t length = nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - begin) : width;
+    std::size_t length =
+        nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - begin) : width;
     return std::string_view(begin, length);
 }
 

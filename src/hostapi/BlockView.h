@@ -41,10 +41,18 @@ public:
     }
 
     std::optional<std::int8_t> Int8(std::size_t offset) const { return Read<std::int8_t>(offset); }
-    std::optional<std::uint8_t> Uint8(std::size_t offset) const { return Read<std::uint8_t>(offset); }
-    std::optional<std::int16_t> Int16(std::size_t offset) const { return Read<std::int16_t>(offset); }
-    std::optional<std::int32_t> Int32(std::size_t offset) const { return Read<std::int32_t>(offset); }
-    std::optional<std::int64_t> Int64(std::size_t offset) const { return Read<std::int64_t>(offset); }
+    std::optional<std::uint8_t> Uint8(std::size_t offset) const {
+        return Read<std::uint8_t>(offset);
+    }
+    std::optional<std::int16_t> Int16(std::size_t offset) const {
+        return Read<std::int16_t>(offset);
+    }
+    std::optional<std::int32_t> Int32(std::size_t offset) const {
+        return Read<std::int32_t>(offset);
+    }
+    std::optional<std::int64_t> Int64(std::size_t offset) const {
+        return Read<std::int64_t>(offset);
+    }
 
     // A text field of `width` bytes: its bytes up to the first NUL, or all
     // `width` bytes when the host put no NUL inside the field.
@@ -64,7 +72,8 @@ private:
 class MutableBlockView : public BlockView {
 public:
     MutableBlockView() = default;
-    MutableBlockView(void* data, std::size_t size) : BlockView(data, size), mutable_(static_cast<unsigned char*>(data)) {}
+    MutableBlockView(void* data, std::size_t size)
+        : BlockView(data, size), mutable_(static_cast<unsigned char*>(data)) {}
 
     static MutableBlockView OfTaskMemory(void* block);
 

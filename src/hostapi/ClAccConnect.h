@@ -8,7 +8,7 @@ public:
     static ClAccConnect* Inst();
     virtual ~ClAccConnect();
 
-    char m_szAppTitle[64] = {};            // title the host uses for its own messages
+    char m_szAppTitle[64] = {};              // title the host uses for its own messages
     platform::WindowHandle m_hOwnerWnd = 0;  // owner of the host's windows
 
     int SetAppType(int appType);
@@ -18,7 +18,8 @@ public:
     // 0 ready, 1 cancelled by the user, else failure.
     int ExpSysLink();
     // Shows a message box; `flags` are message-box flags.
-    int DispMsg(platform::WindowHandle owner, const char* text, const char* caption, unsigned flags);
+    int DispMsg(platform::WindowHandle owner, const char* text, const char* caption,
+                unsigned flags);
     int LogOut();
     int Terminate();
     int Release();

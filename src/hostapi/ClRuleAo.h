@@ -24,6 +24,8 @@ class ClRuleAo : public ClRuleBase {
 public:
     ClRuleAo();
     ~ClRuleAo() override;
+    ClRuleAo(const ClRuleAo&) = delete;
+    ClRuleAo& operator=(const ClRuleAo&) = delete;
 
     int AttachSetMgr(ClSetMgr* setMgr);
     int Ready(const StAOSUMCONDITION* condition);
@@ -54,6 +56,8 @@ class ClRuleSiro : public ClRuleBase {
 public:
     ClRuleSiro();
     ~ClRuleSiro() override;
+    ClRuleSiro(const ClRuleSiro&) = delete;
+    ClRuleSiro& operator=(const ClRuleSiro&) = delete;
 
     int AttachSetMgr(ClSetMgr* setMgr);
     int Ready();

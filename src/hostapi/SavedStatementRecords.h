@@ -113,12 +113,16 @@ struct RentalUseSummary {
 
 static_assert(sizeof(SalaryEntry) == 80 && offsetof(SalaryEntry, name) == 7 &&
               offsetof(SalaryEntry, age) == 48 && offsetof(SalaryEntry, taxWithheld) == 72);
-static_assert(sizeof(FamilyEmployeeEntry) == 80 && offsetof(FamilyEmployeeEntry, relationship) == 41 &&
-              offsetof(FamilyEmployeeEntry, age) == 48 && offsetof(FamilyEmployeeEntry, salary) == 56);
+static_assert(sizeof(FamilyEmployeeEntry) == 80 &&
+              offsetof(FamilyEmployeeEntry, relationship) == 41 &&
+              offsetof(FamilyEmployeeEntry, age) == 48 &&
+              offsetof(FamilyEmployeeEntry, salary) == 56);
 static_assert(sizeof(CounterpartyEntry) == 112 && offsetof(CounterpartyEntry, address) == 6 &&
-              offsetof(CounterpartyEntry, name) == 47 && offsetof(CounterpartyEntry, amountA) == 88);
+              offsetof(CounterpartyEntry, name) == 47 &&
+              offsetof(CounterpartyEntry, amountA) == 88);
 static_assert(sizeof(LandRentEntry) == 128 && offsetof(LandRentEntry, property) == 82 &&
-              offsetof(LandRentEntry, paymentKind) == 103 && offsetof(LandRentEntry, payment) == 104 &&
+              offsetof(LandRentEntry, paymentKind) == 103 &&
+              offsetof(LandRentEntry, payment) == 104 &&
               offsetof(LandRentEntry, expensePart) == 120);
 static_assert(sizeof(CustomerEntry) == 72 && offsetof(CustomerEntry, name) == 2 &&
               offsetof(CustomerEntry, location) == 23 && offsetof(CustomerEntry, amount) == 64);
@@ -127,9 +131,10 @@ static_assert(sizeof(RepairEntry) == 128 && offsetof(RepairEntry, address) == 5 
               offsetof(RepairEntry, date) == 108 && offsetof(RepairEntry, amount) == 112);
 static_assert(sizeof(RentalEntry) == 236 && offsetof(RentalEntry, endMarker) == 4 &&
               offsetof(RentalEntry, tenantName) == 8 && offsetof(RentalEntry, location) == 49 &&
-              offsetof(RentalEntry, tenantAddress) == 90 && offsetof(RentalEntry, houseOrLand) == 131 &&
-              offsetof(RentalEntry, use) == 142 && offsetof(RentalEntry, contractFrom) == 164 &&
-              offsetof(RentalEntry, area) == 172 && offsetof(RentalEntry, deposit) == 228);
+              offsetof(RentalEntry, tenantAddress) == 90 &&
+              offsetof(RentalEntry, houseOrLand) == 131 && offsetof(RentalEntry, use) == 142 &&
+              offsetof(RentalEntry, contractFrom) == 164 && offsetof(RentalEntry, area) == 172 &&
+              offsetof(RentalEntry, deposit) == 228);
 static_assert(sizeof(RentalUseSummary) == 56 && offsetof(RentalUseSummary, housingLandArea) == 16 &&
               offsetof(RentalUseSummary, otherDetached) == 28 &&
               offsetof(RentalUseSummary, otherLandArea) == 40 &&
@@ -141,13 +146,15 @@ static_assert(sizeof(RentalUseSummary) == 56 && offsetof(RentalUseSummary, housi
 namespace hostapi::general {
 
 inline constexpr int kBlockCount = 7;
-inline constexpr std::array<std::size_t, kBlockCount> kBlockSize = {542, 448, 480, 448, 256, 979, 738};
+inline constexpr std::array<std::size_t, kBlockCount> kBlockSize = {542, 448, 480, 448,
+                                                                    256, 979, 738};
 
 // block 0
 inline constexpr std::size_t kAssociationName = 349;  // char[41]
 inline constexpr std::size_t kAssociationNameWidth = 41;
-inline constexpr std::size_t kBlueDeductionChoice = 521;  // uint8: 0 = 100,000, 1 = 650,000, 2 = 550,000 yen
-inline constexpr std::size_t kRealEstateIncome = 534;     // int64, written by the aggregation
+inline constexpr std::size_t kBlueDeductionChoice =
+    521;  // uint8: 0 = 100,000, 1 = 650,000, 2 = 550,000 yen
+inline constexpr std::size_t kRealEstateIncome = 534;  // int64, written by the aggregation
 // block 1
 inline constexpr std::array<std::size_t, 4> kBadDebt = {16, 24, 32, 40};
 inline constexpr std::size_t kFamilyEmployees = 48;  // 5 FamilyEmployeeEntry
@@ -185,7 +192,8 @@ namespace hostapi::realestate {
 
 inline constexpr int kBlockCount = 8;
 // Block 1 holds as many rental entries as the host delivers, so it has no fixed size.
-inline constexpr std::array<std::size_t, kBlockCount> kBlockSize = {360, 0, 560, 328, 256, 961, 384, 56};
+inline constexpr std::array<std::size_t, kBlockCount> kBlockSize = {360, 0,   560, 328,
+                                                                    256, 961, 384, 56};
 
 // block 0
 inline constexpr std::size_t kDebtInterest = 352;  // int64
@@ -200,7 +208,7 @@ inline constexpr int kTaxAccountantFirst = 3;
 // block 3
 inline constexpr std::size_t kSalaries = 0;  // 2 SalaryEntry
 inline constexpr int kSalaryCount = 2;
-inline constexpr std::size_t kOtherEmployees = 160;  // int32
+inline constexpr std::size_t kOtherEmployees = 160;   // int32
 inline constexpr std::size_t kFamilyEmployees = 168;  // 2 FamilyEmployeeEntry
 inline constexpr int kFamilyEmployeeCount = 2;
 // block 4

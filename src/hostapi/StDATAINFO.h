@@ -7,18 +7,18 @@
 // by the program; the rest belongs to the host.
 #pragma pack(push, 1)
 struct StDATAINFO {
-    char dataId[16];           // data identifier, NUL-terminated
-    std::int32_t dataNo;       // number of the data entry
+    char dataId[16];      // data identifier, NUL-terminated
+    std::int32_t dataNo;  // number of the data entry
     char reserved20[4];
-    char companyName[260];     // Shift_JIS, NUL-terminated
-    std::int32_t periodFrom;   // yyyymmdd
-    std::int32_t periodTo;     // yyyymmdd
+    char companyName[260];    // Shift_JIS, NUL-terminated
+    std::int32_t periodFrom;  // yyyymmdd
+    std::int32_t periodTo;    // yyyymmdd
     char reserved292[8];
     std::int32_t hasManufacturing;
     char reserved304[22];
-    std::int16_t dataKind;     // 99 marks past-results data
+    std::int16_t dataKind;  // 99 marks past-results data
     char reserved328[16];
-    std::int8_t returnKind;    // 3 blue return, 4 white return
+    std::int8_t returnKind;  // 3 blue return, 4 white return
     char reserved345[602];
     std::int8_t businessKind;  // 1 business only, 2 real estate only, 3 both
     char reserved948[557];

@@ -42,11 +42,11 @@ static_assert(sizeof(StAOSUMCONDITION) == 16);
 namespace hostapi {
 
 // Slots of StAOSUMINFO_TSUKIBETSU.
-inline constexpr int kMonthlySalesFirst = 0;        // months 1 to 12: slots 0 to 11
+inline constexpr int kMonthlySalesFirst = 0;  // months 1 to 12: slots 0 to 11
 inline constexpr int kMonthlyHouseholdConsumption = 12;
 inline constexpr int kMonthlyMiscIncome = 13;
 inline constexpr int kMonthlySlot14 = 14;
-inline constexpr int kMonthlyPurchasesFirst = 15;   // months 1 to 12: slots 15 to 26
+inline constexpr int kMonthlyPurchasesFirst = 15;  // months 1 to 12: slots 15 to 26
 inline constexpr int kMonthlySlot27 = 27;
 
 // Result codes of the host's walks.

@@ -30,7 +30,8 @@ TEST(BlockView, FieldsMustFitWhole) {
     BlockView view(bytes.data(), bytes.size());
 
     EXPECT_EQ(view.Int64(3), value);
-    EXPECT_EQ(view.Int64(4), std::nullopt);  // last byte would be at 12
+    EXPECT_TRUE(view.Int64(4));              // ends on the last byte
+    EXPECT_EQ(view.Int64(5), std::nullopt);  // last byte would be at 12
     EXPECT_EQ(view.Int32(8), std::optional<std::int32_t>(static_cast<std::int32_t>(value >> 40)));
     EXPECT_EQ(view.Int32(9), std::nullopt);
     EXPECT_TRUE(view.Uint8(11));

@@ -1,0 +1,79 @@
+#include "books/BooksPath.h"
+
+#include <cstdlib>
+#include <optional>
+
+#include "books/HostState.h"
+#include "platform/FileSystem.h"
+#include "platform/text/Cp932.h"
+
+namespace tobra::books {
+namespace {
+
+// Wine maps the POSIX root to drive Z:, and the POSIX adapter does the same.
+constexpr std::string_view kPosixRootDrive = "Z:";
+
+bool IsAbsoluteWindowsPath(std::string_view path) {
+    const bool driveLetter =
+        path.size() >= 2 && path[1] == ':' &&
+        ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
+    return driveLetter || (!path.empty() && path[0] == '\\');
+}
+
+std::string WithBackslashes(std::string path) {
+    for (char& c : path) {
+        if (c == '/') {
+            c = '\\';
+        }
+    }
+    return path;
+}
+
+}  // namespace
+
+std::string BooksPathFromUser(std::string_view given) {
+    if (!given.empty() && given[0] == '/') {
+        const std::optional<std::string> cp932 = platform::cp932::FromUtf8(given);
+        return std::string(kPosixRootDrive) + WithBackslashes(cp932 ? *cp932 : std::string(given));
+    }
+    if (given.empty() || IsAbsoluteWindowsPath(given)) {
+        return std::string(given);
+    }
+    std::string folder = platform::Files().CurrentFolder();
+    if (!folder.empty() && folder.back() != '\\') {
+        folder += '\\';
+    }
+    return folder + WithBackslashes(std::string(given));
+}
+
+std::string BooksFilePath() {
+    if (const std::optional<std::string>& chosen = ChosenBooksFile()) {
+        return *chosen;
+    }
+    const char* variable = std::getenv(kBooksVariable);
+    if (variable != nullptr && *variable != '\0') {
+        return BooksPathFromUser(variable);
+    }
+    return FolderOf(platform::Files().ModuleFilePath()) + std::string(kBooksFileName);
+}
+
+std::string FolderOf(std::string_view path) {
+    // A backslash byte can be the second half of a double-byte character.
+    std::size_t end = 0;
+    std::size_t i = 0;
+    while (i < path.size()) {
+        const auto byte = static_cast<unsigned char>(path[i]);
+        if (platform::cp932::IsLeadByte(byte) && i + 1 < path.size() &&
+            platform::cp932::IsTrailByte(static_cast<unsigned char>(path[i + 1]))) {
+            i += 2;
+            continue;
+        }
+        if (path[i] == '\\') {
+            end = i + 1;
+        }
+        ++i;
+    }
+    return std::string(path.substr(0, end));
+}
+
+}  // namespace tobra::books

@@ -1,0 +1,38 @@
+// Byte classes of code page 932 as Windows' own tables define them, so text is
+// split the same way whatever locale the process runs in.
+#include "platform/text/Cp932.h"
+
+#include <cstddef>
+#include <string_view>
+
+namespace platform::cp932 {
+
+bool IsLeadByte(unsigned char byte) {
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+bool IsTrailByte(unsigned char byte) {
+    return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFC);
+}
+
+ByteClass ClassAt(std::string_view text, std::size_t k) {
+    if (k >= text.size()) {
+        return ByteClass::Single;
+    }
+    // A trail byte can also be a lead byte, so only a walk from the start
+    // tells which role a byte plays.
+    std::size_t i = 0;
+    while (i < k) {
+        const bool pair = IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size() &&
+                          IsTrailByte(static_cast<unsigned char>(text[i + 1]));
+        if (pair && i + 1 == k) {
+            return ByteClass::Trail;
+        }
+        i += pair ? 2 : 1;
+    }
+    const bool pair = IsLeadByte(static_cast<unsigned char>(text[k])) && k + 1 < text.size() &&
+                      IsTrailByte(static_cast<unsigned char>(text[k + 1]));
+    return pair ? ByteClass::Lead : ByteClass::Single;
+}
+
+}  // namespace platform::cp932
