@@ -7,7 +7,9 @@ FileSystem* g_files = nullptr;
 TaskMemory* g_taskMemory = nullptr;
 }  // namespace
 
-FileSystem& Files() { return g_files ? *g_files : NativeFiles(); }
+FileSystem& Files() {
+    return g_files ? *g_files : NativeFiles();
+}
 
 FileSystem* ReplaceFiles(FileSystem* replacement) {
     FileSystem* previous = &Files();
@@ -15,7 +17,9 @@ FileSystem* ReplaceFiles(FileSystem* replacement) {
     return previous;
 }
 
-TaskMemory& TaskMemoryAllocator() { return g_taskMemory ? *g_taskMemory : NativeTaskMemory(); }
+TaskMemory& TaskMemoryAllocator() {
+    return g_taskMemory ? *g_taskMemory : NativeTaskMemory();
+}
 
 TaskMemory* ReplaceTaskMemory(TaskMemory* replacement) {
     TaskMemory* previous = &TaskMemoryAllocator();
