@@ -6,31 +6,35 @@ CollectedData::~CollectedData() {
     Release();
 }
 
-int CollectedData::FindRowByCode(int code, StAOSUMINFO* out) const {
-    return FindRow(kSelectByCode, code, out);
-}
+namespace {
 
-int CollectedData::FindRowAt(int n, StAOSUMINFO* out) const {
-    return FindRow(kSelectByPosition, n, out);
-}
+constexpr int kSelectByCode = 0;
+constexpr int kSelectByPosition = 1;
 
-int CollectedData::FindRow(int selector, int key, StAOSUMINFO* out) const {
-    if (selector != kSelectByCode && selector != kSelectByPosition) {
-        return 0;
-    }
-    if (out == nullptr) {
+// The one walk behind both lookups.
+int FindRow(const SummationRows& rows, int selector, int key, StAOSUMINFO* out) {
+    if ((selector != kSelectByCode && selector != kSelectByPosition) || out == nullptr) {
         return 0;
     }
     int position = 0;
     for (const auto& row : rows) {
         ++position;
-        const bool match = selector == kSelectByCode ? row->code == key : position == key;
-        if (match) {
+        if (selector == kSelectByCode ? row->code == key : position == key) {
             *out = *row;
             return 1;
         }
     }
     return 0;
+}
+
+}  // namespace
+
+int FindRowByCode(const SummationRows& rows, int code, StAOSUMINFO* out) {
+    return FindRow(rows, kSelectByCode, code, out);
+}
+
+int FindRowAt(const SummationRows& rows, int n, StAOSUMINFO* out) {
+    return FindRow(rows, kSelectByPosition, n, out);
 }
 
 void CollectedData::Release() {

@@ -10,6 +10,13 @@
 // copy the list owns.
 using SummationRows = std::vector<std::unique_ptr<StAOSUMINFO>>;
 
+// The lookups of the report, which holds the rows only. Each copies the row
+// found (all 156 bytes) into `out` and returns 1; 0 with `out` untouched when
+// there is none or `out` is null.
+int FindRowByCode(const SummationRows& rows, int code,
+                  StAOSUMINFO* out);                                // first row with the code
+int FindRowAt(const SummationRows& rows, int n, StAOSUMINFO* out);  // n-th row, from 1
+
 // Everything a run collects from the host apart from the company data entry:
 // filled once by the aggregation, read by the report, released at the end of
 // the run. The saved-statement blocks belong to it once the host delivered them.
@@ -25,15 +32,8 @@ public:
     StAOSIROSAVEINFO_IPPAN general{};
     StAOSIROSAVEINFO_FUDOUSAN realEstate{};
 
-    // Copies the first row with this code into `out`; 0 (out untouched) when none.
-    int FindRowByCode(int code, StAOSUMINFO* out) const;
-    // Copies the n-th row (from 1) into `out`; 0 (out untouched) when there is none.
-    int FindRowAt(int n, StAOSUMINFO* out) const;
+    int FindRowByCode(int code, StAOSUMINFO* out) const { return ::FindRowByCode(rows, code, out); }
+    int FindRowAt(int n, StAOSUMINFO* out) const { return ::FindRowAt(rows, n, out); }
     // Frees the statement blocks with the task allocator, then the rows.
     void Release();
-
-private:
-    static constexpr int kSelectByCode = 0;
-    static constexpr int kSelectByPosition = 1;
-    int FindRow(int selector, int key, StAOSUMINFO* out) const;
 };

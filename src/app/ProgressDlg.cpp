@@ -12,13 +12,37 @@ CProgressDlg::CProgressDlg(std::unique_ptr<platform::ProgressWindow> window)
 
 CProgressDlg::~CProgressDlg() = default;
 
+void CProgressDlg::Show() {
+    if (m_window) {
+        m_window->Show();
+    }
+}
+
+void CProgressDlg::SetParent(platform::WindowHandle parent) {
+    if (m_window) {
+        m_window->SetParent(parent);
+    }
+}
+
+void CProgressDlg::Close() {
+    if (m_window) {
+        m_window->Close();
+    }
+}
+
 void CProgressDlg::Start() {
+    if (!m_window) {
+        return;
+    }
     m_window->SetBarRange(kOverallBar, 0, 1000);
     m_window->SetBarStep(kOverallBar, 1);
     m_window->SetBarPosition(kOverallBar, 0);
 }
 
 void CProgressDlg::Pulse() {
+    if (!m_window) {
+        return;
+    }
     m_window->SetBarRange(kActivityBar, 0, 5);
     m_window->SetBarStep(kActivityBar, 1);
     m_window->SetBarPosition(kActivityBar, 0);
@@ -33,6 +57,9 @@ void CProgressDlg::Pulse() {
 }
 
 void CProgressDlg::Advance(std::int16_t from, std::int16_t to) {
+    if (!m_window) {
+        return;
+    }
     for (int value = from; value <= to; ++value) {
         if (value % 10 == 0) {
             char caption[64];

@@ -19,7 +19,11 @@ public:
     CProgressDlg(const CProgressDlg&) = delete;
     CProgressDlg& operator=(const CProgressDlg&) = delete;
 
-    platform::ProgressWindow& Window() { return *m_window; }
+    // A window that could not be created shows nothing; the work goes on.
+    platform::WindowHandle Handle() const { return m_window ? m_window->Handle() : 0; }
+    void Show();
+    void SetParent(platform::WindowHandle parent);
+    void Close();
 
     void Start();
     void Pulse();

@@ -15,6 +15,11 @@ bool IsTrailByte(unsigned char byte) {
     return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFC);
 }
 
+bool StartsDoubleByte(std::string_view text, std::size_t i) {
+    return i + 1 < text.size() && IsLeadByte(static_cast<unsigned char>(text[i])) &&
+           IsTrailByte(static_cast<unsigned char>(text[i + 1]));
+}
+
 ByteClass ClassAt(std::string_view text, std::size_t k) {
     if (k >= text.size()) {
         return ByteClass::Single;
@@ -23,16 +28,13 @@ ByteClass ClassAt(std::string_view text, std::size_t k) {
     // tells which role a byte plays.
     std::size_t i = 0;
     while (i < k) {
-        const bool pair = IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size() &&
-                          IsTrailByte(static_cast<unsigned char>(text[i + 1]));
+        const bool pair = StartsDoubleByte(text, i);
         if (pair && i + 1 == k) {
             return ByteClass::Trail;
         }
         i += pair ? 2 : 1;
     }
-    const bool pair = IsLeadByte(static_cast<unsigned char>(text[k])) && k + 1 < text.size() &&
-                      IsTrailByte(static_cast<unsigned char>(text[k + 1]));
-    return pair ? ByteClass::Lead : ByteClass::Single;
+    return StartsDoubleByte(text, k) ? ByteClass::Lead : ByteClass::Single;
 }
 
 }  // namespace platform::cp932

@@ -14,6 +14,11 @@ bool IsTrailByte(unsigned char byte);
 
 enum class ByteClass { Single, Lead, Trail };
 
+// Whether a character that begins at position i (a position reached by
+// walking the text from its start) is a double-byte one: a lead byte followed
+// by a trail byte. Walks that step by characters use this.
+bool StartsDoubleByte(std::string_view text, std::size_t i);
+
 // Class of the byte at position k when the text is read from its start: a lead
 // byte followed by a trail byte forms one double-byte character; any other
 // byte stands alone. A position at or past the end is Single.

@@ -103,7 +103,7 @@ std::string ToFullWidth(std::string_view text) {
     while (i < text.size()) {
         const unsigned char byte = ByteAt(text, i);
         const bool has_next = i + 1 < text.size();
-        if (IsLeadByte(byte) && has_next && IsTrailByte(ByteAt(text, i + 1))) {
+        if (StartsDoubleByte(text, i)) {
             out.append(text.substr(i, 2));
             i += 2;
         } else if (byte >= kFirstAscii && byte <= kLastAscii) {

@@ -1,0 +1,106 @@
+#include "app/Compatibility.h"
+
+#include <array>
+#include <cctype>
+#include <string>
+
+#include "hostapi/ClAccConnect.h"
+#include "platform/FileSystem.h"
+#include "platform/WindowSystem.h"
+#include "platform/text/Cp932.h"
+
+namespace {
+
+constexpr int kRequiredLevel = 3;
+constexpr std::size_t kFolderLimit = 260;  // what the current-folder query delivers
+constexpr std::size_t kPathBufferSize = 517;
+constexpr std::size_t kValueBufferSize = 16;
+
+constexpr int kDefinitionMissing = -1;
+constexpr int kHostTooOld = 1;
+constexpr int kHostTooNew = 2;
+
+struct LevelMessage {
+    int code;
+    const char* text;
+};
+
+// The host shows these itself and puts its package name in place of the token.
+constexpr std::array<LevelMessage, 3> kMessages = {{
+    {kDefinitionMissing,
+     "動作環境が不正です。\nES_APRPACKAGENAMEが正しくインストールされているか確認してください。"},
+    {kHostTooOld,
+     "ご利用の連動コンポーネントは、インストールされているES_APRPACKAGENAMEでは使用できません。\n"
+     "ES_APRPACKAGENAMEの最新版を入手してインストールしてからご利用ください。"},
+    {kHostTooNew,
+     "ご利用の連動コンポーネントは、インストールされているES_APRPACKAGENAMEでは使用できません。\n"
+     "連動コンポーネントの最新版を入手してインストールしてからご利用ください。"},
+}};
+
+// The definition file in the current folder, which the run has made the program's own.
+std::string DefinitionFilePath() {
+    std::string path = platform::Files().CurrentFolder();
+    if (path.size() > kFolderLimit) {
+        path.clear();
+    }
+    if (!path.empty() && path.size() < kPathBufferSize - 1) {
+        // A final 0x5C that is the second byte of a character is no separator.
+        const bool endsWithSeparator =
+            path.back() == '\\' &&
+            platform::cp932::ClassAt(path, path.size() - 1) != platform::cp932::ByteClass::Trail;
+        if (!endsWithSeparator) {
+            path += '\\';
+        }
+    }
+    return path + "NorvikDef.ini";
+}
+
+// Leading decimal digits as atoi reads them: blanks, a sign, digits; none give 0.
+long LeadingNumber(const std::string& text) {
+    std::size_t i = 0;
+    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    long value = 0;
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])) && value < 100000;
+         ++i) {
+        value = value * 10 + (text[i] - '0');
+    }
+    return negative ? -value : value;
+}
+
+int LevelCode() {
+    const std::string path = DefinitionFilePath();
+    platform::FileSystem& files = platform::Files();
+    if (files.KindOf(path) == platform::EntryKind::None) {
+        return kDefinitionMissing;
+    }
+    const std::string value =
+        files.ReadProfileText(path, "ProgramLevel", "NV14", "1", kValueBufferSize);
+    if (value.empty()) {
+        return kDefinitionMissing;
+    }
+    const long level = LeadingNumber(value);
+    return level == kRequiredLevel ? 0 : level < kRequiredLevel ? kHostTooOld : kHostTooNew;
+}
+
+}  // namespace
+
+int CheckCompatibility(bool showMessages) {
+    const int code = LevelCode();
+    for (const LevelMessage& message : kMessages) {
+        if (message.code == code) {
+            if (showMessages) {
+                ClAccConnect::Inst()->DispMsg(0, message.text, "所得税",
+                                              platform::kMbIconExclamation | platform::kMbOk);
+            }
+            return 0;
+        }
+    }
+    return 1;
+}

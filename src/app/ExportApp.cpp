@@ -1,0 +1,309 @@
+#include "app/ExportApp.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <memory>
+#include <utility>
+
+#include "aggregation/Aggregator.h"
+#include "app/Compatibility.h"
+#include "app/Edition.h"
+#include "app/ProgressDlg.h"
+#include "dialog/ConditionsDlg.h"
+#include "dialog/PathStrings.h"
+#include "hostapi/BlockView.h"
+#include "hostapi/ClAccConnect.h"
+#include "hostapi/ClDataMgr.h"
+#include "hostapi/ClSetData.h"
+#include "hostapi/ClSysUser.h"
+#include "hostapi/StDATAINFO.h"
+#include "platform/FileSystem.h"
+#include "platform/WindowSystem.h"
+#include "report/ReportWriter.h"
+
+namespace {
+
+constexpr char kCaption[] = "所得税";
+constexpr char kWrittenMessage[] =
+    "所得税情報の出力が終了しました。\n\nアプリケーションを終了します。";
+constexpr char kFailedMessage[] =
+    "XMLファイルの出力に失敗しました。\n\nアプリケーションを終了します。";
+constexpr int kUseDataType = 2;
+constexpr int kDataSetKind = 5;
+constexpr int kDataSetSub = 1;
+constexpr std::int16_t kReportProgressBase = 500;
+
+// A decimal number as atol reads it: leading blanks, a sign, digits up to the
+// first other character, no digits giving 0; out of range it stays at the
+// nearest 32-bit limit.
+std::int32_t ParseLong(const std::string& text) {
+    std::size_t i = 0;
+    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    std::int64_t magnitude = 0;
+    constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
+        magnitude = std::min<std::int64_t>(magnitude * 10 + (text[i] - '0'), kLimit);
+    }
+    const std::int64_t value = negative ? -magnitude : magnitude;
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
+// Keeps the wait cursor up for the rest of the start-up.
+class WaitCursor {
+public:
+    WaitCursor() { platform::Windows().SetWaitCursor(true); }
+    ~WaitCursor() { platform::Windows().SetWaitCursor(false); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+}  // namespace
+
+CExportApp::CExportApp(const Edition& edition) : m_edition(edition) {}
+
+CExportApp::~CExportApp() = default;
+
+int CExportApp::Run() {
+    InitInstance();
+    ExitInstance();
+    return m_nExitStatus;
+}
+
+int CExportApp::InitInstance() {
+    ClAccConnect& connection = *ClAccConnect::Inst();
+    std::snprintf(connection.m_szAppTitle, sizeof connection.m_szAppTitle, "%s", kCaption);
+    connection.SetAppType(m_edition.appType);
+    connection.SetUseDataType(kUseDataType);
+    if (connection.Initiate() != 0) {
+        m_nExitStatus = Failed;
+        return 0;
+    }
+
+    if (ParseCommandLine() == 1) {
+        m_bLaunchedByHost = 1;
+        m_pParentWnd = m_hParentWnd;
+        platform::Windows().EnableWindow(m_hParentWnd, false);
+        connection.m_hOwnerWnd = m_hParentWnd;
+    }
+
+    ChangeToProgramFolder();
+    if (CheckCompatibility(true) == 0) {
+        m_nExitStatus = Failed;
+        return 0;
+    }
+
+    switch (connection.ExpSysLink()) {
+        case 0:
+            break;
+        case 1:
+            m_nExitStatus = Cancelled;
+            return 0;
+        default:
+            m_nExitStatus = Failed;
+            return 0;
+    }
+
+    CConditionsDlg dialog(m_pParentWnd, m_edition);
+    StDATAINFO entry{};
+    ReadSelectedDataEntry(&entry);
+
+    ClSysUser* user = ClDataMgr::Inst()->GetSysUserObject();
+    if (user != nullptr) {
+        user->GetCurUserID(dialog.m_szUserID);
+        dialog.m_szUserID[sizeof dialog.m_szUserID - 1] = '\0';
+        user->GetSelectedNo(dialog.m_szUserID, &dialog.m_lSelectedNo1, &dialog.m_lSelectedNo2);
+    }
+    dialog.m_nBusinessKind = entry.businessKind;
+    dialog.m_bPastResults = entry.dataKind == hostapi::kPastResultsDataKind ? 1 : 0;
+    dialog.m_strCompany = FormatHeaderText(0, &entry);
+    dialog.m_strPeriod = FormatHeaderText(1, &entry);
+    dialog.m_strManufacturing = entry.hasManufacturing != 0 ? "あり" : "なし";
+    dialog.m_strPresetPath.clear();
+    if (m_bLaunchedByHost) {
+        dialog.m_strPresetPath = m_strHostPath;
+    }
+
+    if (dialog.DoModal() == CConditionsDlg::kCancelButton) {
+        m_nExitStatus = Cancelled;
+        return 0;
+    }
+    const std::string path = dialog.m_strOutputPath;
+    const IncomeKind incomeKind = dialog.m_nIncomeKind;
+
+    CProgressDlg progress(platform::Windows().CreateProgressWindow(CProgressDlg::kTemplateId));
+    if (m_pParentWnd != 0) {
+        progress.SetParent(m_hParentWnd);
+    }
+    progress.Show();
+    WaitCursor waitCursor;
+    progress.Start();
+
+    Aggregator aggregator;
+    ReportWriter report;
+    aggregator.progress = &progress;
+    aggregator.rows = &m_collected.rows;
+    aggregator.monthly = &m_collected.monthly;
+    aggregator.general = &m_collected.general;
+    aggregator.realEstate = &m_collected.realEstate;
+    report.progress = &progress;
+    report.rows = &m_collected.rows;
+    report.monthly = &m_collected.monthly;
+    report.general = &m_collected.general;
+    report.realEstate = &m_collected.realEstate;
+    report.progressWnd = progress.Handle();
+    report.incomeKind = incomeKind;
+    report.edition = &m_edition;
+
+    // The report is written whatever the aggregation achieved.
+    aggregator.Aggregate(&entry, incomeKind);
+
+    report.progressBase = kReportProgressBase;
+    if (report.WriteReport(path, m_nFunctionId, &entry) == 0) {
+        platform::Windows().ShowMessageBox(progress.Handle(), kFailedMessage, kCaption,
+                                           platform::kMbIconExclamation | platform::kMbOk);
+        progress.Close();
+        m_nExitStatus = Failed;
+        return 0;
+    }
+
+    dialog.SaveRememberedOutput(0, 0, incomeKind, m_bLaunchedByHost ? nullptr : path.c_str());
+    progress.Close();
+    platform::Windows().ShowMessageBox(m_hParentWnd, kWrittenMessage, kCaption,
+                                       platform::kMbIconInformation | platform::kMbOk);
+    return 1;
+}
+
+int CExportApp::ExitInstance() {
+    m_collected.Release();
+
+    ClAccConnect& connection = *ClAccConnect::Inst();
+    connection.LogOut();
+    connection.Terminate();
+    connection.Release();
+
+    if (m_bLaunchedByHost == 1) {
+        platform::WindowSystem& windows = platform::Windows();
+        windows.SetForegroundWindow(m_hParentWnd);
+        windows.EnableWindow(m_hParentWnd, true);
+        // The function identifier travels back widened with its sign.
+        const auto wParam = static_cast<std::uintptr_t>(static_cast<std::intptr_t>(m_nFunctionId));
+        windows.PostWindowMessage(m_hParentWnd, static_cast<std::uint32_t>(m_nNotifyMessage),
+                                  wParam, m_nExitStatus);
+        windows.EnableWindow(m_hParentWnd, true);
+    }
+    return m_nExitStatus;
+}
+
+// The host passes "window,message,function,path"; the path is the rest of
+// the line, commas included. Each field is kept as soon as its comma is found.
+int CExportApp::ParseCommandLine() {
+    const std::string& line = m_strCommandLine;
+    if (line.empty()) {
+        return 0;
+    }
+    std::size_t start = 0;
+    for (int field = 1; field <= 3; ++field) {
+        const std::size_t comma = line.find(',', start);
+        if (comma == std::string::npos) {
+            return 0;
+        }
+        const std::string text = line.substr(start, comma - start);
+        switch (field) {
+            case 1:
+                m_hParentWnd = ParseLong(text);
+                break;
+            case 2:
+                m_nNotifyMessage = ParseLong(text);
+                break;
+            default:
+                m_nFunctionId = static_cast<std::int16_t>(ParseLong(text));
+                break;
+        }
+        start = comma + 1;
+    }
+    if (start < line.size()) {
+        m_strHostPath = line.substr(start);
+    }
+    return 1;
+}
+
+int CExportApp::ReadSelectedDataEntry(StDATAINFO* entry) {
+    if (entry == nullptr) {
+        return 0;
+    }
+    if (m_pDataSet == nullptr) {
+        m_pDataSet = ClDataMgr::Inst()->GetSetObject(kDataSetKind, kDataSetSub);
+    }
+    *entry = StDATAINFO{};
+    if (m_pDataSet == nullptr) {
+        return 1;
+    }
+    char userId[65] = {};
+    std::int32_t first = 0;
+    std::int32_t second = 0;
+    if (ClSysUser* user = ClDataMgr::Inst()->GetSysUserObject()) {
+        user->GetCurUserID(userId);
+        userId[sizeof userId - 1] = '\0';
+        user->GetSelectedNo(userId, &first, &second);
+    }
+
+    ClSetData::Cursor cursor = 0;
+    m_pDataSet->GetDatCursor(&cursor);
+    m_pDataSet->ReadyDat(cursor, 0);
+    auto work = std::make_unique<StDATAINFO>();
+    for (;;) {
+        *work = StDATAINFO{};
+        if (m_pDataSet->WalkDat(work.get(), cursor) != 0) {
+            break;
+        }
+        if (work->dataNo == second) {
+            *entry = *work;
+            break;
+        }
+    }
+    m_pDataSet->ReleaseDatCursor(cursor);
+    return 1;
+}
+
+std::string CExportApp::FormatHeaderText(int which, const StDATAINFO* entry) {
+    if (entry == nullptr) {
+        return {};
+    }
+    char text[256] = {};
+    if (which == 0) {
+        // The host's name may lack its NUL: it is read no further than its field.
+        const auto name = hostapi::BlockView(entry, sizeof *entry)
+                              .Text(offsetof(StDATAINFO, companyName), sizeof entry->companyName)
+                              .value_or(std::string_view());
+        return " " + std::string(name);
+    }
+    if (which == 1) {
+        const std::int32_t from = entry->periodFrom;
+        const std::int32_t to = entry->periodTo;
+        std::snprintf(text, sizeof text, " %04d/%02d/%02d～%04d/%02d/%02d", from / 10000,
+                      from % 10000 / 100, from % 100, to / 10000, to % 10000 / 100, to % 100);
+        return text;
+    }
+    return {};
+}
+
+// The definition and support files are then found by their relative names.
+void CExportApp::ChangeToProgramFolder() {
+    const std::string folder = m_strProgramFolder.empty()
+                                   ? FolderOf(platform::Files().ModuleFilePath())
+                                   : m_strProgramFolder;
+    if (!folder.empty()) {
+        platform::Files().SetCurrentFolder(folder);
+    }
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "aggregation/CollectedData.h"
+#include "platform/WindowHandle.h"
+
+class ClSetData;
+struct Edition;
+struct StDATAINFO;
+
+// The outcome of a run, as the completion message carries it to the host.
+enum ExitStatus : int {
+    Succeeded = 0,
+    Cancelled = 1,
+    Failed = 2,
+};
+
+// The application object: one export from the host connection to the
+// completion message. InitInstance performs the whole run; ExitInstance
+// releases what it collected, closes the host connection and notifies the
+// host when it started the program.
+class CExportApp {
+public:
+    explicit CExportApp(const Edition& edition);
+    virtual ~CExportApp();
+    CExportApp(const CExportApp&) = delete;
+    CExportApp& operator=(const CExportApp&) = delete;
+
+    // The framework's command line, without the program name.
+    std::string m_strCommandLine;
+    // The folder the run makes current; empty: the program's own folder.
+    std::string m_strProgramFolder;
+
+    int m_bLaunchedByHost = 0;
+    platform::WindowHandle m_hParentWnd = 0;
+    std::int32_t m_nNotifyMessage = 0;
+    std::int16_t m_nFunctionId = 1;
+    std::string m_strHostPath;
+    platform::WindowHandle m_pParentWnd = 0;
+    int m_nExitStatus = Succeeded;
+    CollectedData m_collected;
+    ClSetData* m_pDataSet = nullptr;
+
+    // Start-up and exit, in the framework's order; Run does both.
+    int InitInstance();
+    int ExitInstance();
+    int Run();
+
+    int ParseCommandLine();
+    int ReadSelectedDataEntry(StDATAINFO* entry);
+    // Text 0: the company name after a blank; text 1: the fiscal year after a blank.
+    static std::string FormatHeaderText(int which, const StDATAINFO* entry);
+
+private:
+    void ChangeToProgramFolder();
+
+    const Edition& m_edition;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "app/IncomeKind.h"
+
+// What the console front end was told on its command line. Texts are the
+// program's Shift_JIS, paths in their Windows form.
+struct CliOptions {
+    std::optional<std::string> books;  // as given: the stand-in host reads native paths too
+    bool pro = false;
+    std::string programFolder;
+    std::string commandLine;
+    IncomeKind kind = income_kind::kNone;  // none: leave the radio buttons as they are
+    std::optional<std::string> out;
+    std::optional<bool> answer;  // the answer to every Yes/No question; none: ask on a terminal
+    bool cancel = false;
+    bool quiet = false;
+};
+
+// Exit status for options that cannot be used.
+inline constexpr int kUnusableOptions = 64;
+
+// Parses the arguments; nothing (after printing why, or the help, to the
+// console) when the run must not start, with the exit status in `status`.
+std::optional<CliOptions> ParseCliOptions(int argc, char** argv, int& status);
+
+// A path argument in the Windows form the program uses: "/tmp/r.xml" is "Z:\tmp\r.xml".
+std::string WindowsFormOf(const std::string& path);

@@ -1,0 +1,47 @@
+#include <cstdio>
+#include <iostream>
+
+#include "app/Edition.h"
+#include "app/ExportApp.h"
+#include "cli/CliDialogScript.h"
+#include "cli/CliOptions.h"
+#include "platform/Console.h"
+#include "platform/headless/ConsoleWindowSystem.h"
+
+// brenlo-cli: the export run with the conditions dialog answered by options.
+int main(int argc, char** argv) {
+    int status = 0;
+    const auto options = ParseCliOptions(argc, argv, status);
+    if (!options) {
+        return status;
+    }
+    if (options->books && !platform::console::SetEnvironmentValue("TOBRA_BOOKS", *options->books)) {
+        std::cerr << "brenlo-cli: cannot pass the books file to the host\n";
+        return kUnusableOptions;
+    }
+
+    using platform::headless::YesNoPolicy;
+    platform::headless::ConsoleWindowSystem& windows = platform::headless::ConsoleWindows();
+    platform::ReplaceWindows(&windows);
+    CliDialogScript script(*options);
+    windows.SetDialogScript(&script);
+    windows.SetYesNoPolicy(!options->answer   ? YesNoPolicy::Ask
+                           : *options->answer ? YesNoPolicy::AlwaysYes
+                                              : YesNoPolicy::AlwaysNo);
+    windows.SetInteractive(platform::console::IsTerminal(stdin) &&
+                           platform::console::IsTerminal(stderr));
+    windows.SetProgressVisible(!options->quiet && platform::console::IsTerminal(stderr));
+
+    CExportApp app(options->pro ? Edition::Brenlopro() : Edition::Brenlo());
+    app.m_strCommandLine = options->commandLine;
+    app.m_strProgramFolder = options->programFolder;
+    const int exitStatus = app.Run();
+
+    for (const auto& event : windows.Events()) {
+        if (event.kind == platform::headless::WindowEvent::Kind::PostMessage) {
+            std::cout << "completion window=" << event.window << " message=" << event.message
+                      << " wParam=" << event.wParam << " lParam=" << event.lParam << '\n';
+        }
+    }
+    return exitStatus;
+}

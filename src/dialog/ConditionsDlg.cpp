@@ -1,0 +1,242 @@
+#include "dialog/ConditionsDlg.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "app/Edition.h"
+#include "dialog/PathStrings.h"
+#include "hostapi/ClFileMgr.h"
+#include "platform/FileSystem.h"
+#include "platform/WindowSystem.h"
+#include "platform/text/Cp932.h"
+
+namespace {
+
+constexpr char kCaption[] = "所得税";
+constexpr int kTypedPathLimit = 255;
+constexpr char kFilePattern[] = "*.xml";
+
+bool IsIncomeKindButton(int id) {
+    return id == CConditionsDlg::kBusinessButton || id == CConditionsDlg::kOtherButton ||
+           id == CConditionsDlg::kRealEstateButton;
+}
+
+}  // namespace
+
+CConditionsDlg::CConditionsDlg(platform::WindowHandle parent, const Edition& edition)
+    : m_parent(parent), m_edition(edition) {}
+
+int CConditionsDlg::DoModal() {
+    return platform::Windows().RunModalDialog(kTemplateId, m_parent, *this);
+}
+
+bool CConditionsDlg::OnInitDialog(platform::DialogControls& controls) {
+    m_controls = &controls;
+    UpdateData(false);
+
+    if (m_bPastResults == 1) {
+        ShowMessage(
+            "過去実績データは、連携の対象として使用できません。\n\nアプリケーションを終了します。",
+            platform::kMbIconExclamation | platform::kMbOk);
+        controls.EndDialog(kCancelButton);
+    }
+
+    controls.LimitText(kOutputEdit, kTypedPathLimit);
+
+    switch (m_nBusinessKind) {
+        case 1:  // business income only
+            controls.Enable(kRealEstateButton, false);
+            controls.Check(kBusinessButton, true);
+            m_nIncomeKind = income_kind::kBusiness;
+            break;
+        case 2:  // real-estate income only
+            controls.Enable(kBusinessButton, false);
+            controls.Enable(kOtherButton, false);
+            controls.Check(kRealEstateButton, true);
+            m_nIncomeKind = income_kind::kRealEstate;
+            break;
+        default:
+            controls.Check(kBusinessButton, true);
+            m_nIncomeKind = income_kind::kBusiness;
+            break;
+    }
+
+    IncomeKind rememberedKind = income_kind::kNone;
+    char rememberedPath[kPathBufferSize] = {};
+    std::memset(m_szRememberedPath, 0, sizeof m_szRememberedPath);
+    ReadRememberedOutput(&rememberedKind, rememberedPath);
+
+    if (rememberedKind != m_nIncomeKind) {
+        static constexpr struct {
+            IncomeKind kind;
+            int button;
+        } kButtons[] = {{income_kind::kBusiness, kBusinessButton},
+                        {income_kind::kOther, kOtherButton},
+                        {income_kind::kRealEstate, kRealEstateButton}};
+        for (const auto& choice : kButtons) {
+            if (choice.kind == rememberedKind && controls.IsEnabled(choice.button)) {
+                SelectIncomeKindAlone(choice.button);
+                m_nIncomeKind = choice.kind;
+            }
+        }
+    }
+
+    std::string initialPath;
+    if (rememberedPath[0] != '\0') {
+        initialPath = rememberedPath;
+        std::memcpy(m_szRememberedPath, rememberedPath, sizeof m_szRememberedPath);
+    } else {
+        initialPath = InitialPath();
+    }
+
+    if (!m_strPresetPath.empty()) {
+        m_strOutputPath = m_strPresetPath;
+        controls.Enable(kBrowseButton, false);
+        controls.Enable(kOutputEdit, false);
+        controls.SetText(kOutputGroup, "出力先");
+        m_bPathPreset = 1;
+    } else {
+        m_strOutputPath = initialPath;
+        m_bPathPreset = 0;
+    }
+    UpdateData(false);
+    return true;
+}
+
+// The host's folder of type 0 with the file pattern, else the system's
+// temporary folder with it.
+std::string CConditionsDlg::InitialPath() {
+    ClFileMgr* fileManager = ClFileMgr::Inst();
+    const char* appFolder = fileManager ? fileManager->GetAppFolderPath(0) : nullptr;
+    if (appFolder != nullptr && appFolder[0] != '\0') {
+        return appFolder + std::string(kFilePattern);
+    }
+    std::string temp = platform::Files().TempFolder();
+    if (temp.size() > kPathBufferSize - 1) {
+        temp.clear();  // does not fit the folder buffer
+    }
+    if (!temp.empty()) {
+        const bool endsWithSeparator =
+            temp.back() == '\\' &&
+            platform::cp932::ClassAt(temp, temp.size() - 1) != platform::cp932::ByteClass::Trail;
+        if (!endsWithSeparator && temp.size() < kPathBufferSize - 1) {
+            temp += '\\';
+        }
+    }
+    return temp + kFilePattern;
+}
+
+void CConditionsDlg::SelectIncomeKindAlone(int button) {
+    for (int id : {kBusinessButton, kOtherButton, kRealEstateButton}) {
+        m_controls->Check(id, id == button);
+    }
+}
+
+void CConditionsDlg::OnCommand(platform::DialogControls& controls, int id) {
+    m_controls = &controls;
+    switch (id) {
+        case kBrowseButton:
+            OnBrowse();
+            break;
+        case kExecuteButton:
+            OnExecute();
+            break;
+        case kCancelButton:
+            OnCancel(controls);
+            break;
+        default:
+            break;
+    }
+}
+
+bool CConditionsDlg::PreTranslateKey(platform::DialogControls& controls,
+                                     const platform::KeyEvent& key) {
+    m_controls = &controls;
+    if (key.shift || key.control || key.alt) {
+        return false;
+    }
+    if (key.virtualKey == platform::kVkF12) {
+        OnExecute();
+        return true;
+    }
+    if (key.virtualKey != platform::kVkReturn) {
+        return false;
+    }
+    const int focused = controls.FocusedControl();
+    const int nextButton = controls.IsEnabled(kBrowseButton) ? kBrowseButton : kExecuteButton;
+    if (IsIncomeKindButton(focused)) {
+        if (controls.IsEnabled(kOutputEdit)) {
+            controls.SetFocus(kOutputEdit);
+            controls.SelectAll(kOutputEdit);
+        } else {
+            controls.SetFocus(nextButton);
+        }
+        return true;
+    }
+    switch (focused) {
+        case kOutputEdit:
+            controls.SetFocus(nextButton);
+            return true;
+        case kBrowseButton:
+            OnBrowse();
+            return true;
+        case kExecuteButton:
+            OnExecute();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void CConditionsDlg::OnBrowse() {
+    UpdateData(true);
+    std::string folder = FolderOf(m_strOutputPath);
+    std::string fileName = FileNameOf(m_strOutputPath);
+    if (folder.empty()) {
+        folder = DriveOf(m_strOutputPath);
+        fileName = AfterDrive(m_strOutputPath);
+    }
+    platform::SaveFileRequest request;
+    request.owner = m_controls->Handle();
+    request.defaultExtension = "XML";
+    request.fileName = fileName;
+    request.flags = 0x180C;  // file and path must exist, keep the current folder, no read-only box
+    request.filter = "Xml Files (*.xml)|*.xml||";
+    request.initialFolder = folder;
+    request.title = "保存ファイルを指定";
+    if (auto chosen = platform::Windows().AskSaveFileName(request)) {
+        m_strOutputPath = *chosen;
+        UpdateData(false);
+    }
+    m_controls->SetFocus(kExecuteButton);
+}
+
+void CConditionsDlg::OnCancel(platform::DialogControls& controls) {
+    m_controls = &controls;
+    char text[128];
+    std::snprintf(text, sizeof text, "｢%s｣の集計を中止します。", kCaption);
+    ShowMessage(text, platform::kMbIconInformation | platform::kMbOk);
+    controls.EndDialog(kCancelButton);
+}
+
+void CConditionsDlg::UpdateData(bool save) {
+    static constexpr struct {
+        int id;
+        std::string CConditionsDlg::*member;
+    } kBindings[] = {{kCompanyText, &CConditionsDlg::m_strCompany},
+                     {kPeriodText, &CConditionsDlg::m_strPeriod},
+                     {kManufacturingText, &CConditionsDlg::m_strManufacturing},
+                     {kOutputEdit, &CConditionsDlg::m_strOutputPath}};
+    for (const auto& binding : kBindings) {
+        if (save) {
+            this->*binding.member = m_controls->Text(binding.id);
+        } else {
+            m_controls->SetText(binding.id, this->*binding.member);
+        }
+    }
+}
+
+int CConditionsDlg::ShowMessage(const char* text, unsigned flags) {
+    return platform::Windows().ShowMessageBox(m_controls ? m_controls->Handle() : m_parent, text,
+                                              kCaption, flags);
+}

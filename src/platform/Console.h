@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+// What a console front end needs from the system.
+namespace platform::console {
+
+// A command-line argument as the program's Shift_JIS text: Windows hands it
+// over in code page 932 already, POSIX systems in UTF-8. A text that cannot
+// be converted comes back empty, with `ok` (when given) set false.
+std::string ArgumentText(std::string_view argument, bool* ok = nullptr);
+
+// Whether the stream is a terminal a person can answer at.
+bool IsTerminal(std::FILE* stream);
+
+// Sets a variable of the process environment; false when it cannot be set.
+bool SetEnvironmentValue(const std::string& name, const std::string& value);
+
+}  // namespace platform::console

@@ -1,0 +1,64 @@
+#include "platform/headless/ConsoleOutput.h"
+
+#include <optional>
+
+#include "platform/text/Cp932.h"
+
+namespace platform::headless {
+namespace {
+
+std::size_t CharacterLength(std::string_view text, std::size_t at) {
+    return cp932::StartsDoubleByte(text, at) ? 2 : 1;
+}
+
+}  // namespace
+
+std::string ConsoleText(std::string_view sjis) {
+    if (std::optional<std::string> whole = cp932::ToUtf8(sjis)) {
+        return *whole;
+    }
+    // One bad byte should not hide the rest of a message.
+    std::string shown;
+    for (std::size_t at = 0; at < sjis.size();) {
+        const std::size_t length = CharacterLength(sjis, at);
+        const std::optional<std::string> one = cp932::ToUtf8(sjis.substr(at, length));
+        shown += one ? *one : std::string("?");
+        at += length;
+    }
+    return shown;
+}
+
+std::size_t ConsoleWidth(std::string_view sjis) {
+    std::size_t width = 0;
+    for (std::size_t at = 0; at < sjis.size(); at += CharacterLength(sjis, at)) {
+        width += CharacterLength(sjis, at);
+    }
+    return width;
+}
+
+std::ostream& ConsoleOutput::Lines() {
+    EndLine();
+    return stream_;
+}
+
+void ConsoleOutput::RewriteLine(const std::string& line, std::size_t width) {
+    stream_ << '\r' << line;
+    if (lineOpen_ && openWidth_ > width) {
+        // Blank out what the longer previous line left behind.
+        stream_ << std::string(openWidth_ - width, ' ') << '\r' << line;
+    }
+    stream_.flush();
+    lineOpen_ = true;
+    openWidth_ = width;
+}
+
+void ConsoleOutput::EndLine() {
+    if (lineOpen_) {
+        stream_ << '\n';
+        stream_.flush();
+        lineOpen_ = false;
+        openWidth_ = 0;
+    }
+}
+
+}  // namespace platform::headless

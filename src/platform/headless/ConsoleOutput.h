@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstddef>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace platform::headless {
+
+// A Shift_JIS text as the console shows it: UTF-8, with '?' for a byte that
+// is no character of code page 932.
+std::string ConsoleText(std::string_view sjis);
+
+// Columns a Shift_JIS text takes on a terminal: one per single byte, two per
+// double-byte character.
+std::size_t ConsoleWidth(std::string_view sjis);
+
+// The stream message boxes and the progress line share. The progress line is
+// left open (no line feed) while it updates; whatever writes whole lines ends
+// it first.
+class ConsoleOutput {
+public:
+    explicit ConsoleOutput(std::ostream& stream) : stream_(stream) {}
+    ConsoleOutput(const ConsoleOutput&) = delete;
+    ConsoleOutput& operator=(const ConsoleOutput&) = delete;
+
+    // The stream, positioned at the start of a line.
+    std::ostream& Lines();
+    // Replaces the open line with `line` of `width` columns.
+    void RewriteLine(const std::string& line, std::size_t width);
+    void EndLine();
+    bool IsLineOpen() const { return lineOpen_; }
+
+private:
+    std::ostream& stream_;
+    bool lineOpen_ = false;
+    std::size_t openWidth_ = 0;
+};
+
+}  // namespace platform::headless

@@ -1,0 +1,5 @@
+#include "report/ReportWriter.h"
+
+int ReportWriter::WriteRealEstateIncome(XmlWriter*, const StDATAINFO*) {
+    return 1;
+}

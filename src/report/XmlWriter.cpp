@@ -1,0 +1,155 @@
+#include "report/XmlWriter.h"
+
+namespace {
+
+constexpr char kLineEnd[] = "\r\n";
+
+// Bytes that XML 1.0 allows in no document. Shift_JIS trail bytes start at
+// 0x40, so leaving these out never breaks a double-byte character.
+bool IsForbiddenControl(unsigned char byte) {
+    return byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r';
+}
+
+std::string WithoutControls(std::string_view text) {
+    std::string kept;
+    kept.reserve(text.size());
+    for (const char byte : text) {
+        if (!IsForbiddenControl(static_cast<unsigned char>(byte))) {
+            kept.push_back(byte);
+        }
+    }
+    return kept;
+}
+
+void Indent(std::string& line, int level) {
+    line.assign(level > 0 ? static_cast<std::size_t>(level) : 0, '\t');
+}
+
+void AppendAttribute(std::string& line, const char* name, const char* value) {
+    line += ' ';
+    line += name;
+    line += "=\"";
+    line += XmlWriter::Escape(WithoutControls(value));
+    line += '"';
+}
+
+void AppendAttributes(std::string& line, const char* attribute1Name, const char* attribute1Value,
+                      const char* attribute2Name, const char* attribute2Value) {
+    if (!attribute1Name || !attribute1Value) {
+        return;
+    }
+    AppendAttribute(line, attribute1Name, attribute1Value);
+    if (attribute2Name && attribute2Value) {
+        AppendAttribute(line, attribute2Name, attribute2Value);
+    }
+}
+
+}  // namespace
+
+XmlWriter::~XmlWriter() {
+    Close();
+}
+
+std::int16_t XmlWriter::Open(std::unique_ptr<platform::File>* file, const char* path) {
+    if (!file || !path) {
+        return -1;
+    }
+    Close();
+    file_ = file;
+    path_ = path;
+    *file_ =
+        platform::Files().Open(path_, platform::OpenMode::Write, platform::ShareMode::Exclusive);
+    failed_ = !*file_;
+    return 0;
+}
+
+int XmlWriter::WriteText(std::string_view text) {
+    return WriteLine(text);
+}
+
+int XmlWriter::StartElement(std::string& line, std::string_view name, int level,
+                            const char* attribute1Name, const char* attribute1Value,
+                            const char* attribute2Name, const char* attribute2Value) {
+    Indent(line, level);
+    line += '<';
+    line += name;
+    AppendAttributes(line, attribute1Name, attribute1Value, attribute2Name, attribute2Value);
+    line += '>';
+    line += kLineEnd;
+    return WriteLine(line);
+}
+
+int XmlWriter::ValueElement(std::string& line, std::string_view name, std::string_view value,
+                            int level, const char* attribute1Name, const char* attribute1Value,
+                            const char* attribute2Name, const char* attribute2Value) {
+    Indent(line, level);
+    line += '<';
+    line += name;
+    AppendAttributes(line, attribute1Name, attribute1Value, attribute2Name, attribute2Value);
+    line += '>';
+    line += Escape(WithoutControls(value));
+    line += "</";
+    line += name;
+    line += '>';
+    line += kLineEnd;
+    return WriteLine(line);
+}
+
+int XmlWriter::EndElement(std::string& line, std::string_view name, int level) {
+    Indent(line, level);
+    line += "</";
+    line += name;
+    line += '>';
+    line += kLineEnd;
+    return WriteLine(line);
+}
+
+int XmlWriter::Close() {
+    if (file_) {
+        if (!failed_ && *file_ && !(*file_)->Close()) {
+            failed_ = true;
+        }
+        file_ = nullptr;
+    }
+    return 0;
+}
+
+std::string XmlWriter::Escape(std::string_view text) {
+    std::string escaped;
+    escaped.reserve(text.size());
+    for (const char byte : text) {
+        switch (byte) {
+            case '&':
+                escaped += "&amp;";
+                break;
+            case '>':
+                escaped += "&gt;";
+                break;
+            case '<':
+                escaped += "&lt;";
+                break;
+            case '"':
+                escaped += "&quot;";
+                break;
+            case '\'':
+                escaped += "&apos;";
+                break;
+            default:
+                escaped += byte;
+                break;
+        }
+    }
+    return escaped;
+}
+
+int XmlWriter::WriteLine(std::string_view line) {
+    if (!file_ || failed_) {
+        return 0;
+    }
+    if (!(*file_)->Write(line)) {
+        failed_ = true;
+        (*file_)->Close();
+        return 0;
+    }
+    return 1;
+}
