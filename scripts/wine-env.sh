@@ -14,6 +14,12 @@ fi
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineboot -i >/dev/null 2>&1 || true
   wineserver -w
+  # Unmanaged windows close at once under Xvfb (a managed one waits for a
+  # window manager that is not there), and the dialogs' font is IPA Gothic.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+    /v 'ＭＳ Ｐゴシック' /d 'IPAPGothic' /f >/dev/null 2>&1 || true
+  wineserver -w
 fi
 
 brenlo_wine_cleanup() {

@@ -3,3 +3,5 @@
 int ReportWriter::WriteRealEstateIncome(XmlWriter*, const StDATAINFO*) {
     return 1;
 }
+
+int ReportWriter::WriteDebtInterest(XmlWriter*) { return 1; }

@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# brenlo-cli end to end on the sample books: exit statuses, the completion
+# line, and reports that xmllint parses as Shift_JIS with the expected header.
+#
+#   cli_test.sh SOURCE_DIR CLI [RUNNER...]     e.g. cli_test.sh . build/mingw/bin/brenlo-cli.exe wine
+set -u
+source_dir=$1
+cli=$2
+shift 2
+runner=("$@")
+
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/brenlo-e2e.XXXXXX")
+trap 'rm -rf "$scratch"' EXIT
+failures=0
+checks=0
+
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+check() {  # description, command...
+  local what=$1
+  shift
+  checks=$((checks + 1))
+  "$@" || fail "$what"
+}
+
+# Runs the CLI; its status, stdout and stderr land in $status, $out and $err.
+run() {
+  "${runner[@]}" "$cli" "$@" >"$scratch/stdout" 2>"$scratch/stderr" </dev/null
+  status=$?
+  out=$(tr -d '\r' <"$scratch/stdout")
+  err=$(tr -d '\r' <"$scratch/stderr")
+}
+
+# The report as UTF-8 text, one element per line.
+report_text() { iconv -f CP932 -t UTF-8 "$1" | tr -d '\r'; }
+
+has_line() { grep -qxF -- "$2" <<<"$1"; }
+
+for company in blue white; do
+  cp "$source_dir/samples/Books-$company.json" "$scratch/Books-$company.json"
+done
+
+# Every company and income kind exports a report that parses.
+for company in blue white; do
+  for kind in business other real-estate; do
+    report="$scratch/$company-$kind.xml"
+    run --books "$scratch/Books-$company.json" --kind "$kind" --out "$report" --yes --quiet
+    check "$company $kind: exit status $status" [ "$status" -eq 0 ]
+    check "$company $kind: xmllint parses the report" xmllint --noout "$report"
+    check "$company $kind: declaration" grep -q '^<?xml version="1.0" encoding="Shift_JIS"?>' "$report"
+    text=$(report_text "$report")
+    code=$(case $kind in business) echo 1 ;; other) echo 2 ;; *) echo 3 ;; esac)
+    form=$([ "$company" = blue ] && echo 1 || echo 2)
+    check "$company $kind: SYOTOKUSYURUI" has_line "$text" $'\t\t'"<SYOTOKUSYURUI>$code</SYOTOKUSYURUI>"
+    check "$company $kind: AOSIROKUBUN" has_line "$text" $'\t\t'"<AOSIROKUBUN>$form</AOSIROKUBUN>"
+    check "$company $kind: FUNCTIONID" has_line "$text" $'\t\t<FUNCTIONID>1</FUNCTIONID>'
+    check "$company $kind: CONNECTEDPROGRAMVER" has_line "$text" $'\t\t<CONNECTEDPROGRAMVER>21.01.01</CONNECTEDPROGRAMVER>'
+    check "$company $kind: PROGRAMNAME from SUPPORT.INF" has_line "$text" $'\t\t<PROGRAMNAME>Tellary２１</PROGRAMNAME>'
+    check "$company $kind: PROGRAMVER from SUPPORT.INF" has_line "$text" $'\t\t<PROGRAMVER>21.00.05</PROGRAMVER>'
+    check "$company $kind: JIGYOUNENDOFROM" has_line "$text" $'\t\t<JIGYOUNENDOFROM>20210101</JIGYOUNENDOFROM>'
+    check "$company $kind: success message" grep -qF '所得税情報の出力が終了しました。' <<<"$err"
+    check "$company $kind: nothing on stdout" [ -z "$out" ]
+  done
+done
+check "blue: full-width KOMONSAKINAME" has_line "$(report_text "$scratch/blue-business.xml")" \
+  $'\t\t<KOMONSAKINAME>松本表具店（松本　十蔵）</KOMONSAKINAME>'
+
+# Without a support file, the edition's defaults.
+mkdir -p "$scratch/program"
+cp "$source_dir/samples/NorvikDef.ini" "$scratch/program/"
+for edition in standard pro; do
+  report="$scratch/default-$edition.xml"
+  run --books "$scratch/Books-blue.json" --program-folder "$scratch/program" --edition "$edition" --out "$report" --quiet
+  check "$edition defaults: exit status $status" [ "$status" -eq 0 ]
+  name=$([ "$edition" = pro ] && echo 'Tellary２１ PRO' || echo 'Tellary２１')
+  check "$edition defaults: PROGRAMNAME" has_line "$(report_text "$report")" $'\t\t'"<PROGRAMNAME>$name</PROGRAMNAME>"
+  check "$edition defaults: PROGRAMVER" has_line "$(report_text "$report")" $'\t\t<PROGRAMVER>21.00.0X</PROGRAMVER>'
+done
+
+# Launched by the host: the completion line carries the outcome.
+report="$scratch/host.xml"
+run --books "$scratch/Books-white.json" --command-line "1234,1025,70000,$scratch/host.xml" --quiet
+check "host run: exit status $status" [ "$status" -eq 0 ]
+check "host run: completion line ($out)" [ "$out" = "completion window=1234 message=1025 wParam=4464 lParam=0" ]
+check "host run: FUNCTIONID" has_line "$(report_text "$report")" $'\t\t<FUNCTIONID>4464</FUNCTIONID>'
+run --books "$scratch/Books-white.json" --command-line "1234,1025,7," --cancel --quiet
+check "host cancel: exit status $status" [ "$status" -eq 1 ]
+check "host cancel: completion line ($out)" [ "$out" = "completion window=1234 message=1025 wParam=7 lParam=1" ]
+check "host cancel: cancellation message" grep -qF '｢所得税｣の集計を中止します。' <<<"$err"
+
+# Interactive cancel, a missing compatibility file, unusable options.
+run --books "$scratch/Books-blue.json" --cancel --quiet
+check "cancel: exit status $status" [ "$status" -eq 1 ]
+mkdir -p "$scratch/empty"
+run --books "$scratch/Books-blue.json" --program-folder "$scratch/empty" --out "$scratch/x.xml" --quiet
+check "no definition file: exit status $status" [ "$status" -eq 2 ]
+check "no definition file: message" grep -qF '動作環境が不正です。' <<<"$err"
+run --books "$scratch/absent.json" --quiet
+check "absent books: exit status $status" [ "$status" -eq 2 ]
+run --kind salary
+check "unknown kind: exit status $status" [ "$status" -eq 64 ]
+run --yes --no
+check "--yes with --no: exit status $status" [ "$status" -eq 64 ]
+run --books "$scratch/Books-blue.json" --kind real-estate --out "$scratch/r.xml" --quiet --program-folder "$source_dir/samples"
+check "sample folder as program folder: exit status $status" [ "$status" -eq 0 ]
+
+echo "$((checks - failures)) passed, $failures failed"
+[ "$failures" -eq 0 ]
