@@ -42,7 +42,7 @@ run_native() {  # preset
   step "Testing preset $1"
   ctest --preset "$1" -j "$jobs" >"$logdir/$1-ctest.log" 2>&1
   local status=$?
-  grep -vE '^ +[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed' "$logdir/$1-ctest.log"
+  grep -vE '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed|^ +Start +[0-9]+: ' "$logdir/$1-ctest.log"
   count_ctest "$logdir/$1-ctest.log"
   return "$status"
 }

@@ -1,9 +1,9 @@
 #include "app/Compatibility.h"
 
 #include <array>
-#include <cctype>
 #include <string>
 
+#include "app/DecimalText.h"
 #include "hostapi/ClAccConnect.h"
 #include "platform/FileSystem.h"
 #include "platform/WindowSystem.h"
@@ -55,25 +55,6 @@ std::string DefinitionFilePath() {
     return path + "NorvikDef.ini";
 }
 
-// Leading decimal digits as atoi reads them: blanks, a sign, digits; none give 0.
-long LeadingNumber(const std::string& text) {
-    std::size_t i = 0;
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    long value = 0;
-    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])) && value < 100000;
-         ++i) {
-        value = value * 10 + (text[i] - '0');
-    }
-    return negative ? -value : value;
-}
-
 int LevelCode() {
     const std::string path = DefinitionFilePath();
     platform::FileSystem& files = platform::Files();
@@ -85,7 +66,7 @@ int LevelCode() {
     if (value.empty()) {
         return kDefinitionMissing;
     }
-    const long level = LeadingNumber(value);
+    const std::int32_t level = LeadingDecimal(value);
     return level == kRequiredLevel ? 0 : level < kRequiredLevel ? kHostTooOld : kHostTooNew;
 }
 

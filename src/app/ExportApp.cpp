@@ -1,15 +1,13 @@
 #include "app/ExportApp.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <cstring>
-#include <limits>
 #include <memory>
 #include <utility>
 
 #include "aggregation/Aggregator.h"
 #include "app/Compatibility.h"
+#include "app/DecimalText.h"
 #include "app/Edition.h"
 #include "app/ProgressDlg.h"
 #include "dialog/ConditionsDlg.h"
@@ -35,29 +33,6 @@ constexpr int kUseDataType = 2;
 constexpr int kDataSetKind = 5;
 constexpr int kDataSetSub = 1;
 constexpr std::int16_t kReportProgressBase = 500;
-
-// A decimal number as atol reads it: leading blanks, a sign, digits up to the
-// first other character, no digits giving 0; out of range it stays at the
-// nearest 32-bit limit.
-std::int32_t ParseLong(const std::string& text) {
-    std::size_t i = 0;
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    std::int64_t magnitude = 0;
-    constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
-    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
-        magnitude = std::min<std::int64_t>(magnitude * 10 + (text[i] - '0'), kLimit);
-    }
-    const std::int64_t value = negative ? -magnitude : magnitude;
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
-}
 
 // Keeps the wait cursor up for the rest of the start-up.
 class WaitCursor {
@@ -221,13 +196,13 @@ int CExportApp::ParseCommandLine() {
         const std::string text = line.substr(start, comma - start);
         switch (field) {
             case 1:
-                m_hParentWnd = ParseLong(text);
+                m_hParentWnd = LeadingDecimal(text);
                 break;
             case 2:
-                m_nNotifyMessage = ParseLong(text);
+                m_nNotifyMessage = LeadingDecimal(text);
                 break;
             default:
-                m_nFunctionId = static_cast<std::int16_t>(ParseLong(text));
+                m_nFunctionId = static_cast<std::int16_t>(LeadingDecimal(text));
                 break;
         }
         start = comma + 1;

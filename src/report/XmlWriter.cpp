@@ -33,15 +33,21 @@ void AppendAttribute(std::string& line, const char* name, const char* value) {
     line += '"';
 }
 
-void AppendAttributes(std::string& line, const char* attribute1Name, const char* attribute1Value,
-                      const char* attribute2Name, const char* attribute2Value) {
-    if (!attribute1Name || !attribute1Value) {
-        return;
+// The indentation and the start tag with its attributes; the second
+// attribute only after the first.
+void AppendStartTag(std::string& line, std::string_view name, int level, const char* attribute1Name,
+                    const char* attribute1Value, const char* attribute2Name,
+                    const char* attribute2Value) {
+    Indent(line, level);
+    line += '<';
+    line += name;
+    if (attribute1Name && attribute1Value) {
+        AppendAttribute(line, attribute1Name, attribute1Value);
+        if (attribute2Name && attribute2Value) {
+            AppendAttribute(line, attribute2Name, attribute2Value);
+        }
     }
-    AppendAttribute(line, attribute1Name, attribute1Value);
-    if (attribute2Name && attribute2Value) {
-        AppendAttribute(line, attribute2Name, attribute2Value);
-    }
+    line += '>';
 }
 
 }  // namespace
@@ -70,11 +76,8 @@ int XmlWriter::WriteText(std::string_view text) {
 int XmlWriter::StartElement(std::string& line, std::string_view name, int level,
                             const char* attribute1Name, const char* attribute1Value,
                             const char* attribute2Name, const char* attribute2Value) {
-    Indent(line, level);
-    line += '<';
-    line += name;
-    AppendAttributes(line, attribute1Name, attribute1Value, attribute2Name, attribute2Value);
-    line += '>';
+    AppendStartTag(line, name, level, attribute1Name, attribute1Value, attribute2Name,
+                   attribute2Value);
     line += kLineEnd;
     return WriteLine(line);
 }
@@ -82,11 +85,8 @@ int XmlWriter::StartElement(std::string& line, std::string_view name, int level,
 int XmlWriter::ValueElement(std::string& line, std::string_view name, std::string_view value,
                             int level, const char* attribute1Name, const char* attribute1Value,
                             const char* attribute2Name, const char* attribute2Value) {
-    Indent(line, level);
-    line += '<';
-    line += name;
-    AppendAttributes(line, attribute1Name, attribute1Value, attribute2Name, attribute2Value);
-    line += '>';
+    AppendStartTag(line, name, level, attribute1Name, attribute1Value, attribute2Name,
+                   attribute2Value);
     line += Escape(WithoutControls(value));
     line += "</";
     line += name;

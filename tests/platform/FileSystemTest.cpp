@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "platform/FileSystem.h"
+#include "support/Files.h"
 #include "support/TempFolder.h"
 
 // These tests run unchanged against the POSIX adapter and, in the Windows
@@ -19,50 +20,13 @@ using platform::EntryKind;
 using platform::OpenMode;
 using platform::ShareMode;
 
-// Puts the current folder back when a test ends, before its scratch folder goes.
-class CurrentFolderGuard {
-public:
-    CurrentFolderGuard() : saved_(platform::Files().CurrentFolder()) {}
-    ~CurrentFolderGuard() { platform::Files().SetCurrentFolder(saved_); }
-    CurrentFolderGuard(const CurrentFolderGuard&) = delete;
-    CurrentFolderGuard& operator=(const CurrentFolderGuard&) = delete;
-
-private:
-    std::string saved_;
-};
+using testsupport::CurrentFolderGuard;
+using testsupport::ReadFile;
+using testsupport::WriteFile;
 
 class FileSystemTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_FALSE(scratch_.Path().empty()); }
-
-    bool WriteFile(const std::string& path, std::string_view bytes) {
-        std::unique_ptr<platform::File> file =
-            files_.Open(path, OpenMode::Write, ShareMode::Exclusive);
-        return file && file->Write(bytes) && file->Close();
-    }
-
-    std::optional<std::string> ReadFile(const std::string& path) {
-        std::unique_ptr<platform::File> file = files_.Open(path, OpenMode::Read, ShareMode::Read);
-        if (!file) {
-            return std::nullopt;
-        }
-        std::string content;
-        std::array<char, 4096> chunk{};
-        for (;;) {
-            const std::optional<std::size_t> count = file->Read(chunk);
-            if (!count) {
-                return std::nullopt;
-            }
-            if (*count == 0) {
-                break;
-            }
-            content.append(chunk.data(), *count);
-        }
-        if (!file->Close()) {
-            return std::nullopt;
-        }
-        return content;
-    }
 
     platform::FileSystem& files_ = platform::Files();
     testsupport::TempFolder scratch_;

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/FileSystem.h"
+
+namespace testsupport {
+
+// Puts the current folder back when a test ends, before its scratch folder goes.
+class CurrentFolderGuard {
+public:
+    CurrentFolderGuard() : saved_(platform::Files().CurrentFolder()) {}
+    ~CurrentFolderGuard() { platform::Files().SetCurrentFolder(saved_); }
+    CurrentFolderGuard(const CurrentFolderGuard&) = delete;
+    CurrentFolderGuard& operator=(const CurrentFolderGuard&) = delete;
+
+private:
+    std::string saved_;
+};
+
+inline bool WriteFile(const std::string& path, std::string_view bytes) {
+    std::unique_ptr<platform::File> file =
+        platform::Files().Open(path, platform::OpenMode::Write, platform::ShareMode::Exclusive);
+    return file && file->Write(bytes) && file->Close();
+}
+
+// The whole file; nothing when it cannot be read.
+inline std::optional<std::string> ReadFile(const std::string& path) {
+    std::unique_ptr<platform::File> file =
+        platform::Files().Open(path, platform::OpenMode::Read, platform::ShareMode::Read);
+    if (!file) {
+        return std::nullopt;
+    }
+    std::string content;
+    std::array<char, 4096> chunk{};
+    for (;;) {
+        const std::optional<std::size_t> count = file->Read(chunk);
+        if (!count) {
+            return std::nullopt;
+        }
+        if (*count == 0) {
+            break;
+        }
+        content.append(chunk.data(), *count);
+    }
+    if (!file->Close()) {
+        return std::nullopt;
+    }
+    return content;
+}
+
+}  // namespace testsupport
