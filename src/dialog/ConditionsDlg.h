@@ -74,6 +74,12 @@ private:
     std::string InitialPath();
     void SelectIncomeKindAlone(int button);
     int ShowMessage(const char* text, unsigned flags);
+    // A refused execution: the failure message, then back to the path.
+    void RefuseExecution(const char* text);
+    // A Yes/No question; after No the focus is back on the path.
+    bool Confirm(const char* text);
+    // Focus on the output edit with its whole text selected.
+    void RefocusOutput();
 
     platform::WindowHandle m_parent;
     const Edition& m_edition;

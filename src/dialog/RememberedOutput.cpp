@@ -1,9 +1,130 @@
-#include "dialog/ConditionsDlg.h"
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <vector>
 
-bool CConditionsDlg::ReadRememberedOutput(IncomeKind*, char*) {
-    return false;
+#include "app/Edition.h"
+#include "dialog/ConditionsDlg.h"
+#include "dialog/FolderCreation.h"
+#include "dialog/PathChecks.h"
+#include "dialog/SettingsFile.h"
+#include "hostapi/ClFileMgr.h"
+#include "platform/FileSystem.h"
+
+namespace {
+
+constexpr int kSettingsFolderType = 1;
+constexpr std::size_t kPathLimit = CConditionsDlg::kPathBufferSize - 1;
+// Beside the settings file, so that replacing it is one rename on one volume.
+constexpr char kReplacementSuffix[] = ".new";
+
+std::string SettingsFolder() {
+    ClFileMgr* fileManager = ClFileMgr::Inst();
+    const char* folder = fileManager ? fileManager->GetAppFolderPath(kSettingsFolderType) : nullptr;
+    return folder ? std::string(folder) : std::string();
 }
 
-bool CConditionsDlg::SaveRememberedOutput(std::int16_t, std::int16_t, IncomeKind, const char*) {
-    return false;
+// The whole content of an existing file; nothing when it cannot be opened or read.
+std::optional<std::string> ReadWhole(const std::string& path) {
+    platform::FileSystem& files = platform::Files();
+    std::unique_ptr<platform::File> file =
+        files.Open(path, platform::OpenMode::Read, platform::ShareMode::Exclusive);
+    if (!file) {
+        return std::nullopt;
+    }
+    std::string content;
+    std::vector<char> chunk(4096);
+    for (;;) {
+        const std::optional<std::size_t> read = file->Read(chunk);
+        if (!read) {
+            return std::nullopt;
+        }
+        if (*read == 0) {
+            break;
+        }
+        content.append(chunk.data(), *read);
+    }
+    if (!file->Close()) {
+        return std::nullopt;
+    }
+    return content;
+}
+
+// Writes the content to a file beside `path` and moves it over `path`, so the
+// file is always either its old or its new version.
+bool ReplaceWhole(const std::string& path, const std::string& content) {
+    platform::FileSystem& files = platform::Files();
+    const std::string replacement = path + kReplacementSuffix;
+    std::unique_ptr<platform::File> file =
+        files.Open(replacement, platform::OpenMode::Write, platform::ShareMode::Exclusive);
+    if (!file) {
+        return false;
+    }
+    const bool written = file->Write(content);
+    const bool closed = file->Close();
+    file.reset();
+    if (!written || !closed || !files.MoveOver(replacement, path)) {
+        files.RemoveFile(replacement);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool CConditionsDlg::ReadRememberedOutput(IncomeKind* kind, char* path) {
+    if (kind == nullptr || path == nullptr) {
+        return false;
+    }
+    const std::string folder = SettingsFolder();
+    const std::string filePath = folder + m_edition.settingsFileName;
+    if (folder.empty() || filePath.size() > kPathLimit ||
+        platform::Files().KindOf(filePath) != platform::EntryKind::File) {
+        return false;
+    }
+    const std::optional<std::string> content = ReadWhole(filePath);
+    if (!content) {
+        return false;
+    }
+    const std::optional<settings_file::Remembered> remembered = settings_file::Find(
+        *content, settings_file::KeyOf(m_szUserID, m_lSelectedNo1, m_lSelectedNo2));
+    // A path that would not fit the dialog's buffer is no usable record.
+    if (!remembered || remembered->path.size() > kPathLimit) {
+        return false;
+    }
+    *kind = remembered->kind;
+    std::memcpy(path, remembered->path.c_str(), remembered->path.size() + 1);
+    return true;
+}
+
+bool CConditionsDlg::SaveRememberedOutput(std::int16_t first, std::int16_t second, IncomeKind kind,
+                                          const char* path) {
+    const std::string key = settings_file::KeyOf(m_szUserID, m_lSelectedNo1, m_lSelectedNo2);
+    const std::string folder = SettingsFolder();
+    if (folder.empty()) {
+        return false;
+    }
+    if (!IsFolderPresent(folder) && !CreateFolderLevels(folder)) {
+        return false;
+    }
+    const std::string record = settings_file::RecordOf(key, first, second, kind,
+                                                       path != nullptr ? path : m_szRememberedPath);
+    if (key.size() > settings_file::kMaxKeyBytes ||
+        record.size() > settings_file::kMaxRecordBytes) {
+        return false;
+    }
+    const std::string filePath = folder + m_edition.settingsFileName;
+    if (filePath.size() > kPathLimit) {
+        return false;
+    }
+    switch (platform::Files().KindOf(filePath)) {
+        case platform::EntryKind::None:
+            return ReplaceWhole(filePath, record);
+        case platform::EntryKind::File: {
+            const std::optional<std::string> content = ReadWhole(filePath);
+            return content && ReplaceWhole(filePath, settings_file::Replace(*content, key, record));
+        }
+        default:
+            return false;
+    }
 }

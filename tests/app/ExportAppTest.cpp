@@ -237,8 +237,13 @@ TEST_F(ExportAppTest, HostLaunchedOutcomesReachTheHost) {
     EXPECT_EQ(messages, Utf8(Sjis(kCancelledText)));
     EXPECT_FALSE(collectedLeft);
 
+    // A host path naming a folder passes the checks (the host fixed it) and the report cannot be
+    // written.
     Books();
-    EXPECT_EQ(Run("1,2,-1," + temp.Path() + "\\missing\\r.xml", Execute("")), Failed);
+    ASSERT_TRUE(platform::Files().MakeDirectory(temp / "folder.xml"));
+    EXPECT_EQ(Run("1,2,-1," + temp / "folder.xml",
+                  [](HeadlessDialog& d) { d.Click(CConditionsDlg::kExecuteButton); }),
+              Failed);
     EXPECT_THAT(PostedMessages(),
                 ::testing::ElementsAre(Posted(1, 2, static_cast<std::uintptr_t>(-1), 2)));
     EXPECT_EQ(messages, Utf8(Sjis(kFailed)));

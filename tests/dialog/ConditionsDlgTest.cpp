@@ -11,6 +11,7 @@
 #include "platform/FileSystem.h"
 #include "support/ScriptedConsole.h"
 #include "support/Sjis.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -58,6 +59,10 @@ protected:
         return result;
     }
 
+    // A path that passes every check: a new file in an existing folder.
+    std::string ValidPath() const { return scratch / "r.xml"; }
+
+    testsupport::TempFolder scratch;
     CConditionsDlg dialog{0, Edition::Brenlo()};
     std::string messages;
 };
@@ -135,6 +140,7 @@ TEST_F(ConditionsDlgTest, PresetModeFixesThePath) {
 
 TEST_F(ConditionsDlgTest, EnterMovesThroughTheControlsAndExecutes) {
     const int result = Run([&](HeadlessDialog& d) {
+        d.Type(kEdit, ValidPath());
         d.Focus(kRealEstate);
         d.PressKey(Key(platform::kVkReturn));
         EXPECT_EQ(d.FocusedControl(), kEdit);
@@ -179,6 +185,7 @@ TEST_F(ConditionsDlgTest, F12ExecutesFromAnywhereButNotWithAModifier) {
             EXPECT_TRUE(d.IsOpen());
             EXPECT_EQ(d.FocusedControl(), kEdit);
         }
+        d.Type(kEdit, ValidPath());
         d.Click(kOther);
         d.PressKey(Key(platform::kVkF12));
         EXPECT_FALSE(d.IsOpen());
@@ -250,15 +257,14 @@ TEST_F(ConditionsDlgTest, BrowseOpensInTheFolderOfThePath) {
 TEST_F(ConditionsDlgTest, BrowseConfirmedReplacesThePath) {
     ScriptedConsole console([&](HeadlessDialog& d) {
         d.Click(kBrowse);
-        EXPECT_EQ(d.Text(kEdit), "E:\\tax\\r.xml");
+        EXPECT_EQ(d.Text(kEdit), ValidPath());
         EXPECT_EQ(d.FocusedControl(), kExecute);
         d.PressKey(Key(platform::kVkReturn));
     });
-    console.Windows().SetSaveFileScript([](const platform::SaveFileRequest&) {
-        return std::optional<std::string>("E:\\tax\\r.xml");
-    });
+    console.Windows().SetSaveFileScript(
+        [&](const platform::SaveFileRequest&) { return std::optional<std::string>(ValidPath()); });
     EXPECT_EQ(dialog.DoModal(), kExecute);
-    EXPECT_EQ(dialog.m_strOutputPath, "E:\\tax\\r.xml");
+    EXPECT_EQ(dialog.m_strOutputPath, ValidPath());
 }
 
 TEST(PathStrings, SplitAtTheLastSeparatorCharacter) {

@@ -78,7 +78,8 @@ done
 
 # Launched by the host: the completion line carries the outcome.
 report="$scratch/host.xml"
-run --books "$scratch/Books-white.json" --command-line "1234,1025,70000,$scratch/host.xml" --quiet
+# The host passes Windows paths: Z: is / under Wine as on the POSIX adapter.
+run --books "$scratch/Books-white.json" --command-line "1234,1025,70000,Z:${scratch//\//\\}\\host.xml" --quiet
 check "host run: exit status $status" [ "$status" -eq 0 ]
 check "host run: completion line ($out)" [ "$out" = "completion window=1234 message=1025 wParam=4464 lParam=0" ]
 check "host run: FUNCTIONID" has_line "$(report_text "$report")" $'\t\t<FUNCTIONID>4464</FUNCTIONID>'
