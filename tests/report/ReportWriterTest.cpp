@@ -16,6 +16,7 @@
 #include "hostapi/StDATAINFO.h"
 #include "platform/FileSystem.h"
 #include "platform/Resources.h"
+#include "platform/TaskMemory.h"
 #include "report/ReportTestSupport.h"
 #include "report/XmlWriter.h"
 #include "support/FailingFileSystem.h"
@@ -53,6 +54,21 @@ protected:
         entry_.periodTo = 20211231;
         writer_.incomeKind = 1;
         writer_.progressBase = 500;
+
+        // Enough collected data for a blue business report: the 43rd row and
+        // the deduction choice it needs.
+        for (int row = 0; row < 43; ++row) {
+            collected_.rows.push_back(std::make_unique<StAOSUMINFO>());
+        }
+        void* block0 = platform::TaskMemoryAllocator().Allocate(hostapi::general::kBlockSize[0]);
+        ASSERT_NE(block0, nullptr);
+        std::memset(block0, 0, hostapi::general::kBlockSize[0]);
+        static_cast<unsigned char*>(block0)[hostapi::general::kBlueDeductionChoice] = 1;
+        collected_.general.blocks[0] = block0;
+        writer_.rows = &collected_.rows;
+        writer_.monthly = &collected_.monthly;
+        writer_.general = &collected_.general;
+        writer_.realEstate = &collected_.realEstate;
     }
 
     void SetName(const std::string& name) {
@@ -80,6 +96,7 @@ protected:
     reporttest::CurrentFolderGuard guard_;
     std::string path_ = scratch_ / "out\\report.xml";
     StDATAINFO entry_{};
+    CollectedData collected_;
     ReportWriter writer_;
 };
 
@@ -216,6 +233,7 @@ TEST(ReportFullWidth, LongerNamesAreCutAtSixtyThreeBytesBetweenCharacters) {
 }
 
 TEST_F(ReportWriterTest, IncomeKindChoosesTheIncomeElement) {
+    entry_.returnKind = 0;  // neither form: the income element stays empty
     const std::pair<IncomeKind, std::string> cases[] = {
         {1, "EIGYOUSYOTOKU"}, {2, "SONOTASYOTOKU"}, {3, "FUDOUSANSYOTOKU"}};
     for (const auto& [kind, element] : cases) {
@@ -345,6 +363,7 @@ TEST_F(ReportWriterTest, MissingFolderFailsTheReport) {
 }
 
 TEST_F(ReportWriterTest, EveryFailingWriteOrCloseFailsTheReportAndKeepsTheEarlierFile) {
+    entry_.returnKind = 0;  // the envelope alone
     SupportFile(SampleSupportFile());
     int lines = 0;
     {

@@ -1,0 +1,218 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "aggregation/CollectedData.h"
+#include "hostapi/SavedStatementRecords.h"
+#include "hostapi/StDATAINFO.h"
+#include "platform/FileSystem.h"
+#include "platform/TaskMemory.h"
+#include "report/ReportTestSupport.h"
+#include "report/ReportWriter.h"
+#include "report/XmlWriter.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+using ::testing::Not;
+
+// What the deduction needs: the business income is the 43rd row.
+constexpr int kRowsForDeduction = 43;
+
+// Names of the section elements (level 3), checking that each one that
+// starts also ends before the next starts.
+std::vector<std::string> SectionNames(const std::string& text) {
+    std::vector<std::string> names;
+    std::string open;
+    std::size_t start = 0;
+    for (std::size_t end = text.find("\r\n"); end != std::string::npos;
+         start = end + 2, end = text.find("\r\n", start)) {
+        const std::string_view line(text.data() + start, end - start);
+        if (!line.starts_with("\t\t\t<") && !line.starts_with("\t\t\t</")) {
+            continue;
+        }
+        if (line.starts_with("\t\t\t</")) {
+            EXPECT_EQ(std::string(line.substr(5, line.size() - 6)), open) << "unbalanced end";
+            open.clear();
+            continue;
+        }
+        EXPECT_EQ(open, "") << "section left open";
+        open = std::string(line.substr(4, line.find_first_of(" >") - 4));
+        names.push_back(open);
+    }
+    return names;
+}
+
+class BusinessIncomeTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_FALSE(scratch_.Path().empty());
+        ASSERT_EQ(xml_.Open(&file_, path_.c_str()), 0);
+        report_.rows = &data_.rows;
+        report_.monthly = &data_.monthly;
+        report_.general = &data_.general;
+        report_.realEstate = &data_.realEstate;
+        for (int n = 0; n < kRowsForDeduction; ++n) {
+            auto row = std::make_unique<StAOSUMINFO>();
+            std::memset(row.get(), 0, sizeof(StAOSUMINFO));
+            row->code = 5000 + n;
+            data_.rows.push_back(std::move(row));
+        }
+        for (int index = 0; index < hostapi::general::kBlockCount; ++index) {
+            data_.general.blocks[index] = Block(hostapi::general::kBlockSize[index]);
+        }
+        SetChoice(1);
+        entry_.returnKind = hostapi::kBlueReturn;
+    }
+
+    static void* Block(std::size_t size) {
+        void* block = platform::TaskMemoryAllocator().Allocate(size);
+        EXPECT_NE(block, nullptr);
+        if (block != nullptr) {
+            std::memset(block, 0, size);
+        }
+        return block;
+    }
+
+    void SetChoice(std::uint8_t choice) {
+        static_cast<unsigned char*>(
+            data_.general.blocks[0])[hostapi::general::kBlueDeductionChoice] = choice;
+    }
+
+    void SetNotes(std::string_view notes) {
+        std::memcpy(static_cast<char*>(data_.general.blocks[5]) + hostapi::general::kNotes,
+                    notes.data(), notes.size());
+    }
+
+    std::string Written() {
+        xml_.Close();
+        return reporttest::ReadFile(path_).value_or("(unreadable)");
+    }
+
+    testsupport::TempFolder scratch_;
+    std::string path_ = scratch_ / "out.xml";
+    std::unique_ptr<platform::File> file_;
+    XmlWriter xml_;
+    CollectedData data_;
+    ReportWriter report_;
+    StDATAINFO entry_{};
+};
+
+std::size_t Occurrences(const std::string& text, std::string_view part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos;
+         at = text.find(part, at + part.size())) {
+        ++count;
+    }
+    return count;
+}
+
+TEST_F(BusinessIncomeTest, BlueReturnWritesThirteenSectionsInOrder) {
+    EXPECT_EQ(report_.WriteBusinessIncome(&xml_, &entry_), 1);
+    const std::string text = Written();
+    EXPECT_THAT(SectionNames(text),
+                ElementsAre("SONEKIKEISANSYO", "TUKIBETUURIAGESHIIRE", "KYUURYOUTINGIN",
+                            "SENJUUSYA", "KASIDAOREKURIIRE", "AOIROKOUJO", "RISIWARIBIKIRYOU",
+                            "TIDAIYATIN", "ZEIRISIHOUSYUU", "TOKUSYUJIJOU", "TAISYAKUTAISYOUHYO",
+                            "SEIZOUGENKA", "OTHER"));
+    for (const char* whiteOnly :
+         {"<URIAGEMEISAI>", "<SIIREMEISAI>", "<URIAGE_UTIWAKE", "<SIIRE_UTIWAKE"}) {
+        EXPECT_THAT(text, Not(HasSubstr(whiteOnly)));
+    }
+    // The content of each section lies inside it, one level deeper.
+    EXPECT_THAT(text, HasSubstr("\t\t\t<SONEKIKEISANSYO>\r\n\t\t\t\t<URIAGEKINGAKU>"));
+    EXPECT_THAT(text, HasSubstr("\t\t\t<OTHER>\r\n\t\t\t\t<KANYUUDANTAIMEI></KANYUUDANTAIMEI>\r\n"
+                                "\t\t\t</OTHER>\r\n"));
+}
+
+TEST_F(BusinessIncomeTest, WhiteReturnWritesTenSectionsInOrder) {
+    entry_.returnKind = hostapi::kWhiteReturn;
+    EXPECT_EQ(report_.WriteBusinessIncome(&xml_, &entry_), 1);
+    const std::string text = Written();
+    EXPECT_THAT(SectionNames(text),
+                ElementsAre("SONEKIKEISANSYO", "KYUURYOUTINGIN", "SENJUUSYA", "RISIWARIBIKIRYOU",
+                            "TIDAIYATIN", "ZEIRISIHOUSYUU", "TOKUSYUJIJOU", "URIAGEMEISAI",
+                            "SIIREMEISAI", "OTHER"));
+    for (const char* blueOnly : {"TUKIBETUURIAGESHIIRE", "KASIDAOREKURIIRE", "AOIROKOUJO",
+                                 "TAISYAKUTAISYOUHYO", "SEIZOUGENKA", "URIAGEKINGAKU1"}) {
+        EXPECT_THAT(text, Not(HasSubstr(blueOnly)));
+    }
+    EXPECT_THAT(text, HasSubstr("\t\t\t<SONEKIKEISANSYO>\r\n\t\t\t\t<SYUNYUGAKU>"));
+}
+
+TEST_F(BusinessIncomeTest, WhiteReturnNeedsNoDeductionData) {
+    entry_.returnKind = hostapi::kWhiteReturn;
+    SetChoice(9);
+    data_.rows.clear();
+    EXPECT_EQ(report_.WriteBusinessIncome(&xml_, &entry_), 1);
+    EXPECT_EQ(SectionNames(Written()).size(), 10u);
+}
+
+TEST_F(BusinessIncomeTest, ListsAndNotesFollowTheReturnForm) {
+    SetNotes("ABC\r\nDEF");
+    EXPECT_EQ(report_.WriteBusinessIncome(&xml_, &entry_), 1);
+    const std::string blue = Written();
+    EXPECT_EQ(Occurrences(blue, "</KYUURYOU_UTIWAKE>"), 5u);
+    EXPECT_EQ(Occurrences(blue, "</SENJUUSYA_UTIWAKE>"), 5u);
+    EXPECT_EQ(Occurrences(blue, "<SONOTA_NINBUN>"), 1u);
+    EXPECT_EQ(Occurrences(blue, "</RISI_UTIWAKE>"), 2u);
+    EXPECT_EQ(Occurrences(blue, "</TIDAI_UTIWAKE>"), 2u);
+    EXPECT_EQ(Occurrences(blue, "</ZEIRISI_UTIWAKE>"), 2u);
+    EXPECT_THAT(blue,
+                HasSubstr("<TOKUSYUJIJOU1>ABC</TOKUSYUJIJOU1>\r\n\t\t\t\t<TOKUSYUJIJOU2>DEF<"));
+    EXPECT_THAT(blue, HasSubstr("<TOKUSYUJIJOU5></TOKUSYUJIJOU5>\r\n\t\t\t</TOKUSYUJIJOU>"));
+
+    testsupport::TempFolder scratch;
+    const std::string path = scratch / "white.xml";
+    std::unique_ptr<platform::File> file;
+    XmlWriter xml;
+    ASSERT_EQ(xml.Open(&file, path.c_str()), 0);
+    entry_.returnKind = hostapi::kWhiteReturn;
+    EXPECT_EQ(report_.WriteBusinessIncome(&xml, &entry_), 1);
+    xml.Close();
+    const std::string white = reporttest::ReadFile(path).value_or("");
+    EXPECT_EQ(Occurrences(white, "</KYUURYOU_UTIWAKE>"), 3u);
+    EXPECT_EQ(Occurrences(white, "</SENJUUSYA_UTIWAKE>"), 3u);
+    EXPECT_EQ(Occurrences(white, "<SONOTA_NINBUN>"), 1u);
+    EXPECT_EQ(Occurrences(white, "</URIAGE_UTIWAKE>"), 4u);
+    EXPECT_EQ(Occurrences(white, "</SIIRE_UTIWAKE>"), 4u);
+    EXPECT_THAT(white, HasSubstr("<TOKUSYUJIJOU1>ABC</TOKUSYUJIJOU1>"));
+    EXPECT_THAT(white, HasSubstr("<TOKUSYUJIJOU9></TOKUSYUJIJOU9>\r\n\t\t\t</TOKUSYUJIJOU>"));
+}
+
+TEST_F(BusinessIncomeTest, FailedSectionEndsTheContent) {
+    // A deduction byte that names no choice fails the blue deduction.
+    SetChoice(3);
+    EXPECT_EQ(report_.WriteBusinessIncome(&xml_, &entry_), 0);
+    const std::string text = Written();
+    EXPECT_THAT(text, Not(HasSubstr("</AOIROKOUJO>")));
+    EXPECT_THAT(text, Not(HasSubstr("\n\t\t\t<RISIWARIBIKIRYOU>")));
+    EXPECT_THAT(text, Not(HasSubstr("\n\t\t\t<OTHER>")));
+    EXPECT_THAT(text, HasSubstr("\t\t\t</KASIDAOREKURIIRE>\r\n\t\t\t<AOIROKOUJO>\r\n"));
+}
+
+TEST_F(BusinessIncomeTest, OtherReturnFormWritesNothing) {
+    for (std::int8_t kind : {0, 1, 2, 5, -1}) {
+        entry_.returnKind = kind;
+        EXPECT_EQ(report_.WriteBusinessIncome(&xml_, &entry_), 1) << int{kind};
+    }
+    EXPECT_THAT(Written(), IsEmpty());
+}
+
+TEST_F(BusinessIncomeTest, NullArgumentsFail) {
+    EXPECT_EQ(report_.WriteBusinessIncome(nullptr, &entry_), 0);
+    EXPECT_EQ(report_.WriteBusinessIncome(&xml_, nullptr), 0);
+    EXPECT_THAT(Written(), IsEmpty());
+}
+
+}  // namespace

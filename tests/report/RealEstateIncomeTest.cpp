@@ -1,0 +1,273 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "aggregation/CollectedData.h"
+#include "hostapi/SavedStatementRecords.h"
+#include "hostapi/StDATAINFO.h"
+#include "platform/FileSystem.h"
+#include "platform/TaskMemory.h"
+#include "report/ReportTestSupport.h"
+#include "report/ReportWriter.h"
+#include "report/XmlWriter.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::EndsWith;
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+using ::testing::Not;
+
+constexpr int kRentalBlock = 1;
+
+// Names of the section elements (level 3), checking that each one that
+// starts also ends before the next starts.
+std::vector<std::string> SectionNames(const std::string& text) {
+    std::vector<std::string> names;
+    std::string open;
+    std::size_t start = 0;
+    for (std::size_t end = text.find("\r\n"); end != std::string::npos;
+         start = end + 2, end = text.find("\r\n", start)) {
+        const std::string_view line(text.data() + start, end - start);
+        if (!line.starts_with("\t\t\t<")) {
+            continue;
+        }
+        if (line.starts_with("\t\t\t</")) {
+            EXPECT_EQ(std::string(line.substr(5, line.size() - 6)), open) << "unbalanced end";
+            open.clear();
+            continue;
+        }
+        EXPECT_EQ(open, "") << "section left open";
+        open = std::string(line.substr(4, line.find_first_of(" >") - 4));
+        names.push_back(open);
+    }
+    return names;
+}
+
+std::size_t Occurrences(const std::string& text, std::string_view part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos;
+         at = text.find(part, at + part.size())) {
+        ++count;
+    }
+    return count;
+}
+
+void* Block(std::size_t size) {
+    void* block = platform::TaskMemoryAllocator().Allocate(size);
+    EXPECT_NE(block, nullptr);
+    if (block != nullptr) {
+        std::memset(block, 0, size);
+    }
+    return block;
+}
+
+// Every statement block delivered and zeroed, one rented property, a blue return.
+class RealEstateIncomeTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_FALSE(scratch_.Path().empty());
+        report_.rows = &data_.rows;
+        report_.monthly = &data_.monthly;
+        report_.general = &data_.general;
+        report_.realEstate = &data_.realEstate;
+        for (int index = 0; index < hostapi::general::kBlockCount; ++index) {
+            data_.general.blocks[index] = Block(hostapi::general::kBlockSize[index]);
+        }
+        for (int index = 0; index < hostapi::realestate::kBlockCount; ++index) {
+            if (index != kRentalBlock) {
+                data_.realEstate.blocks[index] = Block(hostapi::realestate::kBlockSize[index]);
+            }
+        }
+        auto* rentals = static_cast<RentalEntry*>(Block(2 * sizeof(RentalEntry)));
+        rentals[1].endMarker = hostapi::realestate::kRentalEndMarker;
+        data_.realEstate.blocks[kRentalBlock] = rentals;
+        SetChoice(1);
+        entry_.returnKind = hostapi::kBlueReturn;
+    }
+
+    void SetChoice(std::uint8_t choice) {
+        static_cast<unsigned char*>(
+            data_.general.blocks[0])[hostapi::general::kBlueDeductionChoice] = choice;
+    }
+
+    void SetInterest(std::int64_t amount) {
+        std::memcpy(
+            static_cast<char*>(data_.realEstate.blocks[0]) + hostapi::realestate::kDebtInterest,
+            &amount, sizeof amount);
+    }
+
+    // The content written by one call, and its result.
+    std::string Write(int expectedResult = 1) {
+        const std::string path = scratch_ / ("out" + std::to_string(++files_) + ".xml");
+        std::unique_ptr<platform::File> file;
+        XmlWriter xml;
+        EXPECT_EQ(xml.Open(&file, path.c_str()), 0);
+        EXPECT_EQ(report_.WriteRealEstateIncome(&xml, &entry_), expectedResult);
+        xml.Close();
+        return reporttest::ReadFile(path).value_or("(unreadable)");
+    }
+
+    std::string DebtInterest() {
+        const std::string path = scratch_ / ("interest" + std::to_string(++files_) + ".xml");
+        std::unique_ptr<platform::File> file;
+        XmlWriter xml;
+        EXPECT_EQ(xml.Open(&file, path.c_str()), 0);
+        EXPECT_EQ(report_.WriteDebtInterest(&xml), 1);
+        xml.Close();
+        return reporttest::ReadFile(path).value_or("(unreadable)");
+    }
+
+    testsupport::TempFolder scratch_;
+    int files_ = 0;
+    CollectedData data_;
+    ReportWriter report_;
+    StDATAINFO entry_{};
+};
+
+TEST_F(RealEstateIncomeTest, BlueReturnWritesNineSectionsInOrder) {
+    const std::string text = Write();
+    EXPECT_THAT(SectionNames(text),
+                ElementsAre("SONEKIKEISANSYO", "FUDOUSANSYUUNYUU", "KYUURYOUTINGIN", "SENJUUSYA",
+                            "TIDAIYATIN", "KARIIREKINRISI", "ZEIRISIHOUSYUU", "TAISYAKUTAISYOUHYO",
+                            "TOKUSYUJIJOU"));
+    for (const char* whiteOnly : {"SYUUZENHI_UTIWAKE", "KASITUKEFUDOUSAN", "CHUUSYAJOU_AOZORA"}) {
+        EXPECT_THAT(text, Not(HasSubstr(whiteOnly)));
+    }
+    // The table rows, then the deduction chosen, then the interest on debts.
+    EXPECT_THAT(text, HasSubstr("\t\t\t<SONEKIKEISANSYO>\r\n\t\t\t\t<TINTAIRYO></TINTAIRYO>\r\n"));
+    EXPECT_THAT(text, HasSubstr("\t\t\t\t<SENJYUUSYAKYUUYO></SENJYUUSYAKYUUYO>\r\n"
+                                "\t\t\t\t<AOIROKOUJO_SENTAKU>1</AOIROKOUJO_SENTAKU>\r\n"
+                                "\t\t\t\t<FUSAIRISIGAKU></FUSAIRISIGAKU>\r\n"
+                                "\t\t\t</SONEKIKEISANSYO>\r\n"));
+    EXPECT_THAT(text,
+                HasSubstr("<KOUJYOMAESYOTOKUKINNGAKU_KIMATU></KOUJYOMAESYOTOKUKINNGAKU_KIMATU>"
+                          "\r\n\t\t\t</TAISYAKUTAISYOUHYO>\r\n"));
+}
+
+TEST_F(RealEstateIncomeTest, WhiteReturnEndsWithRepairsAndUseAfterTheNotes) {
+    entry_.returnKind = hostapi::kWhiteReturn;
+    const std::string text = Write();
+    EXPECT_THAT(SectionNames(text),
+                ElementsAre("SONEKIKEISANSYO", "FUDOUSANSYUUNYUU", "KYUURYOUTINGIN", "SENJUUSYA",
+                            "TIDAIYATIN", "KARIIREKINRISI", "ZEIRISIHOUSYUU", "TOKUSYUJIJOU",
+                            "SYUUZENHI", "KASITUKEFUDOUSAN"));
+    EXPECT_THAT(text, EndsWith("\t\t\t\t<CHUUSYAJOU_AOZORA></CHUUSYAJOU_AOZORA>\r\n"
+                               "\t\t\t</KASITUKEFUDOUSAN>\r\n"));
+    EXPECT_THAT(text, HasSubstr("\t\t\t\t<SENJYUSYAKOUJYO></SENJYUSYAKOUJYO>\r\n"
+                                "\t\t\t\t<FUSAIRISIGAKU></FUSAIRISIGAKU>\r\n"
+                                "\t\t\t</SONEKIKEISANSYO>\r\n"));
+    for (const char* blueOnly : {"AOIROKOUJO_SENTAKU", "TAISYAKUTAISYOUHYO", "_KISYU"}) {
+        EXPECT_THAT(text, Not(HasSubstr(blueOnly)));
+    }
+    for (const char* businessOnly :
+         {"TUKIBETUURIAGESHIIRE", "KASIDAOREKURIIRE", "<AOIROKOUJO>", "SEIZOUGENKA", "URIAGEMEISAI",
+          "SIIREMEISAI", "<OTHER>", "RISIWARIBIKIRYOU"}) {
+        EXPECT_THAT(text, Not(HasSubstr(businessOnly)));
+    }
+}
+
+TEST_F(RealEstateIncomeTest, DeductionChoiceIsWrittenAsItsCode) {
+    const std::pair<std::uint8_t, const char*> choices[] = {{0, "2"}, {1, "1"}, {2, "3"}};
+    for (const auto& [byte, code] : choices) {
+        SetChoice(byte);
+        EXPECT_THAT(Write(), HasSubstr("\t\t\t\t<AOIROKOUJO_SENTAKU>" + std::string(code) +
+                                       "</AOIROKOUJO_SENTAKU>\r\n"))
+            << int{byte};
+    }
+}
+
+TEST_F(RealEstateIncomeTest, UnknownDeductionChoiceFailsAfterTheTable) {
+    SetChoice(3);
+    const std::string text = Write(0);
+    EXPECT_THAT(text, EndsWith("\t\t\t\t<SENJYUUSYAKYUUYO></SENJYUUSYAKYUUYO>\r\n"));
+    EXPECT_THAT(text, Not(HasSubstr("AOIROKOUJO_SENTAKU")));
+    EXPECT_THAT(SectionNames(text), ElementsAre("SONEKIKEISANSYO"));
+}
+
+TEST_F(RealEstateIncomeTest, MissingGeneralStatementFailsLikeAnUnknownChoice) {
+    platform::TaskMemoryAllocator().Free(data_.general.blocks[0]);
+    data_.general.blocks[0] = nullptr;
+    const std::string text = Write(0);
+    EXPECT_THAT(text, Not(HasSubstr("AOIROKOUJO_SENTAKU")));
+    EXPECT_THAT(text, Not(HasSubstr("FUDOUSANSYUUNYUU")));
+
+    report_.general = nullptr;
+    EXPECT_THAT(Write(0), Not(HasSubstr("AOIROKOUJO_SENTAKU")));
+
+    // A white return does not need the choice.
+    entry_.returnKind = hostapi::kWhiteReturn;
+    EXPECT_EQ(SectionNames(Write()).size(), 10u);
+}
+
+TEST_F(RealEstateIncomeTest, ListsAndNotesFollowTheReturnForm) {
+    const std::string blue = Write();
+    EXPECT_EQ(Occurrences(blue, "<FUDOUSAN_UTIWAKE COUNT="), 1u);
+    EXPECT_EQ(Occurrences(blue, "</KYUURYOU_UTIWAKE>"), 2u);
+    EXPECT_EQ(Occurrences(blue, "<SONOTA_NINBUN>"), 0u);
+    EXPECT_EQ(Occurrences(blue, "SENJUUSYA_UTIWAKE"), 0u);
+    EXPECT_EQ(Occurrences(blue, "</TIDAI_UTIWAKE>"), 2u);
+    EXPECT_EQ(Occurrences(blue, "<JUUSYO_SIMEI_1>"), 2u);
+    EXPECT_EQ(Occurrences(blue, "</KARIIRE_UTIWAKE>"), 3u);
+    EXPECT_EQ(Occurrences(blue, "</ZEIRISI_UTIWAKE>"), 2u);
+    EXPECT_THAT(blue, HasSubstr("<TOKUSYUJIJOU25></TOKUSYUJIJOU25>\r\n\t\t\t</TOKUSYUJIJOU>"));
+
+    entry_.returnKind = hostapi::kWhiteReturn;
+    const std::string white = Write();
+    EXPECT_EQ(Occurrences(white, "<FUDOUSAN_UTIWAKE COUNT="), 1u);
+    EXPECT_EQ(Occurrences(white, "KYUURYOU_UTIWAKE"), 0u);
+    EXPECT_EQ(Occurrences(white, "<SONOTA_NINBUN>"), 1u);
+    EXPECT_EQ(Occurrences(white, "</SENJUUSYA_UTIWAKE>"), 2u);
+    EXPECT_EQ(Occurrences(white, "<JUUSYO_SIMEI_JOUDAN>"), 2u + 2u + 2u + 3u + 1u);
+    EXPECT_EQ(Occurrences(white, "</KARIIRE_UTIWAKE>"), 2u);
+    EXPECT_EQ(Occurrences(white, "</SYUUZENHI_UTIWAKE>"), 3u);
+    EXPECT_THAT(white, HasSubstr("<TOKUSYUJIJOU7></TOKUSYUJIJOU7>\r\n\t\t\t</TOKUSYUJIJOU>"));
+}
+
+TEST_F(RealEstateIncomeTest, NotesComeFromTheRealEstateStatement) {
+    std::memcpy(data_.realEstate.blocks[5], "RENT\r\nNOTE", 10);
+    std::memcpy(data_.general.blocks[5], "BUSINESS", 8);
+    const std::string text = Write();
+    EXPECT_THAT(text, HasSubstr("<TOKUSYUJIJOU1>RENT</TOKUSYUJIJOU1>\r\n"
+                                "\t\t\t\t<TOKUSYUJIJOU2>NOTE</TOKUSYUJIJOU2>\r\n"));
+    EXPECT_THAT(text, Not(HasSubstr("BUSINESS")));
+}
+
+TEST_F(RealEstateIncomeTest, OtherReturnFormWritesNothing) {
+    for (std::int8_t kind : {0, 1, 2, 5, -1}) {
+        entry_.returnKind = kind;
+        EXPECT_THAT(Write(), IsEmpty()) << int{kind};
+    }
+}
+
+TEST_F(RealEstateIncomeTest, DebtInterestIsWholeYenAndEmptyForZero) {
+    EXPECT_EQ(DebtInterest(), "\t\t\t\t<FUSAIRISIGAKU></FUSAIRISIGAKU>\r\n");
+    SetInterest(123456 * 10000LL + 9999);
+    EXPECT_EQ(DebtInterest(), "\t\t\t\t<FUSAIRISIGAKU>123456</FUSAIRISIGAKU>\r\n");
+    SetInterest(-10000);
+    EXPECT_EQ(DebtInterest(), "\t\t\t\t<FUSAIRISIGAKU>-1</FUSAIRISIGAKU>\r\n");
+
+    platform::TaskMemoryAllocator().Free(data_.realEstate.blocks[0]);
+    data_.realEstate.blocks[0] = Block(hostapi::realestate::kDebtInterest + 4);
+    EXPECT_EQ(DebtInterest(), "\t\t\t\t<FUSAIRISIGAKU></FUSAIRISIGAKU>\r\n");
+    report_.realEstate = nullptr;
+    EXPECT_EQ(DebtInterest(), "\t\t\t\t<FUSAIRISIGAKU></FUSAIRISIGAKU>\r\n");
+}
+
+TEST_F(RealEstateIncomeTest, NullArgumentsFail) {
+    XmlWriter xml;
+    EXPECT_EQ(report_.WriteRealEstateIncome(nullptr, &entry_), 0);
+    EXPECT_EQ(report_.WriteRealEstateIncome(&xml, nullptr), 0);
+    EXPECT_EQ(report_.WriteDebtInterest(nullptr), 0);
+}
+
+}  // namespace

@@ -1,0 +1,339 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "aggregation/CollectedData.h"
+#include "hostapi/SavedStatementRecords.h"
+#include "platform/FileSystem.h"
+#include "platform/TaskMemory.h"
+#include "report/ReportTestSupport.h"
+#include "report/ReportWriter.h"
+#include "report/XmlWriter.h"
+#include "support/FailingFileSystem.h"
+#include "support/Sjis.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::Not;
+using testsupport::Sjis;
+
+constexpr int kRentalBlock = 1;
+constexpr int kUseBlock = 7;
+
+template <std::size_t N>
+void SetText(char (&field)[N], std::string_view text) {
+    std::memset(field, 0, N);
+    std::memcpy(field, text.data(), text.size() < N ? text.size() : N);
+}
+
+std::string Value(std::string_view tag, std::string_view text, int level = 5) {
+    return std::string(static_cast<std::size_t>(level), '\t') + "<" + std::string(tag) + ">" +
+           std::string(text) + "</" + std::string(tag) + ">\r\n";
+}
+
+std::size_t Occurrences(const std::string& text, std::string_view part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos;
+         at = text.find(part, at + part.size())) {
+        ++count;
+    }
+    return count;
+}
+
+// The real-estate statement in collected data, and a report file to write into.
+class RentalTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_FALSE(scratch_.Path().empty());
+        ASSERT_EQ(xml_.Open(&file_, path_.c_str()), 0);
+        report_.realEstate = &data_.realEstate;
+    }
+
+    // Block 1 with `count` zeroed entries; the caller sets an end marker where it wants one.
+    RentalEntry* Rentals(std::size_t count) {
+        return static_cast<RentalEntry*>(Block(kRentalBlock, count * sizeof(RentalEntry)));
+    }
+
+    // A zeroed block of `size` bytes as real-estate block `index`; collected data frees it.
+    void* Block(int index, std::size_t size) {
+        void* block = platform::TaskMemoryAllocator().Allocate(size);
+        EXPECT_NE(block, nullptr);
+        if (block != nullptr) {
+            std::memset(block, 0, size);
+        }
+        data_.realEstate.blocks[index] = block;
+        return block;
+    }
+
+    std::string Written() {
+        xml_.Close();
+        return reporttest::ReadFile(path_).value_or("(unreadable)");
+    }
+
+    // The text of `tag` in the first rental item.
+    std::string FirstValueOf(std::string_view tag) {
+        const std::string text = Written();
+        const std::string start = "<" + std::string(tag) + ">";
+        const std::size_t from = text.find(start);
+        const std::size_t to = text.find("</" + std::string(tag) + ">");
+        if (from == std::string::npos || to == std::string::npos) {
+            ADD_FAILURE() << tag << " not written";
+            return "(missing)";
+        }
+        return text.substr(from + start.size(), to - from - start.size());
+    }
+
+    testsupport::TempFolder scratch_;
+    std::string path_ = scratch_ / "out.xml";
+    std::unique_ptr<platform::File> file_;
+    XmlWriter xml_;
+    CollectedData data_;
+    ReportWriter report_;
+};
+
+TEST_F(RentalTest, RentalListEndMarkerFirstWritesNothing) {
+    Rentals(1)[0].endMarker = hostapi::realestate::kRentalEndMarker;
+    EXPECT_EQ(report_.WriteRentalList(&xml_, 9999), 1);
+    EXPECT_EQ(Written(), "");
+}
+
+TEST_F(RentalTest, RentalListWithoutBlockOrRoomWritesNothing) {
+    EXPECT_EQ(report_.WriteRentalList(&xml_, 9999), 1);
+    Rentals(2);
+    EXPECT_EQ(report_.WriteRentalList(&xml_, 0), 1);
+    EXPECT_EQ(report_.WriteRentalList(&xml_, -1), 1);
+    EXPECT_EQ(Written(), "");
+}
+
+TEST_F(RentalTest, RentalListItemHasEveryValueInOrder) {
+    RentalEntry* entries = Rentals(2);
+    RentalEntry& flat = entries[0];
+    SetText(flat.houseOrLand, Sjis("貸家"));
+    SetText(flat.use, Sjis("住宅"));
+    SetText(flat.location, Sjis("東京都中野区1-2"));
+    SetText(flat.tenantAddress, Sjis("東京都杉並区3-4"));
+    SetText(flat.tenantName, Sjis("山田 & 子"));
+    flat.contractFrom = 20210401;
+    flat.contractTo = 20230331;
+    flat.area = 1234567;
+    flat.monthlyRent = 80000 * 10000LL;
+    flat.yearlyRent = 960000 * 10000LL;
+    flat.gratuity = 9999;
+    flat.keyMoney = -25000;
+    flat.renewalFee = 0;
+    flat.transferFeeOther = 1;
+    flat.deposit = 160000 * 10000LL + 5000;
+    entries[1].endMarker = hostapi::realestate::kRentalEndMarker;
+
+    EXPECT_EQ(report_.WriteRentalList(&xml_, 9999), 1);
+    EXPECT_EQ(
+        Written(),
+        "\t\t\t\t<FUDOUSAN_UTIWAKE COUNT=\"1\">\r\n" + Value("KASIYA_KASITI", Sjis("貸家")) +
+            Value("YOUTO", Sjis("住宅")) + Value("SYOZAITI_JOUDAN", Sjis("東京都中野区1-2")) +
+            Value("SYOZAITI_GEDAN", "") + Value("JUUSYO_SIMEI_JOUDAN", Sjis("東京都杉並区3-4")) +
+            Value("JUUSYO_SIMEI_GEDAN", Sjis("山田 &amp; 子")) +
+            Value("KEIYAKUKIKAN_FROM", "202104") + Value("KEIYAKUKIKAN_TO", "202303") +
+            Value("KASITUKEMENSEKI", "123.46") + Value("TINTAIRYOU_TUKIGAKU", "80000") +
+            Value("TINTAIRYOU_NENGAKU", "960000") + Value("REIKIN", "") + Value("KENRIKIN", "-2") +
+            Value("KOUSINRYOU", "") + Value("MEIGISYOKANRYOU_SONOTA", "") +
+            Value("HOSYOUKIN_SIKIKIN", "160000") + "\t\t\t\t</FUDOUSAN_UTIWAKE>\r\n");
+}
+
+TEST_F(RentalTest, RentalListCountsItemsUpToTheMarker) {
+    RentalEntry* entries = Rentals(4);
+    entries[2].endMarker = hostapi::realestate::kRentalEndMarker;
+    entries[3].contractFrom = 20990101;
+    EXPECT_EQ(report_.WriteRentalList(&xml_, 9999), 1);
+    const std::string text = Written();
+    EXPECT_EQ(Occurrences(text, "<FUDOUSAN_UTIWAKE COUNT="), 2u);
+    EXPECT_THAT(text, HasSubstr("<FUDOUSAN_UTIWAKE COUNT=\"2\">"));
+    EXPECT_THAT(text, Not(HasSubstr("209901")));
+}
+
+TEST_F(RentalTest, RentalListTextsAreCutWithoutSplittingACharacter) {
+    RentalEntry* entries = Rentals(3);
+    SetText(entries[0].location, std::string(35, 'L'));
+    SetText(entries[0].tenantAddress, std::string(29, 'A') + Sjis("あいう"));
+    SetText(entries[0].tenantName, std::string(28, 'N') + Sjis("あいう"));
+    SetText(entries[0].houseOrLand, std::string(9, 'H') + Sjis("家"));
+    SetText(entries[0].use, std::string(11, 'U') + Sjis("用途"));
+    // No NUL in the whole field: the text ends with the field.
+    std::memset(entries[1].location, 'X', sizeof entries[1].location);
+    entries[2].endMarker = hostapi::realestate::kRentalEndMarker;
+
+    EXPECT_EQ(report_.WriteRentalList(&xml_, 9999), 1);
+    const std::string text = Written();
+    EXPECT_THAT(text, HasSubstr(Value("SYOZAITI_JOUDAN", std::string(30, 'L'))));
+    EXPECT_THAT(text, HasSubstr(Value("JUUSYO_SIMEI_JOUDAN", std::string(29, 'A'))));
+    EXPECT_THAT(text, HasSubstr(Value("JUUSYO_SIMEI_GEDAN", std::string(28, 'N') + Sjis("あ"))));
+    EXPECT_THAT(text, HasSubstr(Value("KASIYA_KASITI", std::string(9, 'H'))));
+    EXPECT_THAT(text, HasSubstr(Value("YOUTO", std::string(11, 'U'))));
+    EXPECT_THAT(text, HasSubstr(Value("SYOZAITI_JOUDAN", std::string(30, 'X'))));
+}
+
+TEST_F(RentalTest, RentalListContractMonthsDropTheDay) {
+    const std::int32_t starts[] = {1231, 99, 0, -99, -1231, 20211231};
+    RentalEntry* entries = Rentals(std::size(starts) + 1);
+    for (std::size_t i = 0; i < std::size(starts); ++i) {
+        entries[i].contractFrom = starts[i];
+        entries[i].contractTo = starts[i];
+    }
+    entries[std::size(starts)].endMarker = hostapi::realestate::kRentalEndMarker;
+    EXPECT_EQ(report_.WriteRentalList(&xml_, 9999), 1);
+    const std::string text = Written();
+    std::string expected;
+    for (const char* month : {"12", "", "", "", "-12", "202112"}) {
+        expected += Value("KEIYAKUKIKAN_FROM", month) + Value("KEIYAKUKIKAN_TO", month);
+    }
+    std::string months;
+    for (std::size_t at = text.find("\t<KEIYAKUKIKAN_"); at != std::string::npos;
+         at = text.find("\t<KEIYAKUKIKAN_", at + 1)) {
+        const std::size_t lineStart = text.rfind('\n', at) + 1;
+        months += text.substr(lineStart, text.find('\n', at) + 1 - lineStart);
+    }
+    EXPECT_EQ(months, expected);
+}
+
+TEST_F(RentalTest, RentalListAreasAndNegativeAmounts) {
+    const std::int64_t areas[] = {0, 1, 1234567, -125000};
+    RentalEntry* entries = Rentals(std::size(areas) + 1);
+    for (std::size_t i = 0; i < std::size(areas); ++i) {
+        entries[i].area = areas[i];
+        entries[i].yearlyRent = -1200000 * 10000LL;
+    }
+    entries[std::size(areas)].endMarker = hostapi::realestate::kRentalEndMarker;
+    EXPECT_EQ(report_.WriteRentalList(&xml_, 9999), 1);
+    const std::string text = Written();
+    std::size_t at = 0;
+    for (const char* area : {"", "0.00", "123.46", "-12.50"}) {
+        at = text.find(Value("KASITUKEMENSEKI", area), at);
+        ASSERT_NE(at, std::string::npos) << "area " << area;
+        ++at;
+    }
+    EXPECT_EQ(Occurrences(text, Value("TINTAIRYOU_NENGAKU", "-1200000")), std::size(areas));
+}
+
+TEST_F(RentalTest, RentalListWithoutMarkerEndsWithTheBlock) {
+    // Two whole entries and part of a third: the part is never read.
+    Block(kRentalBlock, 2 * sizeof(RentalEntry) + 100);
+    EXPECT_EQ(report_.WriteRentalList(&xml_, 9999), 1);
+    const std::string text = Written();
+    EXPECT_EQ(Occurrences(text, "<FUDOUSAN_UTIWAKE COUNT="), 2u);
+    EXPECT_EQ(Occurrences(text, "</FUDOUSAN_UTIWAKE>"), 2u);
+}
+
+TEST_F(RentalTest, RentalListStopsAtTheMaximum) {
+    Rentals(10000);
+    EXPECT_EQ(report_.WriteRentalList(&xml_, 9999), 1);
+    const std::string text = Written();
+    EXPECT_EQ(Occurrences(text, "</FUDOUSAN_UTIWAKE>"), 9999u);
+    EXPECT_THAT(text, HasSubstr("<FUDOUSAN_UTIWAKE COUNT=\"9999\">"));
+    EXPECT_THAT(text, Not(HasSubstr("COUNT=\"10000\"")));
+}
+
+TEST_F(RentalTest, RentalUseWritesTheTenValues) {
+    auto* use = static_cast<RentalUseSummary*>(Block(kUseBlock, sizeof(RentalUseSummary)));
+    use->reserved0 = 77;
+    use->housingDetached = 2;
+    use->housingOtherBuildings = 0;
+    use->housingLandContracts = -3;
+    use->housingLandArea = 1234567;
+    use->reserved24 = 88;
+    use->otherDetached = 4;
+    use->otherBuildings = 5;
+    use->otherLandContracts = 6;
+    use->otherLandArea = 0;
+    use->parkingRoofed = 7;
+    use->parkingOpen = 12;
+    EXPECT_EQ(report_.WriteRentalUse(&xml_), 1);
+    EXPECT_EQ(
+        Written(),
+        Value("JUUTAKU_TATEMONO_IKKODATE", "2", 4) + Value("JUUTAKU_TATEMONO_IKKODATEIGAI", "", 4) +
+            Value("JUUTAKU_TOTI_KEIYAKU", "-3", 4) + Value("JUUTAKU_TOTI_SOUMENSEKI", "123.46", 4) +
+            Value("JUUTAKUIGAI_TATEMONO_IKKODATE", "4", 4) +
+            Value("JUUTAKUIGAI_TATEMONO_IKKODATEIGAI", "5", 4) +
+            Value("JUUTAKUIGAI_TOTI_KEIYAKU", "6", 4) +
+            Value("JUUTAKUIGAI_TOTI_SOUMENSEKI", "", 4) + Value("CHUUSYAJOU_YANETUKI", "7", 4) +
+            Value("CHUUSYAJOU_AOZORA", "12", 4));
+}
+
+std::string EmptyUse() {
+    std::string text;
+    for (const char* tag :
+         {"JUUTAKU_TATEMONO_IKKODATE", "JUUTAKU_TATEMONO_IKKODATEIGAI", "JUUTAKU_TOTI_KEIYAKU",
+          "JUUTAKU_TOTI_SOUMENSEKI", "JUUTAKUIGAI_TATEMONO_IKKODATE",
+          "JUUTAKUIGAI_TATEMONO_IKKODATEIGAI", "JUUTAKUIGAI_TOTI_KEIYAKU",
+          "JUUTAKUIGAI_TOTI_SOUMENSEKI", "CHUUSYAJOU_YANETUKI", "CHUUSYAJOU_AOZORA"}) {
+        text += Value(tag, "", 4);
+    }
+    return text;
+}
+
+TEST_F(RentalTest, RentalUseWithoutBlockWritesTenEmptyValues) {
+    EXPECT_EQ(report_.WriteRentalUse(&xml_), 1);
+    EXPECT_EQ(Written(), EmptyUse());
+}
+
+TEST_F(RentalTest, RentalUseOfAShortBlockLeavesWhatItLacksEmpty) {
+    // Room for the three counts but not the whole area after them.
+    auto* bytes = static_cast<unsigned char*>(Block(kUseBlock, 20));
+    const std::int32_t detached = 9;
+    std::memcpy(bytes + offsetof(RentalUseSummary, housingDetached), &detached, sizeof detached);
+    EXPECT_EQ(report_.WriteRentalUse(&xml_), 1);
+    std::string expected = EmptyUse();
+    const std::string empty = Value("JUUTAKU_TATEMONO_IKKODATE", "", 4);
+    expected.replace(0, empty.size(), Value("JUUTAKU_TATEMONO_IKKODATE", "9", 4));
+    EXPECT_EQ(Written(), expected);
+}
+
+TEST(RentalWriteFailure, FirstFailedWriteEndsTheList) {
+    testsupport::TempFolder scratch;
+    ASSERT_FALSE(scratch.Path().empty());
+    const std::string path = scratch / "out.xml";
+    CollectedData data;
+    ReportWriter report;
+    report.realEstate = &data.realEstate;
+    void* block = platform::TaskMemoryAllocator().Allocate(3 * sizeof(RentalEntry));
+    ASSERT_NE(block, nullptr);
+    std::memset(block, 0, 3 * sizeof(RentalEntry));
+    data.realEstate.blocks[kRentalBlock] = block;
+    {
+        testsupport::FailingFileSystem files;
+        files.failingWrite = 20;  // a value line of the second item
+        std::unique_ptr<platform::File> file;
+        XmlWriter xml;
+        xml.Open(&file, path.c_str());
+        EXPECT_EQ(report.WriteRentalList(&xml, 9999), 0);
+        EXPECT_EQ(files.writes, 20);
+        std::unique_ptr<platform::File> useFile;
+        XmlWriter useXml;
+        useXml.Open(&useFile, (scratch / "use.xml").c_str());
+        files.failingWrite = files.writes + 3;
+        EXPECT_EQ(report.WriteRentalUse(&useXml), 0);
+        EXPECT_EQ(files.writes, files.failingWrite);
+    }
+}
+
+TEST(FormatArea, RoundsHalfAwayFromZeroToTwoDecimals) {
+    EXPECT_EQ(ReportWriter::FormatArea(1, 2), "0.00");
+    EXPECT_EQ(ReportWriter::FormatArea(40, 2), "0.00");
+    EXPECT_EQ(ReportWriter::FormatArea(-40, 2), "0.00");
+    EXPECT_EQ(ReportWriter::FormatArea(50, 2), "0.01");
+    EXPECT_EQ(ReportWriter::FormatArea(-50, 2), "-0.01");
+    EXPECT_EQ(ReportWriter::FormatArea(1234567, 2), "123.46");
+    EXPECT_EQ(ReportWriter::FormatArea(-125000, 2), "-12.50");
+    EXPECT_EQ(ReportWriter::FormatArea(99995, 2), "10.00");
+    EXPECT_EQ(ReportWriter::FormatArea(123456789012345678LL, 2), "12345678901234.57");
+    EXPECT_EQ(ReportWriter::FormatArea(1234567, 0), "123");
+    EXPECT_EQ(ReportWriter::FormatArea(1234567, 4), "123.4567");
+}
+
+}  // namespace
