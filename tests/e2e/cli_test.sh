@@ -10,7 +10,12 @@ shift 2
 runner=("$@")
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/brenlo-e2e.XXXXXX")
-trap 'rm -rf "$scratch"' EXIT
+full_disk="$scratch/full"
+cleanup() {
+  mountpoint -q "$full_disk" 2>/dev/null && umount "$full_disk"
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
 failures=0
 checks=0
 
@@ -46,6 +51,7 @@ for company in blue white; do
     run --books "$scratch/Books-$company.json" --kind "$kind" --out "$report" --yes --quiet
     check "$company $kind: exit status $status" [ "$status" -eq 0 ]
     check "$company $kind: xmllint parses the report" xmllint --noout "$report"
+    check "$company $kind: report equals its golden file" cmp -s "$report" "$source_dir/tests/e2e/golden/$company-$kind.xml"
     check "$company $kind: declaration" grep -q '^<?xml version="1.0" encoding="Shift_JIS"?>' "$report"
     text=$(report_text "$report")
     code=$(case $kind in business) echo 1 ;; other) echo 2 ;; *) echo 3 ;; esac)
@@ -103,6 +109,20 @@ run --yes --no
 check "--yes with --no: exit status $status" [ "$status" -eq 64 ]
 run --books "$scratch/Books-blue.json" --kind real-estate --out "$scratch/r.xml" --quiet --program-folder "$source_dir/samples"
 check "sample folder as program folder: exit status $status" [ "$status" -eq 0 ]
+
+# A real full disk, where this machine lets us mount a small one: the report
+# fails, the earlier file at the path stays as it was, nothing else is left.
+mkdir -p "$full_disk"
+if mount -t tmpfs -o size=16k tmpfs "$full_disk" 2>/dev/null; then
+  printf 'earlier report\r\n' >"$full_disk/report.xml"
+  run --books "$scratch/Books-blue.json" --out "$full_disk/report.xml" --yes --quiet
+  check "full disk: exit status $status" [ "$status" -eq 2 ]
+  check "full disk: failure message" grep -qF 'XMLファイルの出力に失敗しました。' <<<"$err"
+  check "full disk: earlier file intact" [ "$(cat "$full_disk/report.xml")" = $'earlier report\r' ]
+  check "full disk: no other file left" [ "$(ls -A "$full_disk")" = "report.xml" ]
+else
+  echo "full disk: skipped (no tmpfs mount here)"
+fi
 
 echo "$((checks - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]
