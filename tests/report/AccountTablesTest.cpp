@@ -22,24 +22,12 @@
 
 namespace {
 
+using reporttest::SplitLines;
+using reporttest::Value;
+
 using testsupport::Sjis;
 
 constexpr std::int64_t kYen = 10000;
-
-std::string Value(std::string_view tag, std::string_view value) {
-    return "\t\t\t\t<" + std::string(tag) + ">" + std::string(value) + "</" + std::string(tag) +
-           ">";
-}
-
-std::vector<std::string> SplitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
-        lines.push_back(text.substr(start, end - start));
-    }
-    EXPECT_EQ(start, text.size()) << "text after the last line end";
-    return lines;
-}
 
 // A report over collected data the test fills in, writing into a scratch file.
 class AccountTableTest : public ::testing::Test {

@@ -21,6 +21,8 @@
 
 namespace {
 
+using reporttest::SectionNames;
+
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
@@ -28,30 +30,6 @@ using ::testing::Not;
 
 // What the deduction needs: the business income is the 43rd row.
 constexpr int kRowsForDeduction = 43;
-
-// Names of the section elements (level 3), checking that each one that
-// starts also ends before the next starts.
-std::vector<std::string> SectionNames(const std::string& text) {
-    std::vector<std::string> names;
-    std::string open;
-    std::size_t start = 0;
-    for (std::size_t end = text.find("\r\n"); end != std::string::npos;
-         start = end + 2, end = text.find("\r\n", start)) {
-        const std::string_view line(text.data() + start, end - start);
-        if (!line.starts_with("\t\t\t<") && !line.starts_with("\t\t\t</")) {
-            continue;
-        }
-        if (line.starts_with("\t\t\t</")) {
-            EXPECT_EQ(std::string(line.substr(5, line.size() - 6)), open) << "unbalanced end";
-            open.clear();
-            continue;
-        }
-        EXPECT_EQ(open, "") << "section left open";
-        open = std::string(line.substr(4, line.find_first_of(" >") - 4));
-        names.push_back(open);
-    }
-    return names;
-}
 
 class BusinessIncomeTest : public ::testing::Test {
 protected:

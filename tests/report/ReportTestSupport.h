@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 #include "platform/FileSystem.h"
 #include "support/Files.h"
@@ -28,6 +29,47 @@ inline std::set<std::string> EntriesIn(const std::filesystem::path& folder) {
         names.insert(entry.path().filename().string());
     }
     EXPECT_FALSE(error) << error.message();
+    return names;
+}
+
+// A value element at level 4, as the section writers write them, without its line end.
+inline std::string Value(std::string_view tag, std::string_view value) {
+    return "\t\t\t\t<" + std::string(tag) + ">" + std::string(value) + "</" + std::string(tag) +
+           ">";
+}
+
+// The lines of a report without their CR LF; text after the last line end fails the test.
+inline std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        lines.push_back(text.substr(start, end - start));
+    }
+    EXPECT_EQ(start, text.size()) << "text after the last line end";
+    return lines;
+}
+
+// Names of the section elements (level 3), checking that each one that
+// starts also ends before the next starts.
+inline std::vector<std::string> SectionNames(const std::string& text) {
+    std::vector<std::string> names;
+    std::string open;
+    std::size_t start = 0;
+    for (std::size_t end = text.find("\r\n"); end != std::string::npos;
+         start = end + 2, end = text.find("\r\n", start)) {
+        const std::string_view line(text.data() + start, end - start);
+        if (!line.starts_with("\t\t\t<") && !line.starts_with("\t\t\t</")) {
+            continue;
+        }
+        if (line.starts_with("\t\t\t</")) {
+            EXPECT_EQ(std::string(line.substr(5, line.size() - 6)), open) << "unbalanced end";
+            open.clear();
+            continue;
+        }
+        EXPECT_EQ(open, "") << "section left open";
+        open = std::string(line.substr(4, line.find_first_of(" >") - 4));
+        names.push_back(open);
+    }
     return names;
 }
 
