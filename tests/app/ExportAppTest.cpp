@@ -15,6 +15,7 @@
 #include "hostapi/StDATAINFO.h"
 #include "report/ReportTestSupport.h"
 #include "support/FakeProgressWindow.h"
+#include "support/ForwardingWindowSystem.h"
 #include "support/ScriptedConsole.h"
 #include "support/Sjis.h"
 #include "support/TempFolder.h"
@@ -33,29 +34,12 @@ constexpr char kFailed[] =
 constexpr char kCancelledText[] = "[所得税]\n｢所得税｣の集計を中止します。\n\n";
 
 // The console window system with a recorded progress window instead of the console line.
-class RecordedProgressWindows : public platform::WindowSystem {
+class RecordedProgressWindows : public testsupport::ForwardingWindowSystem {
 public:
-    explicit RecordedProgressWindows(platform::WindowSystem& inner) : inner_(inner) {}
-
     int ShowMessageBox(platform::WindowHandle owner, const std::string& text,
                        const std::string& caption, unsigned flags) override {
         owners.push_back(owner);
-        return inner_.ShowMessageBox(owner, text, caption, flags);
-    }
-    bool EnableWindow(platform::WindowHandle window, bool enable) override {
-        return inner_.EnableWindow(window, enable);
-    }
-    bool SetForegroundWindow(platform::WindowHandle window) override {
-        return inner_.SetForegroundWindow(window);
-    }
-    bool PostWindowMessage(platform::WindowHandle window, std::uint32_t message,
-                           std::uintptr_t wParam, std::intptr_t lParam) override {
-        return inner_.PostWindowMessage(window, message, wParam, lParam);
-    }
-    void SetWaitCursor(bool on) override { inner_.SetWaitCursor(on); }
-    int RunModalDialog(int templateId, platform::WindowHandle parent,
-                       platform::DialogHandler& handler) override {
-        return inner_.RunModalDialog(templateId, parent, handler);
+        return next_.ShowMessageBox(owner, text, caption, flags);
     }
     // The run destroys its window; the record stays with this object.
     std::unique_ptr<platform::ProgressWindow> CreateProgressWindow(int) override {
@@ -84,15 +68,8 @@ public:
         };
         return std::make_unique<Forwarding>(progress);
     }
-    std::optional<std::string> AskSaveFileName(const platform::SaveFileRequest& request) override {
-        return inner_.AskSaveFileName(request);
-    }
-
     testsupport::FakeProgressWindow progress;
     std::vector<platform::WindowHandle> owners;
-
-private:
-    platform::WindowSystem& inner_;
 };
 
 constexpr char kBooks[] = R"({"format": "books/1", "user": "U1", "selection": [3, 7], "entries": [
@@ -124,13 +101,11 @@ protected:
     // Runs the export; the script operates the conditions dialog.
     int Run(const std::string& commandLine, std::function<void(HeadlessDialog&)> script) {
         testsupport::ScriptedConsole console(std::move(script));
-        RecordedProgressWindows windows(console.Windows());
-        platform::WindowSystem* previous = platform::ReplaceWindows(&windows);
+        RecordedProgressWindows windows;
         CExportApp app(edition);
         app.m_strCommandLine = commandLine;
         app.m_strProgramFolder = programFolder;
         const int status = app.Run();
-        platform::ReplaceWindows(previous);
         messages = console.Messages();
         events = console.Windows().Events();
         owners = windows.owners;

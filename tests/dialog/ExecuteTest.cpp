@@ -12,6 +12,7 @@
 #include "platform/ProgressWindow.h"
 #include "platform/WindowSystem.h"
 #include "support/FakeDriveFileSystem.h"
+#include "support/ForwardingWindowSystem.h"
 #include "support/ScriptedConsole.h"
 #include "support/Sjis.h"
 #include "support/TempFolder.h"
@@ -48,11 +49,8 @@ struct Shown {
 };
 
 // Records every message box on its way to the window system it replaces.
-class RecordingWindows : public platform::WindowSystem {
+class RecordingWindows : public testsupport::ForwardingWindowSystem {
 public:
-    RecordingWindows() : next_(*platform::ReplaceWindows(this)) {}
-    ~RecordingWindows() override { platform::ReplaceWindows(&next_); }
-
     std::vector<Shown> shown;
 
     int ShowMessageBox(platform::WindowHandle owner, const std::string& text,
@@ -60,30 +58,6 @@ public:
         shown.push_back({testsupport::Utf8(text), testsupport::Utf8(caption), flags});
         return next_.ShowMessageBox(owner, text, caption, flags);
     }
-    bool EnableWindow(platform::WindowHandle window, bool enable) override {
-        return next_.EnableWindow(window, enable);
-    }
-    bool SetForegroundWindow(platform::WindowHandle window) override {
-        return next_.SetForegroundWindow(window);
-    }
-    bool PostWindowMessage(platform::WindowHandle window, std::uint32_t message,
-                           std::uintptr_t wParam, std::intptr_t lParam) override {
-        return next_.PostWindowMessage(window, message, wParam, lParam);
-    }
-    void SetWaitCursor(bool on) override { next_.SetWaitCursor(on); }
-    int RunModalDialog(int templateId, platform::WindowHandle parent,
-                       platform::DialogHandler& handler) override {
-        return next_.RunModalDialog(templateId, parent, handler);
-    }
-    std::unique_ptr<platform::ProgressWindow> CreateProgressWindow(int templateId) override {
-        return next_.CreateProgressWindow(templateId);
-    }
-    std::optional<std::string> AskSaveFileName(const platform::SaveFileRequest& request) override {
-        return next_.AskSaveFileName(request);
-    }
-
-private:
-    platform::WindowSystem& next_;
 };
 
 bool IsDirectory(const std::string& path) {

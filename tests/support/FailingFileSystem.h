@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/FileSystem.h"
+#include "support/ForwardingFileSystem.h"
 
 namespace testsupport {
 
@@ -19,13 +20,8 @@ namespace testsupport {
 // (files opened for reading are neither counted nor failed). A failing write
 // passes the first half of its bytes on, as a full disk does; a failing close
 // still closes the file.
-class FailingFileSystem : public platform::FileSystem {
+class FailingFileSystem : public ForwardingFileSystem {
 public:
-    FailingFileSystem() : real_(*platform::ReplaceFiles(this)) {}
-    ~FailingFileSystem() override { platform::ReplaceFiles(&real_); }
-    FailingFileSystem(const FailingFileSystem&) = delete;
-    FailingFileSystem& operator=(const FailingFileSystem&) = delete;
-
     int failingWrite = 0;  // 0: no write fails
     int failingClose = 0;  // 0: no close fails
     int writes = 0;
@@ -40,31 +36,6 @@ public:
         }
         writtenPaths.push_back(path);
         return std::make_unique<CountedFile>(*this, std::move(file));
-    }
-    bool RemoveFile(const std::string& path) override { return real_.RemoveFile(path); }
-    bool MoveOver(const std::string& from, const std::string& to) override {
-        return real_.MoveOver(from, to);
-    }
-    bool MakeDirectory(const std::string& path) override { return real_.MakeDirectory(path); }
-    bool RemoveEmptyDirectory(const std::string& path) override {
-        return real_.RemoveEmptyDirectory(path);
-    }
-    platform::EntryKind KindOf(const std::string& path) override { return real_.KindOf(path); }
-    int DriveTypeOf(const std::string& root) override { return real_.DriveTypeOf(root); }
-    bool HasAccess(const std::string& path, int mode) override {
-        return real_.HasAccess(path, mode);
-    }
-    bool ShareHasAccess(const std::string& share, int mode) override {
-        return real_.ShareHasAccess(share, mode);
-    }
-    std::string CurrentFolder() override { return real_.CurrentFolder(); }
-    bool SetCurrentFolder(const std::string& path) override { return real_.SetCurrentFolder(path); }
-    std::string ModuleFilePath() override { return real_.ModuleFilePath(); }
-    std::string TempFolder() override { return real_.TempFolder(); }
-    std::string ReadProfileText(const std::string& file, const std::string& section,
-                                const std::string& key, const std::string& defaultText,
-                                std::size_t bufferSize) override {
-        return real_.ReadProfileText(file, section, key, defaultText, bufferSize);
     }
 
 private:
@@ -93,8 +64,6 @@ private:
         FailingFileSystem& owner_;
         std::unique_ptr<platform::File> file_;
     };
-
-    platform::FileSystem& real_;
 };
 
 }  // namespace testsupport

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/FileSystem.h"
+#include "support/ForwardingFileSystem.h"
 
 namespace testsupport {
 
@@ -15,13 +16,8 @@ namespace testsupport {
 // everything on, except what a test configures: the drive type and access of
 // drive roots, the access of network shares, a failing k-th MakeDirectory, and
 // files that cannot be opened for reading.
-class FakeDriveFileSystem : public platform::FileSystem {
+class FakeDriveFileSystem : public ForwardingFileSystem {
 public:
-    FakeDriveFileSystem() : real_(*platform::ReplaceFiles(this)) {}
-    ~FakeDriveFileSystem() override { platform::ReplaceFiles(&real_); }
-    FakeDriveFileSystem(const FakeDriveFileSystem&) = delete;
-    FakeDriveFileSystem& operator=(const FakeDriveFileSystem&) = delete;
-
     std::map<std::string, int> driveTypes;    // root ("C:\") -> type
     std::map<std::string, bool> rootAccess;   // root -> HasAccess answer
     std::map<std::string, bool> shareAccess;  // "\\server\share" -> answer
@@ -37,20 +33,12 @@ public:
         }
         return real_.Open(path, mode, share);
     }
-    bool RemoveFile(const std::string& path) override { return real_.RemoveFile(path); }
-    bool MoveOver(const std::string& from, const std::string& to) override {
-        return real_.MoveOver(from, to);
-    }
     bool MakeDirectory(const std::string& path) override {
         if (++makeDirectoryCalls == failingMakeDirectory) {
             return false;
         }
         return real_.MakeDirectory(path);
     }
-    bool RemoveEmptyDirectory(const std::string& path) override {
-        return real_.RemoveEmptyDirectory(path);
-    }
-    platform::EntryKind KindOf(const std::string& path) override { return real_.KindOf(path); }
     int DriveTypeOf(const std::string& root) override {
         const auto configured = driveTypes.find(root);
         return configured != driveTypes.end() ? configured->second : real_.DriveTypeOf(root);
@@ -65,18 +53,6 @@ public:
         return configured != shareAccess.end() ? configured->second
                                                : real_.ShareHasAccess(share, mode);
     }
-    std::string CurrentFolder() override { return real_.CurrentFolder(); }
-    bool SetCurrentFolder(const std::string& path) override { return real_.SetCurrentFolder(path); }
-    std::string ModuleFilePath() override { return real_.ModuleFilePath(); }
-    std::string TempFolder() override { return real_.TempFolder(); }
-    std::string ReadProfileText(const std::string& file, const std::string& section,
-                                const std::string& key, const std::string& defaultText,
-                                std::size_t bufferSize) override {
-        return real_.ReadProfileText(file, section, key, defaultText, bufferSize);
-    }
-
-private:
-    platform::FileSystem& real_;
 };
 
 }  // namespace testsupport

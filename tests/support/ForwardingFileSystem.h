@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+
+#include "platform/FileSystem.h"
+
+namespace testsupport {
+
+// Installed for its lifetime in place of the file system it finds, and passes
+// every call on to it; fakes override only what they change.
+class ForwardingFileSystem : public platform::FileSystem {
+public:
+    ForwardingFileSystem() : real_(*platform::ReplaceFiles(this)) {}
+    ~ForwardingFileSystem() override { platform::ReplaceFiles(&real_); }
+    ForwardingFileSystem(const ForwardingFileSystem&) = delete;
+    ForwardingFileSystem& operator=(const ForwardingFileSystem&) = delete;
+
+    std::unique_ptr<platform::File> Open(const std::string& path, platform::OpenMode mode,
+                                         platform::ShareMode share) override {
+        return real_.Open(path, mode, share);
+    }
+    bool RemoveFile(const std::string& path) override { return real_.RemoveFile(path); }
+    bool MoveOver(const std::string& from, const std::string& to) override {
+        return real_.MoveOver(from, to);
+    }
+    bool MakeDirectory(const std::string& path) override { return real_.MakeDirectory(path); }
+    bool RemoveEmptyDirectory(const std::string& path) override {
+        return real_.RemoveEmptyDirectory(path);
+    }
+    platform::EntryKind KindOf(const std::string& path) override { return real_.KindOf(path); }
+    int DriveTypeOf(const std::string& root) override { return real_.DriveTypeOf(root); }
+    bool HasAccess(const std::string& path, int mode) override {
+        return real_.HasAccess(path, mode);
+    }
+    bool ShareHasAccess(const std::string& share, int mode) override {
+        return real_.ShareHasAccess(share, mode);
+    }
+    std::string CurrentFolder() override { return real_.CurrentFolder(); }
+    bool SetCurrentFolder(const std::string& path) override { return real_.SetCurrentFolder(path); }
+    std::string ModuleFilePath() override { return real_.ModuleFilePath(); }
+    std::string TempFolder() override { return real_.TempFolder(); }
+    std::string ReadProfileText(const std::string& file, const std::string& section,
+                                const std::string& key, const std::string& defaultText,
+                                std::size_t bufferSize) override {
+        return real_.ReadProfileText(file, section, key, defaultText, bufferSize);
+    }
+
+protected:
+    platform::FileSystem& real_;
+};
+
+}  // namespace testsupport
