@@ -30,17 +30,8 @@ using testsupport::Sjis;
 constexpr std::int64_t kYen = 10000;
 
 // A report over collected data the test fills in, writing into a scratch file.
-class AccountTableTest : public ::testing::Test {
+class AccountTableTest : public reporttest::SectionWriterTest {
 protected:
-    void SetUp() override {
-        ASSERT_FALSE(scratch_.Path().empty());
-        ASSERT_EQ(xml_.Open(&file_, path_.c_str()), 0);
-        report_.rows = &collected_.rows;
-        report_.monthly = &collected_.monthly;
-        report_.general = &collected_.general;
-        report_.realEstate = &collected_.realEstate;
-    }
-
     void AddRow(std::int32_t code, std::string_view name, std::int64_t opening,
                 std::int64_t closing) {
         auto row = std::make_unique<StAOSUMINFO>();
@@ -51,27 +42,6 @@ protected:
         row->closingAmount = closing;
         collected_.rows.push_back(std::move(row));
     }
-
-    // A zeroed block of the general statement; CollectedData frees it.
-    unsigned char* GeneralBlock(int index, std::size_t size) {
-        void* block = platform::TaskMemoryAllocator().Allocate(size);
-        EXPECT_NE(block, nullptr);
-        std::memset(block, 0, size);
-        collected_.general.blocks[index] = block;
-        return static_cast<unsigned char*>(block);
-    }
-
-    std::vector<std::string> Lines() {
-        xml_.Close();
-        return SplitLines(reporttest::ReadFile(path_).value_or("(unreadable)"));
-    }
-
-    testsupport::TempFolder scratch_;
-    std::string path_ = scratch_ / "out.xml";
-    std::unique_ptr<platform::File> file_;
-    XmlWriter xml_;
-    CollectedData collected_;
-    ReportWriter report_;
 };
 
 TEST(AccountTableAmount, WholeYenTruncatedTowardZero) {

@@ -29,15 +29,8 @@ constexpr std::int64_t kYen = 10000;
 constexpr int kBusinessIncomeRow = 43;
 
 // A blue report over collected data the test fills in, writing into a scratch file.
-class BlueDeductionTest : public ::testing::Test {
+class BlueDeductionTest : public reporttest::SectionWriterTest {
 protected:
-    void SetUp() override {
-        ASSERT_FALSE(scratch_.Path().empty());
-        ASSERT_EQ(xml_.Open(&file_, path_.c_str()), 0);
-        report_.rows = &collected_.rows;
-        report_.general = &collected_.general;
-    }
-
     // Rows up to the one with the business income; the others carry amounts that must not show.
     void AddRows(int count, std::int64_t businessIncome) {
         for (int n = 1; n <= count; ++n) {
@@ -49,32 +42,11 @@ protected:
         }
     }
 
-    // A zeroed block of the general statement; CollectedData frees it.
-    unsigned char* GeneralBlock(int index, std::size_t size) {
-        void* block = platform::TaskMemoryAllocator().Allocate(size);
-        EXPECT_NE(block, nullptr);
-        std::memset(block, 0, size);
-        collected_.general.blocks[index] = block;
-        return static_cast<unsigned char*>(block);
-    }
-
     void SetUpDeduction(std::int64_t realEstateIncome, std::uint8_t choice) {
         unsigned char* block = GeneralBlock(0, general::kBlockSize[0]);
         std::memcpy(block + general::kRealEstateIncome, &realEstateIncome, sizeof realEstateIncome);
         block[general::kBlueDeductionChoice] = choice;
     }
-
-    std::vector<std::string> Lines() {
-        xml_.Close();
-        return SplitLines(reporttest::ReadFile(path_).value_or("(unreadable)"));
-    }
-
-    testsupport::TempFolder scratch_;
-    std::string path_ = scratch_ / "out.xml";
-    std::unique_ptr<platform::File> file_;
-    XmlWriter xml_;
-    CollectedData collected_;
-    ReportWriter report_;
 };
 
 std::vector<std::string> Deduction(std::string_view realEstate, std::string_view business,

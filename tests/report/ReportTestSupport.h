@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -12,8 +13,13 @@
 #include <system_error>
 #include <vector>
 
+#include "aggregation/CollectedData.h"
 #include "platform/FileSystem.h"
+#include "platform/TaskMemory.h"
+#include "report/ReportWriter.h"
+#include "report/XmlWriter.h"
 #include "support/Files.h"
+#include "support/TempFolder.h"
 
 namespace reporttest {
 
@@ -72,5 +78,40 @@ inline std::vector<std::string> SectionNames(const std::string& text) {
     }
     return names;
 }
+
+// A report writer over collected data the test fills in, its XML writer on a
+// scratch file; the lines written are read back with Lines().
+class SectionWriterTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_FALSE(scratch_.Path().empty());
+        ASSERT_EQ(xml_.Open(&file_, path_.c_str()), 0);
+        report_.rows = &collected_.rows;
+        report_.monthly = &collected_.monthly;
+        report_.general = &collected_.general;
+        report_.realEstate = &collected_.realEstate;
+    }
+
+    // A zeroed block of the general statement; CollectedData frees it.
+    unsigned char* GeneralBlock(int index, std::size_t size) {
+        void* block = platform::TaskMemoryAllocator().Allocate(size);
+        EXPECT_NE(block, nullptr);
+        std::memset(block, 0, size);
+        collected_.general.blocks[index] = block;
+        return static_cast<unsigned char*>(block);
+    }
+
+    std::vector<std::string> Lines() {
+        xml_.Close();
+        return SplitLines(ReadFile(path_).value_or("(unreadable)"));
+    }
+
+    testsupport::TempFolder scratch_;
+    std::string path_ = scratch_ / "out.xml";
+    std::unique_ptr<platform::File> file_;
+    XmlWriter xml_;
+    CollectedData collected_;
+    ReportWriter report_;
+};
 
 }  // namespace reporttest
