@@ -377,19 +377,11 @@ LoadResult LoadFile(const std::string& path) {
     if (!file) {
         return {std::nullopt, Refused(path, "cannot be opened")};
     }
-    std::string text;
-    std::array<char, 65536> buffer;
-    for (;;) {
-        const std::optional<std::size_t> count = file->Read(buffer);
-        if (!count) {
-            return {std::nullopt, Refused(path, "cannot be read")};
-        }
-        if (*count == 0) {
-            break;
-        }
-        text.append(buffer.data(), *count);
+    const std::optional<std::string> text = platform::ReadToEnd(*file);
+    if (!text) {
+        return {std::nullopt, Refused(path, "cannot be read")};
     }
-    return LoadText(text, path);
+    return LoadText(*text, path);
 }
 
 }  // namespace tobra::books

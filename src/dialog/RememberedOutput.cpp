@@ -1,7 +1,6 @@
 #include <cstring>
 #include <memory>
 #include <optional>
-#include <vector>
 
 #include "app/Edition.h"
 #include "dialog/ConditionsDlg.h"
@@ -32,19 +31,8 @@ std::optional<std::string> ReadWhole(const std::string& path) {
     if (!file) {
         return std::nullopt;
     }
-    std::string content;
-    std::vector<char> chunk(4096);
-    for (;;) {
-        const std::optional<std::size_t> read = file->Read(chunk);
-        if (!read) {
-            return std::nullopt;
-        }
-        if (*read == 0) {
-            break;
-        }
-        content.append(chunk.data(), *read);
-    }
-    if (!file->Close()) {
+    std::optional<std::string> content = platform::ReadToEnd(*file);
+    if (!content || !file->Close()) {
         return std::nullopt;
     }
     return content;

@@ -39,6 +39,9 @@ public:
     virtual bool Close() = 0;
 };
 
+// Everything from the file's position to its end; nothing on a read error.
+std::optional<std::string> ReadToEnd(File& file);
+
 enum class EntryKind { None, File, Directory };
 
 // Values of GetDriveType.

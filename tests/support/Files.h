@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -35,19 +34,8 @@ inline std::optional<std::string> ReadFile(const std::string& path) {
     if (!file) {
         return std::nullopt;
     }
-    std::string content;
-    std::array<char, 4096> chunk{};
-    for (;;) {
-        const std::optional<std::size_t> count = file->Read(chunk);
-        if (!count) {
-            return std::nullopt;
-        }
-        if (*count == 0) {
-            break;
-        }
-        content.append(chunk.data(), *count);
-    }
-    if (!file->Close()) {
+    std::optional<std::string> content = platform::ReadToEnd(*file);
+    if (!content || !file->Close()) {
         return std::nullopt;
     }
     return content;
