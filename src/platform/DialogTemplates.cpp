@@ -1,58 +1,48 @@
-// The program's two dialog resources, shared by the Win32 adapter (which
-// builds real templates from them) and the headless adapter.
+// The program's two dialog resources as a table, for the headless adapter and
+// the tests; the Win32 adapter takes them from the program's resources, which
+// are compiled from the same rows.
 #include <array>
 
 #include "platform/DialogTemplate.h"
 
+// The rows name styles as the resource compiler does.
+#define WS_POPUP kWsPopup
+#define WS_CHILD kWsChild
+#define WS_VISIBLE kWsVisible
+#define WS_CAPTION kWsCaption
+#define WS_BORDER kWsBorder
+#define WS_SYSMENU kWsSysMenu
+#define WS_GROUP kWsGroup
+#define WS_TABSTOP kWsTabStop
+#define WS_EX_APPWINDOW kWsExAppWindow
+#define DS_SYSMODAL kDsSysModal
+#define DS_SETFONT kDsSetFont
+#define DS_MODALFRAME kDsModalFrame
+#define BS_PUSHBUTTON kBsPushButton
+#define BS_GROUPBOX kBsGroupBox
+#define BS_AUTORADIOBUTTON kBsAutoRadioButton
+#define SS_LEFT kSsLeft
+#define SS_CENTERIMAGE kSsCenterImage
+#define ES_LEFT kEsLeft
+#define ES_AUTOHSCROLL kEsAutoHScroll
+
+#include "resources/DialogTemplates.h"
+
+#define BRENLO_TABLE_CONTROL(id, windowClass, style, x, y, width, height, text) \
+    DialogControlTemplate{id, windowClass, style, x, y, width, height, text},
+#define BRENLO_TABLE_DIALOG(id, caption, style, extendedStyle, x, y, width, height)              \
+    id, caption, BRENLO_DIALOG_FONT_NAME, BRENLO_DIALOG_FONT_POINTS, style, extendedStyle, x, y, \
+        width, height
+
 namespace platform {
 namespace {
 
-constexpr char kFontName[] = "ＭＳ Ｐゴシック";
-constexpr int kFontPoints = 9;
-
-constexpr std::uint32_t kControl = kWsChild | kWsVisible;
-constexpr std::uint32_t kLabel = kControl | kSsLeft | kSsCenterImage | kWsGroup;
-constexpr std::uint32_t kGroupBox = kControl | kBsGroupBox;
-constexpr std::uint32_t kRadio = kControl | kBsAutoRadioButton | kWsTabStop;
-constexpr std::uint32_t kEdit = kControl | kEsLeft | kEsAutoHScroll | kWsBorder | kWsTabStop;
-constexpr std::uint32_t kButton = kControl | kBsPushButton | kWsTabStop;
-constexpr std::uint32_t kBar = kControl | kWsBorder;
-
-constexpr std::array kConditionsControls = {
-    DialogControlTemplate{1000, kStaticClass, kLabel, 7, 7, 28, 12, "事業所名"},
-    DialogControlTemplate{1002, kStaticClass, kLabel, 46, 7, 8, 12, "："},
-    DialogControlTemplate{1004, kStaticClass, kLabel, 59, 7, 197, 12, "事業所名"},
-    DialogControlTemplate{1001, kStaticClass, kLabel, 7, 26, 28, 12, "会計期間"},
-    DialogControlTemplate{1003, kStaticClass, kLabel, 46, 26, 8, 12, "："},
-    DialogControlTemplate{1005, kStaticClass, kLabel, 59, 26, 197, 12, "xxxx/xx/xx～xxxx/xx/xx"},
-    DialogControlTemplate{1006, kStaticClass, kLabel, 7, 45, 28, 12, "製造原価"},
-    DialogControlTemplate{1007, kStaticClass, kLabel, 46, 45, 8, 12, "："},
-    DialogControlTemplate{1008, kStaticClass, kLabel, 59, 45, 197, 12, "あり"},
-    DialogControlTemplate{1009, kButtonClass, kGroupBox, 7, 64, 249, 83, "事業区分"},
-    DialogControlTemplate{1010, kButtonClass, kRadio, 18, 83, 92, 12, "営業所得用（一般用）(&1)"},
-    DialogControlTemplate{1012, kButtonClass, kRadio, 18, 102, 92, 12,
-                          "その他所得用（一般用）(&2)"},
-    DialogControlTemplate{1011, kButtonClass, kRadio, 18, 121, 92, 12, "不動産所得用(&3)"},
-    DialogControlTemplate{1015, kButtonClass, kGroupBox, 7, 159, 249, 45, "出力先(&F)"},
-    DialogControlTemplate{1016, kEditClass, kEdit, 14, 178, 170, 14, ""},
-    DialogControlTemplate{1017, kButtonClass, kButton, 191, 178, 57, 14, "参照(&D)..."},
-    DialogControlTemplate{1013, kButtonClass, kButton | kWsGroup, 137, 213, 57, 14, "実行(F12)"},
-    DialogControlTemplate{1014, kButtonClass, kButton | kWsGroup, 199, 213, 57, 14,
-                          "キャンセル(Esc)"},
-};
-
-constexpr std::array kProgressControls = {
-    DialogControlTemplate{1018, kProgressClass, kBar, 5, 6, 211, 22, "Progress1"},
-    DialogControlTemplate{1019, kProgressClass, kBar, 5, 29, 211, 10, "Progress2"},
-};
+constexpr std::array kConditionsControls = {BRENLO_CONDITIONS_CONTROLS(BRENLO_TABLE_CONTROL)};
+constexpr std::array kProgressControls = {BRENLO_PROGRESS_CONTROLS(BRENLO_TABLE_CONTROL)};
 
 constexpr std::array kTemplates = {
-    DialogTemplate{130, "所得税 - 集計条件", kFontName, kFontPoints,
-                   kWsPopup | kWsVisible | kWsCaption | kWsSysMenu | kDsModalFrame | kDsSetFont,
-                   kWsExAppWindow, 0, 0, 263, 234, kConditionsControls},
-    DialogTemplate{131, "集計中", kFontName, kFontPoints,
-                   kWsPopup | kWsCaption | kDsModalFrame | kDsSysModal | kDsSetFont, 0, 0, 0, 221,
-                   45, kProgressControls},
+    DialogTemplate{BRENLO_CONDITIONS_DIALOG(BRENLO_TABLE_DIALOG), kConditionsControls},
+    DialogTemplate{BRENLO_PROGRESS_DIALOG(BRENLO_TABLE_DIALOG), kProgressControls},
 };
 
 }  // namespace

@@ -1,15 +1,14 @@
 #pragma once
 
-#include <cstdint>
+#include <cstddef>
 #include <vector>
-
-#include "platform/DialogTemplate.h"
 
 namespace platform::win32 {
 
-// An in-memory DLGTEMPLATEEX of the template, for CreateDialogIndirectParamW:
-// UTF-16 texts, controls in tab order. `hidden` leaves out the visible style
-// so that the caller shows the dialog when it is ready.
-std::vector<std::uint16_t> BuildDialogTemplate(const DialogTemplate& dialogTemplate, bool hidden);
+// A copy of the program's dialog resource `id` (a DLGTEMPLATEEX), for
+// CreateDialogIndirectParamW, as MFC loads its dialogs. `hidden` clears the
+// visible style so that the caller shows the dialog when it is ready. Empty
+// when the program has no such resource.
+std::vector<std::byte> LoadDialogTemplate(int id, bool hidden);
 
 }  // namespace platform::win32

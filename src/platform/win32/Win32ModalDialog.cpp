@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <cstdint>
+#include <cstddef>
 #include <exception>
 #include <optional>
 #include <vector>
@@ -61,7 +61,7 @@ public:
     ModalDialog(const ModalDialog&) = delete;
     ModalDialog& operator=(const ModalDialog&) = delete;
 
-    int Run(const DialogTemplate& dialogTemplate, HWND owner);
+    int Run(int templateId, HWND owner);
 
 private:
     static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -86,8 +86,11 @@ private:
     bool quit_ = false;
 };
 
-int ModalDialog::Run(const DialogTemplate& dialogTemplate, HWND owner) {
-    const std::vector<std::uint16_t> bytes = BuildDialogTemplate(dialogTemplate, true);
+int ModalDialog::Run(int templateId, HWND owner) {
+    const std::vector<std::byte> bytes = LoadDialogTemplate(templateId, true);
+    if (bytes.empty()) {
+        return -1;
+    }
     DisabledOwner disabledOwner(owner);
     DialogWindow window(CreateDialogIndirectParamW(
         GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data()), owner,
@@ -182,14 +185,13 @@ INT_PTR ModalDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-int RunModalDialog(const DialogTemplate& dialogTemplate, WindowHandle owner,
-                   DialogHandler& handler) {
+int RunModalDialog(int templateId, WindowHandle owner, DialogHandler& handler) {
     HWND ownerWindow = reinterpret_cast<HWND>(owner);
     if (ownerWindow != nullptr && IsWindow(ownerWindow) == FALSE) {
         ownerWindow = nullptr;
     }
     ModalDialog dialog(handler);
-    return dialog.Run(dialogTemplate, ownerWindow);
+    return dialog.Run(templateId, ownerWindow);
 }
 
 }  // namespace platform::win32

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "platform/Dialog.h"
-#include "platform/DialogTemplate.h"
 #include "platform/WindowHandle.h"
 
 namespace platform::win32 {
 
-// Runs a dialog template modally the way MFC does: the dialog is created
-// modeless from an in-memory template, its owner is disabled, and a message
+// Runs one of the program's dialog resources modally the way MFC does: the
+// dialog is created modeless from a copy of its template, its owner is disabled, and a message
 // loop offers each key-down to the handler's PreTranslateKey before
 // IsDialogMessageW. WM_INITDIALOG reaches OnInitDialog; a click (BN_CLICKED)
 // reaches OnCommand; IDCANCEL (Esc, the close box) reaches OnCancel. Enter
@@ -16,7 +15,6 @@ namespace platform::win32 {
 // EndDialog; -1 when the window cannot be created or the loop receives
 // WM_QUIT (posted again for the caller's loop). An exception thrown by the
 // handler ends the loop and is rethrown after the window is gone.
-int RunModalDialog(const DialogTemplate& dialogTemplate, WindowHandle owner,
-                   DialogHandler& handler);
+int RunModalDialog(int templateId, WindowHandle owner, DialogHandler& handler);
 
 }  // namespace platform::win32

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include <cstdint>
+#include <cstddef>
 #include <vector>
 
 #include "platform/win32/Win32DialogTemplate.h"
@@ -18,11 +18,13 @@ INT_PTR CALLBACK ProgressProcedure(HWND, UINT message, WPARAM, LPARAM) {
 
 }  // namespace
 
-std::unique_ptr<Win32ProgressWindow> Win32ProgressWindow::Create(
-    const DialogTemplate& dialogTemplate) {
+std::unique_ptr<Win32ProgressWindow> Win32ProgressWindow::Create(int templateId) {
     INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&classes);
-    const std::vector<std::uint16_t> bytes = BuildDialogTemplate(dialogTemplate, false);
+    const std::vector<std::byte> bytes = LoadDialogTemplate(templateId, false);
+    if (bytes.empty()) {
+        return nullptr;
+    }
     HWND window = CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
                                              reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data()),
                                              nullptr, &ProgressProcedure, 0);

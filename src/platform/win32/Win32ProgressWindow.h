@@ -5,18 +5,17 @@
 #include <memory>
 #include <string>
 
-#include "platform/DialogTemplate.h"
 #include "platform/ProgressWindow.h"
 
 namespace platform::win32 {
 
 // A modeless dialog with progress bars (msctls_progress32), created hidden
-// from its template without an owner. No message loop runs while it is open:
+// from the program's dialog resource without an owner. No message loop runs while it is open:
 // each operation acts on the window at once.
 class Win32ProgressWindow final : public ProgressWindow {
 public:
     // Null when the window cannot be created.
-    static std::unique_ptr<Win32ProgressWindow> Create(const DialogTemplate& dialogTemplate);
+    static std::unique_ptr<Win32ProgressWindow> Create(int templateId);
 
     ~Win32ProgressWindow() override;
     Win32ProgressWindow(const Win32ProgressWindow&) = delete;

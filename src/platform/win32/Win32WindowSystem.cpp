@@ -7,7 +7,6 @@
 #include <string>
 #include <string_view>
 
-#include "platform/DialogTemplate.h"
 #include "platform/text/Cp932.h"
 #include "platform/win32/Win32ModalDialog.h"
 #include "platform/win32/Win32ProgressWindow.h"
@@ -87,16 +86,11 @@ public:
     }
 
     int RunModalDialog(int templateId, WindowHandle parent, DialogHandler& handler) override {
-        const DialogTemplate* found = FindDialogTemplate(templateId);
-        return found != nullptr ? win32::RunModalDialog(*found, parent, handler) : -1;
+        return win32::RunModalDialog(templateId, parent, handler);
     }
 
     std::unique_ptr<ProgressWindow> CreateProgressWindow(int templateId) override {
-        const DialogTemplate* found = FindDialogTemplate(templateId);
-        if (found == nullptr) {
-            return nullptr;
-        }
-        return win32::Win32ProgressWindow::Create(*found);
+        return win32::Win32ProgressWindow::Create(templateId);
     }
 
     std::optional<std::string> AskSaveFileName(const SaveFileRequest& request) override {
