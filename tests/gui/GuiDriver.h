@@ -1,0 +1,93 @@
+#pragma once
+
+// Drives the GUI programs from outside, through real window messages, as a
+// user and the host would: starts processes, finds their windows by caption,
+// presses keys, clicks buttons and answers message boxes.
+#include <windows.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace gui {
+
+using namespace std::chrono_literals;
+
+// Long enough for a run under Wine on a loaded machine.
+inline constexpr std::chrono::milliseconds kPatience = 30s;
+
+// A started process; stopped and waited for when it is still running at the end.
+class Process {
+public:
+    Process() = default;
+    explicit Process(const PROCESS_INFORMATION& started);
+    ~Process();
+    Process(Process&& other) noexcept;
+    Process& operator=(Process&& other) noexcept;
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+
+    bool Started() const { return process_ != nullptr; }
+    DWORD Id() const { return id_; }
+    HANDLE Thread() const { return thread_; }
+    // The exit code; nothing when the process did not end in time.
+    std::optional<DWORD> WaitForExit(std::chrono::milliseconds patience = kPatience);
+
+private:
+    HANDLE process_ = nullptr;
+    HANDLE thread_ = nullptr;
+    DWORD id_ = 0;
+};
+
+// Starts "PROGRAM" ARGUMENTS; the texts are code page 932.
+Process Start(const std::string& program, const std::string& arguments = std::string());
+// A process another program started.
+Process Open(DWORD processId);
+
+// The folder of the running test program, where the build puts every program.
+std::string ProgramFolder();
+
+// A visible top-level window of the process with this caption (and class,
+// when given); null when none appeared in time.
+HWND WaitForWindow(DWORD processId, const std::wstring& caption,
+                   const std::wstring& windowClass = std::wstring(),
+                   std::chrono::milliseconds patience = kPatience);
+
+// Waits until the window is gone; false when it stayed.
+bool WaitUntilGone(HWND window, std::chrono::milliseconds patience = kPatience);
+
+std::wstring ClassOf(HWND window);
+// The text as the window's own procedure gives it (WM_GETTEXT across processes).
+std::wstring TextOf(HWND window);
+std::wstring ControlText(HWND dialog, int id);
+// The control that has the keyboard focus in the window's thread.
+HWND FocusOf(HWND window);
+
+// Key down and up, posted to the control with the focus, as the keyboard
+// would deliver them.
+void PressKey(HWND dialog, UINT virtualKey);
+// A click on the control with this id, posted as BM_CLICK.
+void Click(HWND dialog, int id);
+// Replaces the edit's text by typing: select all, then one WM_CHAR each.
+void Type(HWND dialog, int id, const std::wstring& text);
+
+// A message box the program showed: its window, owner, text and buttons.
+struct MessageBoxSeen {
+    HWND window = nullptr;
+    HWND owner = nullptr;
+    std::wstring caption;
+    std::wstring text;
+    std::vector<int> buttons;  // IDOK, IDYES, IDNO, ... in the order of their ids
+};
+// The next message box ("#32770" with the caption) of the process.
+std::optional<MessageBoxSeen> WaitForMessageBox(DWORD processId,
+                                                const std::wstring& caption = L"所得税");
+// Presses the button of the message box.
+void Answer(const MessageBoxSeen& box, int button);
+
+// Windows text and code page 932.
+std::wstring Wide(const std::string& sjis);
+std::string Narrow(const std::wstring& text);
+
+}  // namespace gui
