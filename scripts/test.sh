@@ -52,7 +52,7 @@ run_native asan || failed=1
 
 if build_preset mingw; then
   step "Testing preset mingw under Wine"
-  rm -f build/mingw/tests/wine-results.xml
+  rm -f build/mingw/tests/wine-results.xml build/mingw/tests/gui/gui-results.xml
   (
     . scripts/wine-env.sh
     trap brenlo_wine_cleanup EXIT
@@ -62,17 +62,18 @@ if build_preset mingw; then
     cat "$logdir/mingw-ctest.log"
     exit "$status"
   ) || failed=1
-  # The GoogleTest binary counts its own tests; the other Wine tests count one each.
-  xml="build/mingw/tests/wine-results.xml"
-  if [ -f "$xml" ]; then
-    tests=$(grep -m1 -oE '<testsuites tests="[0-9]+"' "$xml" | grep -oE '[0-9]+')
-    fails=$(grep -m1 -oE '<testsuites [^>]*failures="[0-9]+"' "$xml" | grep -oE 'failures="[0-9]+"' | grep -oE '[0-9]+')
-    passed_total=$((passed_total + tests - fails))
-    failed_total=$((failed_total + fails))
-  else
-    failed_total=$((failed_total + 1))
-  fi
-  others=$(grep -E 'Test +#[0-9]+: ' "$logdir/mingw-ctest.log" | grep -v 'brenlo_tests_wine')
+  # The GoogleTest binaries count their own tests; the other Wine tests count one each.
+  for xml in build/mingw/tests/wine-results.xml build/mingw/tests/gui/gui-results.xml; do
+    if [ -f "$xml" ]; then
+      tests=$(grep -m1 -oE '<testsuites tests="[0-9]+"' "$xml" | grep -oE '[0-9]+')
+      fails=$(grep -m1 -oE '<testsuites [^>]*failures="[0-9]+"' "$xml" | grep -oE 'failures="[0-9]+"' | grep -oE '[0-9]+')
+      passed_total=$((passed_total + tests - fails))
+      failed_total=$((failed_total + fails))
+    else
+      failed_total=$((failed_total + 1))
+    fi
+  done
+  others=$(grep -E 'Test +#[0-9]+: ' "$logdir/mingw-ctest.log" | grep -vE 'brenlo_tests_wine|brenlo_gui_e2e_wine')
   if [ -n "$others" ]; then
     passed_total=$((passed_total + $(grep -c ' Passed' <<<"$others")))
     failed_total=$((failed_total + $(grep -vc ' Passed' <<<"$others")))

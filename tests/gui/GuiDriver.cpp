@@ -99,8 +99,9 @@ Process Start(const std::string& program, const std::string& arguments) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
-    if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                       &startup, &started) == FALSE) {
+    // Without the test's console: what a program prints stays out of the test's output.
+    if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS,
+                       nullptr, nullptr, &startup, &started) == FALSE) {
         return Process();
     }
     return Process(started);
@@ -108,8 +109,8 @@ Process Start(const std::string& program, const std::string& arguments) {
 
 Process Open(DWORD processId) {
     PROCESS_INFORMATION opened{};
-    opened.hProcess = OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION | SYNCHRONIZE,
-                                  FALSE, processId);
+    opened.hProcess =
+        OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION | SYNCHRONIZE, FALSE, processId);
     opened.dwProcessId = processId;
     return opened.hProcess != nullptr ? Process(opened) : Process();
 }

@@ -24,7 +24,8 @@ using testsupport::WriteFile;
 using Lines = std::vector<std::string>;
 
 constexpr wchar_t kDialogCaption[] = L"所得税 - 集計条件";
-constexpr wchar_t kWritten[] = L"所得税情報の出力が終了しました。\n\nアプリケーションを終了します。";
+constexpr wchar_t kWritten[] =
+    L"所得税情報の出力が終了しました。\n\nアプリケーションを終了します。";
 constexpr wchar_t kNotWritten[] =
     L"XMLファイルの出力に失敗しました。\n\nアプリケーションを終了します。";
 
@@ -92,7 +93,8 @@ protected:
         run.host = gui::Start(Program("stand-in-host.exe"),
                               "\"" + program + "\" \"" + Record() + "\" \"" + path + "\"");
         run.hostWindow = reinterpret_cast<HWND>(std::stoull("0" + AwaitRecord(Record(), "window")));
-        run.program = gui::Open(static_cast<DWORD>(std::stoul("0" + AwaitRecord(Record(), "started"))));
+        run.program =
+            gui::Open(static_cast<DWORD>(std::stoul("0" + AwaitRecord(Record(), "started"))));
         return run;
     }
 
@@ -212,7 +214,8 @@ TEST_F(GuiProgramTest, InteractiveRunCreatesTheFolderAndAsksBeforeOverwriting) {
         gui::Type(dialog, 1016, gui::Wide(report));
         gui::Click(dialog, 1011);
         gui::PressKey(dialog, VK_F12);
-        ExpectMessage(program.Id(), L"指定されたフォルダは存在しません。\n\n作成してもよろしいですか？",
+        ExpectMessage(program.Id(),
+                      L"指定されたフォルダは存在しません。\n\n作成してもよろしいですか？",
                       {IDYES, IDNO}, IDYES);
         ExpectMessage(program.Id(), kWritten, {IDOK}, IDOK);
         EXPECT_EQ(std::optional<DWORD>(0), program.WaitForExit());
@@ -243,10 +246,10 @@ TEST_F(GuiProgramTest, ProEditionNamesItsProductAndSettingsFile) {
     // A program folder without the support file: the edition's product name.
     const std::string folder = scratch_ / "pro";
     ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
-    ASSERT_TRUE(CopyFileA(Program("Brenlopro.exe").c_str(), (folder + "\\Brenlopro.exe").c_str(),
-                          TRUE));
-    ASSERT_TRUE(CopyFileA(Program("NorvikDef.ini").c_str(), (folder + "\\NorvikDef.ini").c_str(),
-                          TRUE));
+    ASSERT_TRUE(
+        CopyFileA(Program("Brenlopro.exe").c_str(), (folder + "\\Brenlopro.exe").c_str(), TRUE));
+    ASSERT_TRUE(
+        CopyFileA(Program("NorvikDef.ini").c_str(), (folder + "\\NorvikDef.ini").c_str(), TRUE));
     const std::string report = scratch_ / "pro.xml";
     gui::Process program = gui::Start(folder + "\\Brenlopro.exe");
     HWND dialog = gui::WaitForWindow(program.Id(), kDialogCaption, L"#32770");

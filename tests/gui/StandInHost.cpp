@@ -70,8 +70,8 @@ bool RunUntilExit(HANDLE process) {
         if (now >= deadline) {
             return false;
         }
-        const DWORD woken = MsgWaitForMultipleObjects(1, &process, FALSE,
-                                                      static_cast<DWORD>(deadline - now), QS_ALLINPUT);
+        const DWORD woken = MsgWaitForMultipleObjects(
+            1, &process, FALSE, static_cast<DWORD>(deadline - now), QS_ALLINPUT);
         if (woken == WAIT_OBJECT_0) {
             // Messages posted before the program ended are queued by now.
             while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -103,8 +103,8 @@ int main(int argc, char** argv) {
     Record("window " + std::to_string(handle));
 
     std::string commandLine = std::string("\"") + argv[1] + "\" " + std::to_string(handle) + "," +
-                              std::to_string(kCompletionMessage) + "," + std::to_string(kFunctionId) +
-                              "," + (argc == 4 ? argv[3] : "");
+                              std::to_string(kCompletionMessage) + "," +
+                              std::to_string(kFunctionId) + "," + (argc == 4 ? argv[3] : "");
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
