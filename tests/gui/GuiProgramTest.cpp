@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <dlgs.h>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -240,6 +241,33 @@ TEST_F(GuiProgramTest, InteractiveRunCreatesTheFolderAndAsksBeforeOverwriting) {
     ExpectMessage(program.Id(), kWritten, {IDOK}, IDOK);
     EXPECT_EQ(std::optional<DWORD>(0), program.WaitForExit());
     EXPECT_EQ(first, ReadFile(report));
+}
+
+TEST_F(GuiProgramTest, BrowsingPicksAnExistingFile) {
+    const std::string existing = scratch_ / Sjis("前回.xml");
+    ASSERT_TRUE(WriteFile(existing, "<REPORT/>"));
+    gui::Process program = gui::Start(Program("Brenlo.exe"));
+    HWND dialog = gui::WaitForWindow(program.Id(), kDialogCaption, L"#32770");
+    ASSERT_NE(nullptr, dialog);
+
+    gui::Click(dialog, 1017);
+    HWND browser = gui::WaitForWindow(program.Id(), L"保存ファイルを指定", L"#32770");
+    ASSERT_NE(nullptr, browser);
+    EXPECT_EQ(dialog, GetWindow(browser, GW_OWNER));
+    // The file-name box of the system's dialog.
+    HWND name = GetDlgItem(browser, cmb13);
+    ASSERT_NE(nullptr, name);
+    const std::wstring chosen = L"前回.xml";
+    SendMessageTimeoutW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(chosen.c_str()),
+                        SMTO_ABORTIFHUNG, 5000, nullptr);
+    gui::Click(browser, IDOK);
+    ASSERT_TRUE(gui::WaitUntilGone(browser));
+
+    EXPECT_EQ(gui::Wide(existing), gui::ControlText(dialog, 1016));
+    EXPECT_EQ(GetDlgItem(dialog, 1013), gui::FocusOf(dialog)) << "ready to execute";
+    gui::PressKey(dialog, VK_ESCAPE);
+    ExpectMessage(program.Id(), L"｢所得税｣の集計を中止します。", {IDOK}, IDOK);
+    EXPECT_EQ(std::optional<DWORD>(0), program.WaitForExit());
 }
 
 TEST_F(GuiProgramTest, ProEditionNamesItsProductAndSettingsFile) {
