@@ -78,6 +78,19 @@ if build_preset mingw; then
     passed_total=$((passed_total + $(grep -c ' Passed' <<<"$others")))
     failed_total=$((failed_total + $(grep -vc ' Passed' <<<"$others")))
   fi
+
+  step "Packing the release archive"
+  rm -rf build/mingw/release
+  listing=$( (cd build/mingw && cpack --config CPackConfig.cmake >/dev/null) &&
+    cmake -E tar tf build/mingw/release/Brenlo-*-win64.zip)
+  if grep -q '/Brenlo.exe$' <<<"$listing" && grep -q '/Brenlopro.exe$' <<<"$listing" &&
+    grep -q '/INSTALL.md$' <<<"$listing"; then
+    echo "$listing"
+    passed_total=$((passed_total + 1))
+  else
+    echo "the release archive is missing or incomplete: $listing"
+    failed_total=$((failed_total + 1))
+  fi
 else
   failed=1
 fi

@@ -1,0 +1,17 @@
+# The release archive of the Windows programs: both editions and the guide to
+# installing them beside the host (cpack in the mingw build, scripts/release.sh).
+# Packing needs the two programs only, not the whole build with its tests.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
+install(TARGETS Brenlo Brenlopro RUNTIME DESTINATION .)
+install(FILES ${PROJECT_SOURCE_DIR}/docs/INSTALL-Windows.md DESTINATION . RENAME INSTALL.md)
+
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME Brenlo)
+set(CPACK_PACKAGE_VENDOR Brenlo)
+# The program's version, as its resources carry it.
+file(STRINGS ${PROJECT_SOURCE_DIR}/resources/Version.h version_line REGEX "BRENLO_PROGRAM_VERSION \"")
+string(REGEX REPLACE ".*\"(.*)\".*" "\\1" program_version "${version_line}")
+set(CPACK_PACKAGE_FILE_NAME "Brenlo-${program_version}-win64")
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/release)
+include(CPack)

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# The release archive: cross-builds Brenlo.exe and Brenlopro.exe and packs
+# them with the installation guide into build/mingw/release/*.zip.
+#
+#   scripts/release.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh >/dev/null
+cmake --preset mingw >/dev/null
+cmake --build --preset mingw --target Brenlo Brenlopro >/dev/null
+(cd build/mingw && cpack --config CPackConfig.cmake >/dev/null)
+archive=$(ls build/mingw/release/Brenlo-*-win64.zip)
+cmake -E tar tf "$archive"
+echo "Release archive: $archive"

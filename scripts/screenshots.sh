@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# The README's screenshots of Brenlo.exe under Wine: the conditions dialog for
+# each kind of books and the progress window, as docs/images/*.png.
+#
+#   scripts/screenshots.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+
+bash scripts/install-deps.sh >/dev/null
+cmake --preset mingw >/dev/null
+cmake --build --preset mingw --target gui-screenshots Brenlo >/dev/null
+
+shots=$(mktemp -d "${TMPDIR:-/tmp}/brenlo-shots.XXXXXX")
+(
+  . scripts/wine-env.sh
+  trap brenlo_wine_cleanup EXIT
+  xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" \
+    wine build/mingw/bin/gui-screenshots.exe "Z:${shots//\//\\}"
+)
+mkdir -p docs/images
+for bmp in "$shots"/*.bmp; do
+  name=$(basename "$bmp" .bmp)
+  python3 tools/bmp-to-png.py "$bmp" "docs/images/$name.png"
+  echo "docs/images/$name.png"
+done
+rm -rf "$shots"
