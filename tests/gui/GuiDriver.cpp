@@ -7,24 +7,8 @@
 namespace gui {
 namespace {
 
-constexpr auto kPoll = 20ms;
 // The dialog manager's id for a message box's text.
 constexpr int kMessageBoxTextId = 0xFFFF;
-
-// Asks until the condition holds or the patience is spent.
-template <typename Condition>
-bool PollUntil(std::chrono::milliseconds patience, Condition condition) {
-    const auto deadline = std::chrono::steady_clock::now() + patience;
-    for (;;) {
-        if (condition()) {
-            return true;
-        }
-        if (std::chrono::steady_clock::now() >= deadline) {
-            return false;
-        }
-        std::this_thread::sleep_for(kPoll);
-    }
-}
 
 struct WindowSearch {
     DWORD processId;
@@ -125,15 +109,35 @@ std::string ProgramFolder() {
 HWND WaitForWindow(DWORD processId, const std::wstring& caption, const std::wstring& windowClass,
                    std::chrono::milliseconds patience) {
     WindowSearch search{processId, &caption, &windowClass};
-    PollUntil(patience, [&] {
-        EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
-    });
+    Eventually(
+        [&] {
+            EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        },
+        patience);
     return search.found;
 }
 
+HWND WaitForChild(HWND parent, const std::wstring& windowClass,
+                  std::chrono::milliseconds patience) {
+    HWND found = nullptr;
+    Eventually(
+        [&] {
+            for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr;
+                 child = GetWindow(child, GW_HWNDNEXT)) {
+                if (ClassOf(child) == windowClass) {
+                    found = child;
+                    return true;
+                }
+            }
+            return false;
+        },
+        patience);
+    return found;
+}
+
 bool WaitUntilGone(HWND window, std::chrono::milliseconds patience) {
-    return PollUntil(patience, [&] { return IsWindow(window) == FALSE; });
+    return Eventually([&] { return IsWindow(window) == FALSE; }, patience);
 }
 
 std::wstring ClassOf(HWND window) {
@@ -195,10 +199,12 @@ std::optional<MessageBoxSeen> WaitForMessageBox(DWORD processId, const std::wstr
     box.owner = GetWindow(window, GW_OWNER);
     box.caption = caption;
     // The text is set while the box initialises; it is there once the box shows.
-    PollUntil(5s, [&] {
-        box.text = ControlText(window, kMessageBoxTextId);
-        return !box.text.empty();
-    });
+    Eventually(
+        [&] {
+            box.text = ControlText(window, kMessageBoxTextId);
+            return !box.text.empty();
+        },
+        5s);
     for (int id : {IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO}) {
         HWND button = GetDlgItem(window, id);
         if (button != nullptr && IsWindowVisible(button) != FALSE) {

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace gui {
@@ -40,6 +41,20 @@ private:
     DWORD id_ = 0;
 };
 
+// Asks until the condition holds; false when the patience ran out first. What
+// another process does after a window of it closed comes a moment later.
+template <typename Condition>
+bool Eventually(Condition condition, std::chrono::milliseconds patience = kPatience) {
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() >= deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(20ms);
+    }
+    return true;
+}
+
 // Starts "PROGRAM" ARGUMENTS; the texts are code page 932.
 Process Start(const std::string& program, const std::string& arguments = std::string());
 // A process another program started.
@@ -53,6 +68,11 @@ std::string ProgramFolder();
 HWND WaitForWindow(DWORD processId, const std::wstring& caption,
                    const std::wstring& windowClass = std::wstring(),
                    std::chrono::milliseconds patience = kPatience);
+
+// A window of this class that another process made a child of `parent`;
+// null when none appeared in time.
+HWND WaitForChild(HWND parent, const std::wstring& windowClass,
+                  std::chrono::milliseconds patience = kPatience);
 
 // Waits until the window is gone; false when it stayed.
 bool WaitUntilGone(HWND window, std::chrono::milliseconds patience = kPatience);

@@ -44,15 +44,14 @@ Lines RecordLines(const std::string& path) {
 // The value after "key " in the record, once it is there.
 std::string AwaitRecord(const std::string& path, const std::string& key) {
     std::string value;
-    const auto deadline = std::chrono::steady_clock::now() + gui::kPatience;
-    while (value.empty() && std::chrono::steady_clock::now() < deadline) {
+    gui::Eventually([&] {
         for (const std::string& line : RecordLines(path)) {
             if (line.rfind(key + " ", 0) == 0) {
                 value = line.substr(key.size() + 1);
             }
         }
-        Sleep(20);
-    }
+        return !value.empty();
+    });
     return value;
 }
 
@@ -152,7 +151,17 @@ TEST_F(GuiProgramTest, HostStartedRunWritesTheReport) {
     EXPECT_TRUE(IsChecked(dialog, 1010));
 
     gui::PressKey(dialog, VK_F12);
+    // The progress window works as a child of the host window.
+    HWND progress = gui::WaitForChild(host, L"#32770");
+    ASSERT_NE(nullptr, progress);
+    // Busy, the program answers no messages: its caption as the system holds it.
+    wchar_t caption[32] = {};
+    GetWindowTextW(progress, caption, 32);
+    EXPECT_EQ(L"集計中", std::wstring(caption).substr(0, 3));
+    EXPECT_NE(nullptr, GetDlgItem(progress, 1018));
+    EXPECT_NE(nullptr, GetDlgItem(progress, 1019));
     ExpectMessage(run.program.Id(), kWritten, {IDOK}, IDOK, host);
+    EXPECT_FALSE(IsWindow(progress)) << "closed before the message";
     EXPECT_TRUE(run.host.WaitForExit().has_value());
 
     const Lines record = RecordLines(Record());
@@ -195,7 +204,11 @@ TEST_F(GuiProgramTest, FailingReportTellsTheHost) {
     ASSERT_NE(nullptr, dialog);
 
     gui::PressKey(dialog, VK_F12);
-    ExpectMessage(run.program.Id(), kNotWritten, {IDOK}, IDOK);
+    HWND progress = gui::WaitForChild(run.hostWindow, L"#32770");
+    ASSERT_NE(nullptr, progress);
+    // The failure is told over the progress window, which closes after it.
+    ExpectMessage(run.program.Id(), kNotWritten, {IDOK}, IDOK, progress);
+    EXPECT_TRUE(gui::WaitUntilGone(progress));
     EXPECT_TRUE(run.host.WaitForExit().has_value());
     const Lines record = RecordLines(Record());
     ASSERT_GE(record.size(), 2u);
@@ -235,7 +248,8 @@ TEST_F(GuiProgramTest, InteractiveRunCreatesTheFolderAndAsksBeforeOverwriting) {
     const wchar_t overwrite[] = L"同名のファイルが存在します。\n\n上書きしてもよろしいですか？";
     ExpectMessage(program.Id(), overwrite, {IDYES, IDNO}, IDNO);
     EXPECT_TRUE(IsWindow(dialog)) << "No keeps the dialog open";
-    EXPECT_EQ(GetDlgItem(dialog, 1016), gui::FocusOf(dialog)) << "back in the path";
+    EXPECT_TRUE(gui::Eventually([&] { return gui::FocusOf(dialog) == GetDlgItem(dialog, 1016); }))
+        << "back in the path";
     gui::PressKey(dialog, VK_F12);
     ExpectMessage(program.Id(), overwrite, {IDYES, IDNO}, IDYES);
     ExpectMessage(program.Id(), kWritten, {IDOK}, IDOK);
@@ -263,8 +277,9 @@ TEST_F(GuiProgramTest, BrowsingPicksAnExistingFile) {
     gui::Click(browser, IDOK);
     ASSERT_TRUE(gui::WaitUntilGone(browser));
 
+    EXPECT_TRUE(gui::Eventually([&] { return gui::FocusOf(dialog) == GetDlgItem(dialog, 1013); }))
+        << "ready to execute";
     EXPECT_EQ(gui::Wide(existing), gui::ControlText(dialog, 1016));
-    EXPECT_EQ(GetDlgItem(dialog, 1013), gui::FocusOf(dialog)) << "ready to execute";
     gui::PressKey(dialog, VK_ESCAPE);
     ExpectMessage(program.Id(), L"｢所得税｣の集計を中止します。", {IDOK}, IDOK);
     EXPECT_EQ(std::optional<DWORD>(0), program.WaitForExit());
