@@ -227,6 +227,12 @@ TEST_F(GuiProgramTest, InteractiveRunCreatesTheFolderAndAsksBeforeOverwriting) {
         EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, 1016)));
         gui::Type(dialog, 1016, gui::Wide(report));
         gui::Click(dialog, 1011);
+        // Enter on a radio button goes on to the path, then F12 executes.
+        ASSERT_TRUE(
+            gui::Eventually([&] { return gui::FocusOf(dialog) == GetDlgItem(dialog, 1011); }));
+        gui::PressKey(dialog, VK_RETURN);
+        ASSERT_TRUE(
+            gui::Eventually([&] { return gui::FocusOf(dialog) == GetDlgItem(dialog, 1016); }));
         gui::PressKey(dialog, VK_F12);
         ExpectMessage(program.Id(),
                       L"指定されたフォルダは存在しません。\n\n作成してもよろしいですか？",
