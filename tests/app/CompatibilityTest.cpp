@@ -6,6 +6,7 @@
 
 #include "books/HostState.h"
 #include "platform/FileSystem.h"
+#include "support/ScriptedConsole.h"
 #include "support/Sjis.h"
 #include "support/TempFolder.h"
 
@@ -71,6 +72,8 @@ protected:
     testsupport::TempFolder temp_;
     std::string folder_;
     std::string previousFolder_;
+    // The host shows its messages in message boxes, here on a console.
+    testsupport::ScriptedConsole console_;
 };
 
 TEST_F(CompatibilityTest, MissingDefinitionFile) {

@@ -217,6 +217,23 @@ TEST_F(GuiProgramTest, FailingReportTellsTheHost) {
     EXPECT_FALSE(ReadFile(report).has_value()) << "no partial report is left";
 }
 
+TEST_F(GuiProgramTest, MissingDefinitionFileIsShownAndToldTheHost) {
+    // The program alone in a folder: no NorvikDef.ini beside it.
+    const std::string folder = scratch_ / "bare";
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    ASSERT_TRUE(CopyFileA(Program("Brenlo.exe").c_str(), (folder + "\\Brenlo.exe").c_str(), TRUE));
+    HostedRun run = StartFromHost(folder + "\\Brenlo.exe", scratch_ / "never.xml");
+    ExpectMessage(run.program.Id(),
+                  L"動作環境が不正です。\nES_"
+                  L"APRPACKAGENAMEが正しくインストールされているか確認してください。",
+                  {IDOK}, IDOK);
+    EXPECT_TRUE(run.host.WaitForExit().has_value());
+    const Lines record = RecordLines(Record());
+    ASSERT_GE(record.size(), 2u);
+    EXPECT_EQ((Lines{"enabled 0", "enabled 1", "completion 7 2", "exited 0"}),
+              Lines(record.begin() + 2, record.end()));
+}
+
 TEST_F(GuiProgramTest, InteractiveRunCreatesTheFolderAndAsksBeforeOverwriting) {
     const std::string report = scratch_ / Sjis("新しい フォルダ\\出力\\所得税.xml");
     {

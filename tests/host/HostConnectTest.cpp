@@ -11,6 +11,7 @@
 #include "hostapi/ClMsgMgr.h"
 #include "hostapi/ClSysEnvMgr.h"
 #include "hostapi/ClSysUser.h"
+#include "support/ScriptedConsole.h"
 
 // Connecting to the host: which books it loads, what it answers and what it
 // remembers of the program's calls.
@@ -105,11 +106,11 @@ TEST_F(HostConnect, AppAndDataTypesAreRecorded) {
     EXPECT_EQ(books::Recorded().useDataType, 3);
 }
 
-TEST_F(HostConnect, MessagesGoToStderrAndAreRecorded) {
-    ::testing::internal::CaptureStderr();
+TEST_F(HostConnect, MessagesAreShownAsMessageBoxesAndRecorded) {
+    testsupport::ScriptedConsole console;
     const int answer = ClAccConnect::Inst()->DispMsg(
         42, "\x8F\x6F\x97\xCD\x82\xB5\x82\xDC\x82\xB5\x82\xBD\r\nOK", "Brenlo", 0x40);
-    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "[Brenlo]\n出力しました\nOK\n\n");
+    EXPECT_EQ(console.Messages(), "[Brenlo]\n出力しました\nOK\n\n");
     EXPECT_EQ(answer, 1);  // IDOK
     ASSERT_EQ(books::Recorded().messages.size(), 1u);
     const books::DisplayedMessage& message = books::Recorded().messages[0];
@@ -119,16 +120,13 @@ TEST_F(HostConnect, MessagesGoToStderrAndAreRecorded) {
     EXPECT_EQ(message.flags, 0x40u);
 }
 
-TEST_F(HostConnect, MessageBoxesAnswerWithTheirDefaultButton) {
-    ::testing::internal::CaptureStderr();
-    EXPECT_EQ(ClAccConnect::Inst()->DispMsg(0, "?", "Q", 0x4), 6);    // yes/no: IDYES
-    EXPECT_EQ(ClAccConnect::Inst()->DispMsg(0, "?", "Q", 0x104), 7);  // second button default: IDNO
-    EXPECT_EQ(ClAccConnect::Inst()->DispMsg(0, "?", "Q", 0x1), 1);    // OK/cancel: IDOK
-    EXPECT_EQ(ClAccConnect::Inst()->DispMsg(0, "?", "Q", 0x201), 1);  // no third button: the first
-    EXPECT_EQ(ClAccConnect::Inst()->DispMsg(0, nullptr, nullptr, 0),
-              1);  // nothing to show still shows a box
-    ::testing::internal::GetCapturedStderr();
-    EXPECT_EQ(books::Recorded().messages.size(), 5u);
+TEST_F(HostConnect, TheAnswerIsTheUsers) {
+    testsupport::ScriptedConsole console({}, platform::headless::YesNoPolicy::AlwaysYes);
+    EXPECT_EQ(ClAccConnect::Inst()->DispMsg(0, "?", "Q", 0x4), 6);  // yes/no: IDYES
+    EXPECT_EQ(ClAccConnect::Inst()->DispMsg(0, nullptr, nullptr, 0), 1)
+        << "nothing to show still shows a box";
+    EXPECT_EQ(books::Recorded().messages.size(), 2u);
+    EXPECT_EQ(console.Messages(), "[Q]\n?\n(y/n) y\n\n[]\n\n\n");
 }
 
 TEST_F(HostConnect, ManagersAreSingletons) {
