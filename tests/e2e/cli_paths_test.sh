@@ -11,16 +11,7 @@ runner=("$@")
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/brenlo-paths.XXXXXX")
 trap 'rm -rf "$scratch"' EXIT
-failures=0
-checks=0
-
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-check() {  # description, command...
-  local what=$1
-  shift
-  checks=$((checks + 1))
-  "$@" || fail "$what"
-}
+. "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
 
 # Runs the CLI on the blue sample with the program folder below; its status
 # and stderr land in $status and $err.
@@ -120,5 +111,4 @@ check "remembered path used: exit status $status" [ "$status" -eq 0 ]
 check "remembered path used: kind of the record" \
   grep -q '<SYOTOKUSYURUI>2</SYOTOKUSYURUI>' "$scratch/remembered.xml"
 
-echo "$((checks - failures)) passed, $failures failed"
-[ "$failures" -eq 0 ]
+report_checks

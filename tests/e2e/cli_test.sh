@@ -16,16 +16,7 @@ cleanup() {
   rm -rf "$scratch"
 }
 trap cleanup EXIT
-failures=0
-checks=0
-
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-check() {  # description, command...
-  local what=$1
-  shift
-  checks=$((checks + 1))
-  "$@" || fail "$what"
-}
+. "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
 
 # Runs the CLI; its status, stdout and stderr land in $status, $out and $err.
 run() {
@@ -124,5 +115,4 @@ else
   echo "full disk: skipped (no tmpfs mount here)"
 fi
 
-echo "$((checks - failures)) passed, $failures failed"
-[ "$failures" -eq 0 ]
+report_checks
