@@ -10,9 +10,8 @@ namespace {
 
 constexpr std::uint16_t kExtendedSignature = 0xFFFF;
 // DLGTEMPLATEEX: version, signature, help id, extended style, then the style.
-constexpr std::size_t kExtendedStyleOffset = 12;
-// DLGTEMPLATE starts with the style.
-constexpr std::size_t kPlainStyleOffset = 0;
+constexpr std::size_t kSignatureOffset = 2;
+constexpr std::size_t kStyleOffset = 12;
 
 }  // namespace
 
@@ -25,22 +24,24 @@ std::vector<std::byte> LoadDialogTemplate(int id, bool hidden) {
     const DWORD size = SizeofResource(module, found);
     HGLOBAL loaded = LoadResource(module, found);
     const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
-    if (bytes == nullptr || size < kExtendedStyleOffset + sizeof(std::uint32_t)) {
+    if (bytes == nullptr || size < kStyleOffset + sizeof(std::uint32_t)) {
         return {};
     }
     // A copy: the resource itself is read-only, and the dialog manager wants
     // its template DWORD-aligned.
     std::vector<std::byte> copy(size);
     std::memcpy(copy.data(), bytes, size);
+    // The resource scripts write every dialog as DIALOGEX.
+    std::uint16_t signature = 0;
+    std::memcpy(&signature, copy.data() + kSignatureOffset, sizeof signature);
+    if (signature != kExtendedSignature) {
+        return {};
+    }
     if (hidden) {
-        std::uint16_t signature = 0;
-        std::memcpy(&signature, copy.data() + 2, sizeof signature);
-        const std::size_t offset =
-            signature == kExtendedSignature ? kExtendedStyleOffset : kPlainStyleOffset;
         std::uint32_t style = 0;
-        std::memcpy(&style, copy.data() + offset, sizeof style);
+        std::memcpy(&style, copy.data() + kStyleOffset, sizeof style);
         style &= ~static_cast<std::uint32_t>(WS_VISIBLE);
-        std::memcpy(copy.data() + offset, &style, sizeof style);
+        std::memcpy(copy.data() + kStyleOffset, &style, sizeof style);
     }
     return copy;
 }
