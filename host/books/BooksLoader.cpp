@@ -17,6 +17,7 @@
 #include "books/Refusal.h"
 #include "platform/FileSystem.h"
 #include "platform/text/Cp932.h"
+#include "platform/text/PathPieces.h"
 
 namespace tobra::books {
 namespace {
@@ -320,7 +321,7 @@ Installation ReadInstallation(const Json& document, std::string_view name) {
         }
     }
 
-    books.appFolders = {FolderOf(name), FolderOf(name)};
+    books.appFolders = {platform::FolderOf(name), platform::FolderOf(name)};
     if (const Json* folders = Member(document, "appFolders")) {
         const auto pair = ReadPair<2>(*folders, "appFolders", "two folder texts [type0, type1]");
         for (std::size_t i = 0; i < pair.size(); ++i) {

@@ -6,6 +6,7 @@
 #include "books/HostState.h"
 #include "platform/FileSystem.h"
 #include "platform/text/Cp932.h"
+#include "platform/text/PathPieces.h"
 
 namespace tobra::books {
 namespace {
@@ -54,26 +55,7 @@ std::string BooksFilePath() {
     if (variable != nullptr && *variable != '\0') {
         return BooksPathFromUser(variable);
     }
-    return FolderOf(platform::Files().ModuleFilePath()) + std::string(kBooksFileName);
-}
-
-std::string FolderOf(std::string_view path) {
-    // A backslash byte can be the second half of a double-byte character.
-    std::size_t end = 0;
-    std::size_t i = 0;
-    while (i < path.size()) {
-        const auto byte = static_cast<unsigned char>(path[i]);
-        if (platform::cp932::IsLeadByte(byte) && i + 1 < path.size() &&
-            platform::cp932::IsTrailByte(static_cast<unsigned char>(path[i + 1]))) {
-            i += 2;
-            continue;
-        }
-        if (path[i] == '\\') {
-            end = i + 1;
-        }
-        ++i;
-    }
-    return std::string(path.substr(0, end));
+    return platform::FolderOf(platform::Files().ModuleFilePath()) + std::string(kBooksFileName);
 }
 
 }  // namespace tobra::books

@@ -19,8 +19,4 @@ std::string BooksPathFromUser(std::string_view given);
 // file TOBRA_BOOKS names, else Books.json in the program's folder.
 std::string BooksFilePath();
 
-// The folder part of a Windows-form path, with its trailing backslash; empty
-// when the path has no backslash.
-std::string FolderOf(std::string_view path);
-
 }  // namespace tobra::books

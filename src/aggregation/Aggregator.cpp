@@ -4,7 +4,7 @@
 #include <new>
 #include <type_traits>
 
-#include "app/ProgressDlg.h"
+#include "core/ProgressDlg.h"
 #include "hostapi/BlockView.h"
 #include "hostapi/ClDataMgr.h"
 #include "hostapi/ClRuleAo.h"
@@ -55,7 +55,12 @@ bool AppendRow(SummationRows& rows, const StAOSUMINFO& row) {
 
 }  // namespace
 
-Aggregator::Aggregator() = default;
+Aggregator::Aggregator(CollectedData& collected, CProgressDlg& progressDlg)
+    : progress(&progressDlg),
+      rows(&collected.rows),
+      monthly(&collected.monthly),
+      general(&collected.general),
+      realEstate(&collected.realEstate) {}
 
 Aggregator::~Aggregator() {
     delete statements;
@@ -67,8 +72,7 @@ Aggregator::~Aggregator() {
 }
 
 int Aggregator::Aggregate(const StDATAINFO* entry, IncomeKind incomeKind) {
-    if (rows == nullptr || monthly == nullptr || general == nullptr || realEstate == nullptr ||
-        entry == nullptr) {
+    if (entry == nullptr) {
         return 0;
     }
     if (!LoadGeneralStatement() || !LoadRealEstateStatement()) {
@@ -111,13 +115,13 @@ int Aggregator::SumBlueStatements(_RuleAoSumType sumType, bool withManufacturing
     if (!PrepareBlueRules()) {
         return 0;
     }
-    Advance(100, 300);
+    progress->Advance(100, 300);
     const StAOSUMCONDITION condition = SumCondition();
     if (blueRules->Ready(&condition) != hostapi::kHostOk) {
         return 0;
     }
     readyDone = 1;
-    Advance(300, 400);
+    progress->Advance(300, 400);
 
     // The host wants every count before the first walk.
     ClRuleAo& rules = *blueRules;
@@ -146,7 +150,7 @@ int Aggregator::SumBlueStatements(_RuleAoSumType sumType, bool withManufacturing
     if (!walked) {
         return 0;
     }
-    Advance(400, 500);
+    progress->Advance(400, 500);
     return 1;
 }
 
@@ -169,7 +173,7 @@ int Aggregator::FetchRealEstateIncome() {
         return 0;
     }
     for (int examined = 0; examined < count && result == hostapi::kHostOk; ++examined) {
-        Pulse();
+        progress->Pulse();
         if (row.itemNo == kRealEstateIncomeItem) {
             // Without block 0, or with one too short for the field, the income is not kept.
             hostapi::MutableBlockView::OfTaskMemory(general->blocks[0])
@@ -189,11 +193,11 @@ int Aggregator::SumWhite(_RuleSiroSumType sumType) {
     if (!PrepareWhiteRules()) {
         return 0;
     }
-    Advance(100, 300);
+    progress->Advance(100, 300);
     if (whiteRules->Ready() != hostapi::kHostOk) {
         return 0;
     }
-    Advance(300, 400);
+    progress->Advance(300, 400);
     ClRuleSiro& rules = *whiteRules;
     const int count = rules.GetCount_PL(sumType);
     if (!WalkStatement(
@@ -202,7 +206,7 @@ int Aggregator::SumWhite(_RuleSiroSumType sumType) {
             sumType == RuleSiroSumType_Business ? &kBusinessDeduction : &kRealEstateDeduction)) {
         return 0;
     }
-    Advance(400, 500);
+    progress->Advance(400, 500);
     return 1;
 }
 
@@ -276,7 +280,7 @@ int Aggregator::WalkStatement(int count, MoveFirst moveFirst, MoveNext moveNext,
     }
     // Only rows the host actually delivered are kept, however many it counted.
     for (int delivered = 0; delivered < count && result == hostapi::kHostOk; ++delivered) {
-        Pulse();
+        progress->Pulse();
         if (rewrite != nullptr && row.itemNo == rewrite->itemNo) {
             row.code = rewrite->code;
         }
@@ -287,16 +291,4 @@ int Aggregator::WalkStatement(int count, MoveFirst moveFirst, MoveNext moveNext,
         result = moveNext(&row);
     }
     return Succeeded(result) ? 1 : 0;
-}
-
-void Aggregator::Pulse() {
-    if (progress != nullptr) {
-        progress->Pulse();
-    }
-}
-
-void Aggregator::Advance(std::int16_t from, std::int16_t to) {
-    if (progress != nullptr) {
-        progress->Advance(from, to);
-    }
 }

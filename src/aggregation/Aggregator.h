@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "aggregation/CollectedData.h"
-#include "app/IncomeKind.h"
+#include "core/IncomeKind.h"
 #include "hostapi/SummationRecords.h"
 
 class CProgressDlg;
@@ -21,17 +21,19 @@ public:
     // The program's own code for a row copy that could not be allocated.
     static constexpr int kRowCopyFailed = -1001;
 
-    Aggregator();
+    // The run's progress window and the collected data it fills; both borrowed
+    // and outliving the aggregator.
+    Aggregator(CollectedData& collected, CProgressDlg& progress);
     virtual ~Aggregator();
     Aggregator(const Aggregator&) = delete;
     Aggregator& operator=(const Aggregator&) = delete;
 
-    // Borrowed; the run fills them in before Aggregate.
-    CProgressDlg* progress = nullptr;
-    SummationRows* rows = nullptr;
-    StAOSUMINFO_TSUKIBETSU* monthly = nullptr;
-    StAOSIROSAVEINFO_IPPAN* general = nullptr;
-    StAOSIROSAVEINFO_FUDOUSAN* realEstate = nullptr;
+    // The progress window and the parts of the collected data it fills.
+    CProgressDlg* const progress;
+    SummationRows* const rows;
+    StAOSUMINFO_TSUKIBETSU* const monthly;
+    StAOSIROSAVEINFO_IPPAN* const general;
+    StAOSIROSAVEINFO_FUDOUSAN* const realEstate;
 
     int Aggregate(const StDATAINFO* entry, IncomeKind incomeKind);
 
@@ -60,9 +62,6 @@ private:
     template <typename MoveFirst, typename MoveNext>
     int WalkStatement(int count, MoveFirst moveFirst, MoveNext moveNext,
                       const CodeRewrite* rewrite);
-    void Pulse();
-    void Advance(std::int16_t from, std::int16_t to);
-
     ClRuleAo* blueRules = nullptr;
     ClRuleSiro* whiteRules = nullptr;
     ClSaveAoSiro* statements = nullptr;

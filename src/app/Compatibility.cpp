@@ -7,7 +7,7 @@
 #include "hostapi/ClAccConnect.h"
 #include "platform/FileSystem.h"
 #include "platform/WindowSystem.h"
-#include "platform/text/Cp932.h"
+#include "platform/text/PathPieces.h"
 
 namespace {
 
@@ -43,15 +43,8 @@ std::string DefinitionFilePath() {
     if (path.size() > kFolderLimit) {
         path.clear();
     }
-    if (!path.empty() && path.size() < kPathBufferSize - 1) {
-        // A final 0x5C that is the second byte of a character is no separator.
-        const bool endsWithSeparator =
-            path.back() == '\\' &&
-            platform::cp932::ClassAt(path, path.size() - 1) != platform::cp932::ByteClass::Trail;
-        if (!endsWithSeparator) {
-            path += '\\';
-        }
-    }
+    // A folder too long for its separator is taken as it is.
+    platform::AddBackslash(path, kPathBufferSize);
     return path + "NorvikDef.ini";
 }
 

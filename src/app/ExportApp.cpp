@@ -8,10 +8,9 @@
 #include "aggregation/Aggregator.h"
 #include "app/Compatibility.h"
 #include "app/DecimalText.h"
-#include "app/Edition.h"
-#include "app/ProgressDlg.h"
+#include "core/Edition.h"
+#include "core/ProgressDlg.h"
 #include "dialog/ConditionsDlg.h"
-#include "dialog/PathStrings.h"
 #include "hostapi/BlockView.h"
 #include "hostapi/ClAccConnect.h"
 #include "hostapi/ClDataMgr.h"
@@ -20,6 +19,7 @@
 #include "hostapi/StDATAINFO.h"
 #include "platform/FileSystem.h"
 #include "platform/WindowSystem.h"
+#include "platform/text/PathPieces.h"
 #include "report/ReportWriter.h"
 
 namespace {
@@ -56,31 +56,54 @@ int CExportApp::Run() {
 }
 
 int CExportApp::InitInstance() {
-    ClAccConnect& connection = *ClAccConnect::Inst();
-    std::snprintf(connection.m_szAppTitle, sizeof connection.m_szAppTitle, "%s", kCaption);
-    connection.SetAppType(m_edition.appType);
-    connection.SetUseDataType(kUseDataType);
-    if (connection.Initiate() != 0) {
+    if (ConnectToHost() == 0) {
         m_nExitStatus = Failed;
         return 0;
     }
-
     if (ParseCommandLine() == 1) {
-        m_bLaunchedByHost = 1;
-        m_pParentWnd = m_hParentWnd;
-        platform::Windows().EnableWindow(m_hParentWnd, false);
-        connection.m_hOwnerWnd = m_hParentWnd;
+        TakeOverHostWindow();
     }
-
     ChangeToProgramFolder();
     if (CheckCompatibility(true) == 0) {
         m_nExitStatus = Failed;
         return 0;
     }
+    if (OpenHostLink() == 0) {
+        return 0;
+    }
 
-    switch (connection.ExpSysLink()) {
+    CConditionsDlg dialog(m_pParentWnd, m_edition);
+    StDATAINFO entry{};
+    ReadSelectedDataEntry(&entry);
+    FillConditions(dialog, entry);
+    if (dialog.DoModal() == CConditionsDlg::kCancelButton) {
+        m_nExitStatus = Cancelled;
+        return 0;
+    }
+    return ExportReport(dialog, entry);
+}
+
+int CExportApp::ConnectToHost() {
+    ClAccConnect& connection = *ClAccConnect::Inst();
+    std::snprintf(connection.m_szAppTitle, sizeof connection.m_szAppTitle, "%s", kCaption);
+    connection.SetAppType(m_edition.appType);
+    connection.SetUseDataType(kUseDataType);
+    return connection.Initiate() == 0 ? 1 : 0;
+}
+
+// The host window stays disabled and owns the host's messages until the exit routine.
+void CExportApp::TakeOverHostWindow() {
+    m_bLaunchedByHost = 1;
+    m_pParentWnd = m_hParentWnd;
+    platform::Windows().EnableWindow(m_hParentWnd, false);
+    ClAccConnect::Inst()->m_hOwnerWnd = m_hParentWnd;
+}
+
+// 0 ends the run: 1 from the host means the user cancelled, anything else failed.
+int CExportApp::OpenHostLink() {
+    switch (ClAccConnect::Inst()->ExpSysLink()) {
         case 0:
-            break;
+            return 1;
         case 1:
             m_nExitStatus = Cancelled;
             return 0;
@@ -88,34 +111,25 @@ int CExportApp::InitInstance() {
             m_nExitStatus = Failed;
             return 0;
     }
+}
 
-    CConditionsDlg dialog(m_pParentWnd, m_edition);
-    StDATAINFO entry{};
-    ReadSelectedDataEntry(&entry);
-
-    ClSysUser* user = ClDataMgr::Inst()->GetSysUserObject();
-    if (user != nullptr) {
+void CExportApp::FillConditions(CConditionsDlg& dialog, const StDATAINFO& entry) {
+    if (ClSysUser* user = ClDataMgr::Inst()->GetSysUserObject()) {
         user->GetCurUserID(dialog.m_szUserID);
         dialog.m_szUserID[sizeof dialog.m_szUserID - 1] = '\0';
         user->GetSelectedNo(dialog.m_szUserID, &dialog.m_lSelectedNo1, &dialog.m_lSelectedNo2);
     }
     dialog.m_nBusinessKind = entry.businessKind;
     dialog.m_bPastResults = entry.dataKind == hostapi::kPastResultsDataKind ? 1 : 0;
-    dialog.m_strCompany = FormatHeaderText(0, &entry);
-    dialog.m_strPeriod = FormatHeaderText(1, &entry);
+    dialog.m_strCompany = CompanyText(&entry);
+    dialog.m_strPeriod = PeriodText(&entry);
     dialog.m_strManufacturing = entry.hasManufacturing != 0 ? "あり" : "なし";
-    dialog.m_strPresetPath.clear();
-    if (m_bLaunchedByHost) {
-        dialog.m_strPresetPath = m_strHostPath;
-    }
+    dialog.m_strPresetPath = m_bLaunchedByHost ? m_strHostPath : std::string();
+}
 
-    if (dialog.DoModal() == CConditionsDlg::kCancelButton) {
-        m_nExitStatus = Cancelled;
-        return 0;
-    }
+int CExportApp::ExportReport(CConditionsDlg& dialog, const StDATAINFO& entry) {
     const std::string path = dialog.m_strOutputPath;
     const IncomeKind incomeKind = dialog.m_nIncomeKind;
-
     CProgressDlg progress(platform::Windows().CreateProgressWindow(CProgressDlg::kTemplateId));
     if (m_pParentWnd != 0) {
         progress.SetParent(m_hParentWnd);
@@ -124,26 +138,9 @@ int CExportApp::InitInstance() {
     WaitCursor waitCursor;
     progress.Start();
 
-    Aggregator aggregator;
-    ReportWriter report;
-    aggregator.progress = &progress;
-    aggregator.rows = &m_collected.rows;
-    aggregator.monthly = &m_collected.monthly;
-    aggregator.general = &m_collected.general;
-    aggregator.realEstate = &m_collected.realEstate;
-    report.progress = &progress;
-    report.rows = &m_collected.rows;
-    report.monthly = &m_collected.monthly;
-    report.general = &m_collected.general;
-    report.realEstate = &m_collected.realEstate;
-    report.progressWnd = progress.Handle();
-    report.incomeKind = incomeKind;
-    report.edition = &m_edition;
-
     // The report is written whatever the aggregation achieved.
-    aggregator.Aggregate(&entry, incomeKind);
-
-    report.progressBase = kReportProgressBase;
+    Aggregator(m_collected, progress).Aggregate(&entry, incomeKind);
+    ReportWriter report(m_collected, progress, incomeKind, m_edition, kReportProgressBase);
     if (report.WriteReport(path, m_nFunctionId, &entry) == 0) {
         platform::Windows().ShowMessageBox(progress.Handle(), kFailedMessage, kCaption,
                                            platform::kMbIconExclamation | platform::kMbOk);
@@ -152,6 +149,7 @@ int CExportApp::InitInstance() {
         return 0;
     }
 
+    // A run the host started keeps the remembered path: the host chose this one.
     dialog.SaveRememberedOutput(0, 0, incomeKind, m_bLaunchedByHost ? nullptr : path.c_str());
     progress.Close();
     platform::Windows().ShowMessageBox(m_hParentWnd, kWrittenMessage, kCaption,
@@ -252,31 +250,43 @@ int CExportApp::ReadSelectedDataEntry(StDATAINFO* entry) {
 }
 
 std::string CExportApp::FormatHeaderText(int which, const StDATAINFO* entry) {
+    switch (which) {
+        case 0:
+            return CompanyText(entry);
+        case 1:
+            return PeriodText(entry);
+        default:
+            return {};
+    }
+}
+
+std::string CExportApp::CompanyText(const StDATAINFO* entry) {
     if (entry == nullptr) {
         return {};
     }
+    // The host's name may lack its NUL: it is read no further than its field.
+    const auto name = hostapi::BlockView(entry, sizeof *entry)
+                          .Text(offsetof(StDATAINFO, companyName), sizeof entry->companyName)
+                          .value_or(std::string_view());
+    return " " + std::string(name);
+}
+
+std::string CExportApp::PeriodText(const StDATAINFO* entry) {
+    if (entry == nullptr) {
+        return {};
+    }
+    const std::int32_t from = entry->periodFrom;
+    const std::int32_t to = entry->periodTo;
     char text[256] = {};
-    if (which == 0) {
-        // The host's name may lack its NUL: it is read no further than its field.
-        const auto name = hostapi::BlockView(entry, sizeof *entry)
-                              .Text(offsetof(StDATAINFO, companyName), sizeof entry->companyName)
-                              .value_or(std::string_view());
-        return " " + std::string(name);
-    }
-    if (which == 1) {
-        const std::int32_t from = entry->periodFrom;
-        const std::int32_t to = entry->periodTo;
-        std::snprintf(text, sizeof text, " %04d/%02d/%02d～%04d/%02d/%02d", from / 10000,
-                      from % 10000 / 100, from % 100, to / 10000, to % 10000 / 100, to % 100);
-        return text;
-    }
-    return {};
+    std::snprintf(text, sizeof text, " %04d/%02d/%02d～%04d/%02d/%02d", from / 10000,
+                  from % 10000 / 100, from % 100, to / 10000, to % 10000 / 100, to % 100);
+    return text;
 }
 
 // The definition and support files are then found by their relative names.
 void CExportApp::ChangeToProgramFolder() {
     const std::string folder = m_strProgramFolder.empty()
-                                   ? FolderOf(platform::Files().ModuleFilePath())
+                                   ? platform::FolderOf(platform::Files().ModuleFilePath())
                                    : m_strProgramFolder;
     if (!folder.empty()) {
         platform::Files().SetCurrentFolder(folder);

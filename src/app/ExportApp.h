@@ -4,18 +4,13 @@
 #include <string>
 
 #include "aggregation/CollectedData.h"
+#include "core/ExitStatus.h"
 #include "platform/WindowHandle.h"
 
+class CConditionsDlg;
 class ClSetData;
 struct Edition;
 struct StDATAINFO;
-
-// The outcome of a run, as the completion message carries it to the host.
-enum ExitStatus : int {
-    Succeeded = 0,
-    Cancelled = 1,
-    Failed = 2,
-};
 
 // The application object: one export from the host connection to the
 // completion message. InitInstance performs the whole run; ExitInstance
@@ -50,11 +45,21 @@ public:
 
     int ParseCommandLine();
     int ReadSelectedDataEntry(StDATAINFO* entry);
-    // Text 0: the company name after a blank; text 1: the fiscal year after a blank.
+    // Text 0: CompanyText; text 1: PeriodText; any other: empty.
     static std::string FormatHeaderText(int which, const StDATAINFO* entry);
+    // The company name after a blank; empty without an entry.
+    static std::string CompanyText(const StDATAINFO* entry);
+    // The fiscal year after a blank, " yyyy/mm/dd～yyyy/mm/dd"; empty without an entry.
+    static std::string PeriodText(const StDATAINFO* entry);
 
 private:
+    // The run's steps, in order.
+    int ConnectToHost();
+    void TakeOverHostWindow();
     void ChangeToProgramFolder();
+    int OpenHostLink();
+    void FillConditions(CConditionsDlg& dialog, const StDATAINFO& entry);
+    int ExportReport(CConditionsDlg& dialog, const StDATAINFO& entry);
 
     const Edition& m_edition;
 };

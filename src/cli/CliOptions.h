@@ -3,7 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "app/IncomeKind.h"
+#include "core/ExitStatus.h"
+#include "core/IncomeKind.h"
 
 // What the console front end was told on its command line. Texts are the
 // program's Shift_JIS, paths in their Windows form.
@@ -18,9 +19,6 @@ struct CliOptions {
     bool cancel = false;
     bool quiet = false;
 };
-
-// Exit status for options that cannot be used.
-inline constexpr int kUnusableOptions = 64;
 
 // Parses the arguments; nothing (after printing why, or the help, to the
 // console) when the run must not start, with the exit status in `status`.

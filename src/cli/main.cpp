@@ -1,15 +1,17 @@
 #include <cstdio>
 #include <iostream>
 
-#include "app/Edition.h"
 #include "app/ExportApp.h"
 #include "cli/CliDialogScript.h"
 #include "cli/CliOptions.h"
+#include "core/Edition.h"
+#include "core/ProgramResources.h"
 #include "platform/Console.h"
 #include "platform/headless/ConsoleWindowSystem.h"
 
 // brenlo-cli: the export run with the conditions dialog answered by options.
 int main(int argc, char** argv) {
+    core::InstallProgramResources();
     int status = 0;
     const auto options = ParseCliOptions(argc, argv, status);
     if (!options) {

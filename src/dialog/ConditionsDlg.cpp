@@ -3,12 +3,11 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/Edition.h"
-#include "dialog/PathStrings.h"
+#include "core/Edition.h"
 #include "hostapi/ClFileMgr.h"
 #include "platform/FileSystem.h"
 #include "platform/WindowSystem.h"
-#include "platform/text/Cp932.h"
+#include "platform/text/PathPieces.h"
 
 namespace {
 
@@ -115,14 +114,7 @@ std::string CConditionsDlg::InitialPath() {
     if (temp.size() > kPathBufferSize - 1) {
         temp.clear();  // does not fit the folder buffer
     }
-    if (!temp.empty()) {
-        const bool endsWithSeparator =
-            temp.back() == '\\' &&
-            platform::cp932::ClassAt(temp, temp.size() - 1) != platform::cp932::ByteClass::Trail;
-        if (!endsWithSeparator && temp.size() < kPathBufferSize - 1) {
-            temp += '\\';
-        }
-    }
+    platform::AddBackslash(temp, kPathBufferSize);
     return temp + kFilePattern;
 }
 
@@ -190,11 +182,11 @@ bool CConditionsDlg::PreTranslateKey(platform::DialogControls& controls,
 
 void CConditionsDlg::OnBrowse() {
     UpdateData(true);
-    std::string folder = FolderOf(m_strOutputPath);
-    std::string fileName = FileNameOf(m_strOutputPath);
+    std::string folder = platform::FolderOf(m_strOutputPath);
+    std::string fileName = platform::FileNameOf(m_strOutputPath);
     if (folder.empty()) {
-        folder = DriveOf(m_strOutputPath);
-        fileName = AfterDrive(m_strOutputPath);
+        folder = platform::DriveOf(m_strOutputPath);
+        fileName = platform::AfterDrive(m_strOutputPath);
     }
     platform::SaveFileRequest request;
     request.owner = m_controls->Handle();

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/IncomeKind.h"
+#include "core/IncomeKind.h"
 #include "platform/Dialog.h"
 #include "platform/WindowHandle.h"
 

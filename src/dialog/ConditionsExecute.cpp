@@ -1,9 +1,9 @@
 #include "dialog/ConditionsDlg.h"
 #include "dialog/FolderCreation.h"
 #include "dialog/PathChecks.h"
-#include "dialog/PathStrings.h"
 #include "platform/FileSystem.h"
 #include "platform/WindowSystem.h"
+#include "platform/text/PathPieces.h"
 
 namespace {
 
@@ -50,12 +50,12 @@ void CConditionsDlg::OnExecute() {
     if (!CheckDriveAccess(path)) {
         return RefuseExecution(kInvalidDrive);
     }
-    if (FileNameOf(path).empty()) {
+    if (platform::FileNameOf(path).empty()) {
         return RefuseExecution(kNoFileName);
     }
 
     platform::FileSystem& files = platform::Files();
-    const std::string folder = FolderOf(path);
+    const std::string folder = platform::FolderOf(path);
     if (!folder.empty() && files.KindOf(folder) != platform::EntryKind::Directory) {
         if (!Confirm(kCreateFolder)) {
             return;

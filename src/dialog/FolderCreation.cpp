@@ -17,7 +17,7 @@ constexpr std::size_t kFolderBufferSize = 261;
 // Ensures a trailing backslash; a last byte inside a double-byte character is
 // never taken for one.
 bool EndWithBackslash(std::string& folder) {
-    if (IsInDoubleByteChar(folder, folder.size() - 1)) {
+    if (platform::IsInDoubleByteChar(folder, folder.size() - 1)) {
         folder += '\\';
         return true;
     }
@@ -47,7 +47,7 @@ std::optional<RootedFolder> SplitAtRoot(std::string folder) {
     }
     RootedFolder split;
     if (!StripToRoot(folder, split.root, kFolderBufferSize) ||
-        !AddBackslash(split.root, kFolderBufferSize)) {
+        !platform::AddBackslash(split.root, kFolderBufferSize)) {
         return std::nullopt;
     }
     split.rest = std::move(*rest);
@@ -125,7 +125,7 @@ bool RemoveCreatedFolders(const std::string& target, const std::string& kept) {
     platform::FileSystem& files = platform::Files();
     // From the last byte back to position 1, deepest level first.
     for (std::size_t k = rest.size(); k-- > 1;) {
-        if (IsInDoubleByteChar(rest, k) || rest[k] != '\\') {
+        if (platform::IsInDoubleByteChar(rest, k) || rest[k] != '\\') {
             continue;
         }
         if (EqualPrefixIgnoringCase(keptRest, rest, k)) {

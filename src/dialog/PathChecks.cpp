@@ -42,32 +42,6 @@ bool IsNetworkPath(std::string_view path) {
 
 }  // namespace
 
-bool IsInDoubleByteChar(std::string_view text, std::size_t k) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (platform::cp932::StartsDoubleByte(text, i)) {
-            if (k == i || k == i + 1) {
-                return true;
-            }
-            ++i;
-        }
-    }
-    return false;
-}
-
-bool AddBackslash(std::string& text, std::size_t size) {
-    if (text.empty()) {
-        return false;
-    }
-    if (text.back() == '\\' && !IsInDoubleByteChar(text, text.size() - 1)) {
-        return true;
-    }
-    if (text.size() + 1 >= size) {
-        return false;
-    }
-    text += '\\';
-    return true;
-}
-
 bool ToFolderPart(std::string& path) {
     if (path.empty()) {
         return false;
@@ -77,7 +51,7 @@ bool ToFolderPart(std::string& path) {
     if (joined.empty()) {
         return false;
     }
-    if (IsInDoubleByteChar(joined, joined.size() - 1) ||
+    if (platform::IsInDoubleByteChar(joined, joined.size() - 1) ||
         (joined.back() != '\\' && joined.size() < path.size())) {
         joined += '\\';
     }

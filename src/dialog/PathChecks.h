@@ -4,16 +4,11 @@
 #include <string>
 #include <string_view>
 
+#include "platform/text/PathPieces.h"
+
 // Path functions and checks on Shift_JIS byte strings in Windows form. Every
 // scan steps by characters, so the second byte of a double-byte character
 // (ソ is 83 5C) never counts as a backslash or any other separator.
-
-// Whether position k is the first or the second byte of a double-byte character.
-bool IsInDoubleByteChar(std::string_view text, std::size_t k);
-
-// Ensures the text ends with a backslash character, within a buffer of `size`
-// bytes (its NUL included); false for an empty text or when it does not fit.
-bool AddBackslash(std::string& text, std::size_t size);
 
 // Reduces a path to its drive and directory, with a trailing backslash
 // (C:\out\report.xml gives C:\out\); false, unchanged, when there is neither.

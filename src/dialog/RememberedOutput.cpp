@@ -1,21 +1,19 @@
 #include <cstring>
-#include <memory>
 #include <optional>
 
-#include "app/Edition.h"
+#include "core/Edition.h"
 #include "dialog/ConditionsDlg.h"
 #include "dialog/FolderCreation.h"
 #include "dialog/PathChecks.h"
 #include "dialog/SettingsFile.h"
 #include "hostapi/ClFileMgr.h"
+#include "platform/FileReplacement.h"
 #include "platform/FileSystem.h"
 
 namespace {
 
 constexpr int kSettingsFolderType = 1;
 constexpr std::size_t kPathLimit = CConditionsDlg::kPathBufferSize - 1;
-// Beside the settings file, so that replacing it is one rename on one volume.
-constexpr char kReplacementSuffix[] = ".new";
 
 std::string SettingsFolder() {
     ClFileMgr* fileManager = ClFileMgr::Inst();
@@ -23,39 +21,14 @@ std::string SettingsFolder() {
     return folder ? std::string(folder) : std::string();
 }
 
-// The whole content of an existing file; nothing when it cannot be opened or read.
+// Only this program reads or writes the file while it does.
 std::optional<std::string> ReadWhole(const std::string& path) {
-    platform::FileSystem& files = platform::Files();
-    std::unique_ptr<platform::File> file =
-        files.Open(path, platform::OpenMode::Read, platform::ShareMode::Exclusive);
-    if (!file) {
-        return std::nullopt;
-    }
-    std::optional<std::string> content = platform::ReadToEnd(*file);
-    if (!content || !file->Close()) {
-        return std::nullopt;
-    }
-    return content;
+    return platform::ReadWholeFile(path, platform::ShareMode::Exclusive);
 }
 
-// Writes the content to a file beside `path` and moves it over `path`, so the
-// file is always either its old or its new version.
 bool ReplaceWhole(const std::string& path, const std::string& content) {
-    platform::FileSystem& files = platform::Files();
-    const std::string replacement = path + kReplacementSuffix;
-    std::unique_ptr<platform::File> file =
-        files.Open(replacement, platform::OpenMode::Write, platform::ShareMode::Exclusive);
-    if (!file) {
-        return false;
-    }
-    const bool written = file->Write(content);
-    const bool closed = file->Close();
-    file.reset();
-    if (!written || !closed || !files.MoveOver(replacement, path)) {
-        files.RemoveFile(replacement);
-        return false;
-    }
-    return true;
+    return platform::WriteReplacing(
+        path, [&content](platform::ByteSink& sink) { return sink.Write(content); });
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/IncomeKind.h"
+#include "core/IncomeKind.h"
 
 // The records of the settings file: one line per user and selected data,
 // "<user>/<no1>/<no2>:<first>/<second>/<kind>/<path>" ended by a line feed.

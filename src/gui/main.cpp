@@ -1,10 +1,12 @@
 // Brenlo.exe and Brenlopro.exe: one export run, started by the host with its
 // four fields or by the user with none, with the real dialogs.
-#include "app/Edition.h"
 #include "app/ExportApp.h"
+#include "core/Edition.h"
+#include "core/ProgramResources.h"
 #include "platform/CommandLine.h"
 
 int main() {
+    core::InstallProgramResources();
 #ifdef BRENLO_PRO
     CExportApp app(Edition::Brenlopro());
 #else

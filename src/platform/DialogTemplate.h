@@ -67,7 +67,8 @@ struct DialogTemplate {
     std::span<const DialogControlTemplate> controls;
 };
 
-// The template with this resource id; null when the program has none.
+// The template with this resource id among those the product handed over
+// (platform/Resources.h); null when there is none.
 const DialogTemplate* FindDialogTemplate(int id);
 
 }  // namespace platform

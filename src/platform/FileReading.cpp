@@ -1,4 +1,5 @@
 #include <array>
+#include <memory>
 
 #include "platform/FileSystem.h"
 
@@ -17,6 +18,18 @@ std::optional<std::string> ReadToEnd(File& file) {
         }
         content.append(chunk.data(), *count);
     }
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path, ShareMode share) {
+    std::unique_ptr<File> file = Files().Open(path, OpenMode::Read, share);
+    if (!file) {
+        return std::nullopt;
+    }
+    std::optional<std::string> content = ReadToEnd(*file);
+    if (!content || !file->Close()) {
+        return std::nullopt;
+    }
+    return content;
 }
 
 }  // namespace platform

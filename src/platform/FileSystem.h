@@ -95,6 +95,10 @@ public:
                                         std::size_t bufferSize) = 0;
 };
 
+// The whole content of an existing file; nothing when it cannot be opened,
+// read or closed.
+std::optional<std::string> ReadWholeFile(const std::string& path, ShareMode share);
+
 // The adapter of this build, or the fake a test installed.
 FileSystem& Files();
 // Installs a replacement (tests); null restores the real adapter. Returns the previous one.

@@ -36,9 +36,7 @@ std::string CleanedNameOf(const StAOSUMINFO& row) {
 // A zeroed row when there is none, so that its elements come out empty.
 StAOSUMINFO RowWithCode(const SummationRows* rows, std::int32_t code) {
     StAOSUMINFO row{};
-    if (rows != nullptr) {
-        FindRowByCode(*rows, code, &row);
-    }
+    FindRowByCode(*rows, code, &row);
     return row;
 }
 
@@ -135,8 +133,8 @@ int ReportWriter::WriteMonthly(XmlWriter* writer) {
     if (writer == nullptr) {
         return 0;
     }
-    const hostapi::BlockView notes = hostapi::BlockView::OfTaskMemory(
-        general != nullptr ? general->blocks[kReducedRateBlock] : nullptr);
+    const hostapi::BlockView notes =
+        hostapi::BlockView::OfTaskMemory(general->blocks[kReducedRateBlock]);
     std::string line;
     const std::span<const std::string> tags = MonthlyTags();
     for (std::size_t slot = 0; slot < tags.size(); ++slot) {
@@ -146,7 +144,7 @@ int ReportWriter::WriteMonthly(XmlWriter* writer) {
             value = FormattedField(notes, hostapi::general::kNotesReducedRateSales);
         } else if (slot == static_cast<std::size_t>(hostapi::kMonthlySlot27)) {
             value = FormattedField(notes, hostapi::general::kNotesReducedRatePurchases);
-        } else if (monthly != nullptr) {
+        } else {
             value = FormatAmount(monthly->amounts[slot]);
         }
         if (!writer->ValueElement(line, tags[slot], value, kValueLevel)) {

@@ -42,7 +42,7 @@ constexpr BadDebtElement kBadDebtElements[] = {
 constexpr char kBadDebtRate[] = "1";
 
 hostapi::BlockView GeneralBlock(const StAOSIROSAVEINFO_IPPAN* general, int block) {
-    return hostapi::BlockView::OfTaskMemory(general != nullptr ? general->blocks[block] : nullptr);
+    return hostapi::BlockView::OfTaskMemory(general->blocks[block]);
 }
 
 // An income in whole yen, half up; a loss counts as none. Host amounts stay
@@ -102,7 +102,7 @@ int ReportWriter::WriteBlueDeduction(XmlWriter* writer) {
     }
 
     StAOSUMINFO row{};
-    if (rows == nullptr || !FindRowAt(*rows, kBusinessIncomeRow, &row)) {
+    if (!FindRowAt(*rows, kBusinessIncomeRow, &row)) {
         return 0;
     }
     const Amount4 business = IncomeInYen(row.closingAmount);

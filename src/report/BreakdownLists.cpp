@@ -305,7 +305,7 @@ constexpr ListLayout kRepairs{"SYUUZENHI_UTIWAKE", hostapi::realestate::kRepairs
 
 template <typename Record>
 hostapi::BlockView BlockOf(const Record* record, int block) {
-    return hostapi::BlockView::OfTaskMemory(record != nullptr ? record->blocks[block] : nullptr);
+    return hostapi::BlockView::OfTaskMemory(record->blocks[block]);
 }
 
 // Writes one child of the entry at `entry` in the block. A field that the

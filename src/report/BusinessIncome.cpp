@@ -28,9 +28,8 @@ int ReportWriter::WriteBusinessIncome(XmlWriter* writer, const StDATAINFO* entry
     if (!writer || !entry) {
         return 0;
     }
-    const std::string_view notes =
-        NotesText(general ? general->blocks[kNotesBlock] : nullptr, hostapi::general::kNotes,
-                  hostapi::general::kNotesWidth);
+    const std::string_view notes = NotesText(general->blocks[kNotesBlock], hostapi::general::kNotes,
+                                             hostapi::general::kNotesWidth);
     const auto notesSection = [&](int lineCount) {
         return IncomeSection{
             section::kSpecialNotes,

@@ -38,7 +38,7 @@ constexpr FormCounts kWhiteCounts{1, 1, 2, 2, 60, 7};
 // no choice.
 int WriteDeductionChoice(XmlWriter& writer, const StAOSIROSAVEINFO_IPPAN* general) {
     const hostapi::BlockView block =
-        hostapi::BlockView::OfTaskMemory(general ? general->blocks[kDeductionBlock] : nullptr);
+        hostapi::BlockView::OfTaskMemory(general->blocks[kDeductionBlock]);
     const std::optional<std::uint8_t> byte = block.Uint8(hostapi::general::kBlueDeductionChoice);
     const BlueDeductionChoice* choice = byte ? FindBlueDeductionChoice(*byte) : nullptr;
     std::string line;
@@ -53,7 +53,7 @@ int ReportWriter::WriteDebtInterest(XmlWriter* writer) {
     }
     // Without the statement block the interest is unknown and written empty.
     const hostapi::BlockView block =
-        hostapi::BlockView::OfTaskMemory(realEstate ? realEstate->blocks[kInterestBlock] : nullptr);
+        hostapi::BlockView::OfTaskMemory(realEstate->blocks[kInterestBlock]);
     std::string line;
     return writer->ValueElement(
         line, "FUSAIRISIGAKU",
@@ -71,8 +71,8 @@ int ReportWriter::WriteRealEstateIncome(XmlWriter* writer, const StDATAINFO* ent
     }
     const FormCounts& counts = blue ? kBlueCounts : kWhiteCounts;
     const std::string_view notes =
-        NotesText(realEstate ? realEstate->blocks[kNotesBlock] : nullptr,
-                  hostapi::realestate::kNotes, hostapi::realestate::kNotesWidth);
+        NotesText(realEstate->blocks[kNotesBlock], hostapi::realestate::kNotes,
+                  hostapi::realestate::kNotesWidth);
 
     const IncomeSection profitAndLoss{
         section::kProfitAndLoss, [=, this] {

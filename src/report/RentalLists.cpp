@@ -126,7 +126,7 @@ int ReportWriter::WriteRentalList(XmlWriter* writer, int maxItems) {
     // An absent statement has no properties; a block the host ended without
     // its marker ends with the last entry it holds whole.
     const hostapi::BlockView block =
-        hostapi::BlockView::OfTaskMemory(realEstate ? realEstate->blocks[kRentalBlock] : nullptr);
+        hostapi::BlockView::OfTaskMemory(realEstate->blocks[kRentalBlock]);
     std::string line;
     for (int n = 1; n <= maxItems; ++n) {
         const hostapi::BlockView entry =
@@ -150,10 +150,8 @@ int ReportWriter::WriteRentalUse(XmlWriter* writer) {
         return 0;
     }
     // Whatever the block does not hold, or all of it when it is absent, is written empty.
-    return WriteFields(
-        *writer,
-        hostapi::BlockView::OfTaskMemory(realEstate ? realEstate->blocks[kUseBlock] : nullptr),
-        kUseFields, kUseLevel);
+    return WriteFields(*writer, hostapi::BlockView::OfTaskMemory(realEstate->blocks[kUseBlock]),
+                       kUseFields, kUseLevel);
 }
 
 std::string ReportWriter::FormatArea(std::int64_t area, int fractionDigits) {

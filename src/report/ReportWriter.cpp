@@ -6,15 +6,14 @@
 #include <string>
 #include <utility>
 
-#include "app/ProgressDlg.h"
-#include "dialog/PathStrings.h"
+#include "core/ProgramResources.h"
+#include "core/ProgressDlg.h"
 #include "hostapi/StDATAINFO.h"
-#include "platform/FileSystem.h"
-#include "platform/Resources.h"
+#include "platform/FileReplacement.h"
 #include "platform/text/Cp932.h"
+#include "platform/text/PathPieces.h"
 #include "report/SupportInfoReader.h"
 #include "report/XmlWriter.h"
-#include "resources/Version.h"
 
 namespace {
 
@@ -30,25 +29,6 @@ constexpr std::int16_t kProgressEnd = 1000;
 // longer one is cut to the second length.
 constexpr std::size_t kWholeNameBytes = 30;
 constexpr std::size_t kCutNameBytes = 63;
-
-// Beside the report, so that moving it over the report is one rename on the
-// same volume; a name already taken is left alone. Empty when all are taken.
-// Near the longest path Windows opens, a short name in the same folder.
-std::string TemporaryPathFor(platform::FileSystem& files, const std::string& path) {
-    constexpr int kCandidates = 100;
-    constexpr std::size_t kLongestPath = 259;
-    for (int n = 0; n < kCandidates; ++n) {
-        const std::string suffix = n == 0 ? ".tmp" : "." + std::to_string(n) + ".tmp";
-        std::string candidate = path + suffix;
-        if (candidate.size() > kLongestPath) {
-            candidate = FolderOf(path) + "~" + std::to_string(n) + ".tmp";
-        }
-        if (files.KindOf(candidate) == platform::EntryKind::None) {
-            return candidate;
-        }
-    }
-    return {};
-}
 
 // A host text field up to its NUL, or the whole field when it has none.
 template <std::size_t N>
@@ -81,54 +61,53 @@ int WriteSection(XmlWriter& writer, const char* section, const Value (&values)[N
 
 }  // namespace
 
-ReportWriter::ReportWriter() = default;
+ReportWriter::ReportWriter(const CollectedData& collected, CProgressDlg& progressDlg,
+                           IncomeKind kind, const Edition& productEdition, std::int16_t base)
+    : progress(&progressDlg),
+      rows(&collected.rows),
+      monthly(&collected.monthly),
+      general(&collected.general),
+      realEstate(&collected.realEstate),
+      progressWnd(progressDlg.Handle()),
+      incomeKind(kind),
+      progressBase(base),
+      edition(productEdition) {}
 
 ReportWriter::~ReportWriter() = default;
 
 int ReportWriter::WriteReport(const std::string& path, std::int16_t functionId,
                               const StDATAINFO* entry) {
-    platform::FileSystem& files = platform::Files();
-    const std::string temporary = TemporaryPathFor(files, path);
-    if (temporary.empty()) {
-        return 0;
-    }
+    return platform::WriteReplacing(path,
+                                    [&](platform::ByteSink& sink) {
+                                        return WriteReportTo(sink, functionId, entry) == 1;
+                                    })
+               ? 1
+               : 0;
+}
 
-    bool created = false;
-    bool complete = false;
-    {
-        std::unique_ptr<platform::File> file;
-        XmlWriter writer;
-        std::string line;
-        // None of these three is checked: a file that failed stays failed, and
-        // the first value of SYSTEM reports it.
-        writer.Open(&file, temporary.c_str());
-        writer.WriteText(kDeclaration);
-        writer.StartElement(line, kReport, 0);
-        created = file != nullptr;
+int ReportWriter::WriteReportTo(platform::ByteSink& sink, std::int16_t functionId,
+                                const StDATAINFO* entry) {
+    XmlWriter writer;
+    std::string line;
+    writer.Open(&sink);
+    // Neither is checked: a failed sink stays failed, and the first value of
+    // SYSTEM reports it.
+    writer.WriteText(kDeclaration);
+    writer.StartElement(line, kReport, 0);
 
-        Pulse();
-        int written = WriteSystem(&writer, functionId);
-        Pulse();
-        if (written) {
-            written = WriteBasic(&writer, entry);
-        }
-        Pulse();
-        if (written) {
-            written = WriteData(&writer, entry);
-        }
-        Pulse();
-        const int ended = writer.EndElement(line, kReport, 0);
-        writer.Close();
-        complete = written && ended && !writer.Failed();
+    Pulse();
+    int written = WriteSystem(&writer, functionId);
+    Pulse();
+    if (written) {
+        written = WriteBasic(&writer, entry);
     }
-
-    if (complete && files.MoveOver(temporary, path)) {
-        return 1;
+    Pulse();
+    if (written) {
+        written = WriteData(&writer, entry);
     }
-    if (created) {
-        files.RemoveFile(temporary);
-    }
-    return 0;
+    Pulse();
+    const int ended = writer.EndElement(line, kReport, 0);
+    return written && ended && !writer.Failed() ? 1 : 0;
 }
 
 int ReportWriter::WriteSystem(XmlWriter* writer, std::int16_t functionId) {
@@ -137,8 +116,8 @@ int ReportWriter::WriteSystem(XmlWriter* writer, std::int16_t functionId) {
     }
     SupportInfoReader support;
     std::string productName = support.ProductName();
-    if (productName.empty() && edition) {
-        productName = edition->productName;
+    if (productName.empty()) {
+        productName = edition.productName;
     }
     std::string productVersion = support.ProductVersion();
     if (productVersion.empty()) {
@@ -148,7 +127,7 @@ int ReportWriter::WriteSystem(XmlWriter* writer, std::int16_t functionId) {
         {"GYOUMUPREFIX", "NV14"},
         {"VERSION", "1"},
         {"FUNCTIONID", std::to_string(functionId)},
-        {"CONNECTEDPROGRAMVER", platform::ResourceText(IDS_PROGRAM_VERSION)},
+        {"CONNECTEDPROGRAMVER", core::ProgramVersion()},
         {"PROGRAMNAME", std::move(productName)},
         {"PROGRAMVER", std::move(productVersion)},
     };
@@ -219,22 +198,14 @@ std::string ReportWriter::ToFullWidth(std::string_view text) {
     if (text.size() <= kWholeNameBytes) {
         return wide;
     }
-    std::size_t keep = std::min(wide.size(), kCutNameBytes);
-    if (platform::cp932::ClassAt(wide, keep) == platform::cp932::ByteClass::Trail) {
-        --keep;
-    }
-    wide.resize(keep);
+    wide.resize(platform::cp932::FittingLength(wide, kCutNameBytes));
     return wide;
 }
 
 void ReportWriter::Pulse() {
-    if (progress) {
-        progress->Pulse();
-    }
+    progress->Pulse();
 }
 
 void ReportWriter::Advance(std::int16_t from, std::int16_t to) {
-    if (progress) {
-        progress->Advance(from, to);
-    }
+    progress->Advance(from, to);
 }

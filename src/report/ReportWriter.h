@@ -7,8 +7,9 @@
 #include <span>
 
 #include "aggregation/CollectedData.h"
-#include "app/Edition.h"
-#include "app/IncomeKind.h"
+#include "core/Edition.h"
+#include "core/IncomeKind.h"
+#include "platform/ByteSink.h"
 #include "platform/WindowHandle.h"
 
 class CProgressDlg;
@@ -38,29 +39,32 @@ struct BalanceTableRow {
 // income kind) and DATA with the income section of the chosen kind.
 class ReportWriter {
 public:
-    ReportWriter();
+    // What the run gives it: the progress window, the collected data it
+    // writes, the income kind, the edition (which names the host product when
+    // the support file does not) and the overall progress (tenths of a per
+    // cent) at which writing starts. All borrowed, outliving the writer.
+    ReportWriter(const CollectedData& collected, CProgressDlg& progress, IncomeKind incomeKind,
+                 const Edition& edition, std::int16_t progressBase);
     virtual ~ReportWriter();
     ReportWriter(const ReportWriter&) = delete;
     ReportWriter& operator=(const ReportWriter&) = delete;
 
-    // Borrowed; the run fills them in before WriteReport. A null progress
-    // window is not moved.
-    CProgressDlg* progress = nullptr;
-    const SummationRows* rows = nullptr;
-    const StAOSUMINFO_TSUKIBETSU* monthly = nullptr;
-    const StAOSIROSAVEINFO_IPPAN* general = nullptr;
-    const StAOSIROSAVEINFO_FUDOUSAN* realEstate = nullptr;
-    platform::WindowHandle progressWnd = 0;
-    IncomeKind incomeKind = income_kind::kNone;
-    // Overall progress (tenths of a per cent) at which writing starts.
-    std::int16_t progressBase = 0;
-    // Names the host product when the support file does not.
-    const Edition* edition = &Edition::Brenlo();
+    CProgressDlg* const progress;
+    const SummationRows* const rows;
+    const StAOSUMINFO_TSUKIBETSU* const monthly;
+    const StAOSIROSAVEINFO_IPPAN* const general;
+    const StAOSIROSAVEINFO_FUDOUSAN* const realEstate;
+    const platform::WindowHandle progressWnd;
+    const IncomeKind incomeKind;
+    const std::int16_t progressBase;
+    const Edition& edition;
 
     // 1 when the whole report is at `path`. The report is written beside it
     // under another name and moved over it only when complete, so a failed
     // run leaves an earlier file at `path` as it was and no partial file.
     int WriteReport(const std::string& path, std::int16_t functionId, const StDATAINFO* entry);
+    // The same report into any sink (memory, for previews and benchmarks).
+    int WriteReportTo(platform::ByteSink& sink, std::int16_t functionId, const StDATAINFO* entry);
 
     int WriteSystem(XmlWriter* writer, std::int16_t functionId);
     int WriteBasic(XmlWriter* writer, const StDATAINFO* entry);
@@ -76,7 +80,8 @@ public:
     int WriteMonthly(XmlWriter* writer);
     // Whole yen, truncated toward zero; empty for zero.
     static std::string FormatAmount(std::int64_t amount);
-    // The name without its markers (blanks, brackets, "(製)"); 0 for an empty name, `out` unchanged.
+    // The name without its markers (blanks, brackets, "(製)"); 0 for an empty name, `out`
+    // unchanged.
     static int CleanAccountName(std::string_view name, std::string& out);
 
     // Blue-return deduction and bad-debt reserve.
@@ -87,7 +92,8 @@ public:
     int WriteSalaryList(XmlWriter* writer, int itemCount, int withOthers);
     int WriteRealEstateSalaryList(XmlWriter* writer, int itemCount, int withOthers);
     int WriteFamilyEmployeeList(XmlWriter* writer, const StDATAINFO* entry, int itemCount);
-    int WriteRealEstateFamilyEmployeeList(XmlWriter* writer, const StDATAINFO* entry, int itemCount);
+    int WriteRealEstateFamilyEmployeeList(XmlWriter* writer, const StDATAINFO* entry,
+                                          int itemCount);
     int WriteInterestList(XmlWriter* writer, int itemCount);
     int WriteLoanList(XmlWriter* writer, int itemCount);
     int WriteLandRentList(XmlWriter* writer, int itemCount);

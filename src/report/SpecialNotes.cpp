@@ -92,8 +92,8 @@ int ReportWriter::WriteAssociationName(XmlWriter* writer) {
     if (writer == nullptr) {
         return 0;
     }
-    const hostapi::BlockView block = hostapi::BlockView::OfTaskMemory(
-        general != nullptr ? general->blocks[kAssociationBlock] : nullptr);
+    const hostapi::BlockView block =
+        hostapi::BlockView::OfTaskMemory(general->blocks[kAssociationBlock]);
     const std::string_view name =
         block.Text(hostapi::general::kAssociationName, hostapi::general::kAssociationNameWidth)
             .value_or(std::string_view());
@@ -103,10 +103,5 @@ int ReportWriter::WriteAssociationName(XmlWriter* writer) {
 
 std::string ReportWriter::CopyTruncated(std::string_view source, std::size_t limit) {
     const std::string_view text = UpToNul(source);
-    if (text.size() <= limit) {
-        return std::string(text);
-    }
-    const bool splitsCharacter =
-        limit > 0 && platform::cp932::ClassAt(text, limit) == platform::cp932::ByteClass::Trail;
-    return std::string(text.substr(0, splitsCharacter ? limit - 1 : limit));
+    return std::string(text.substr(0, platform::cp932::FittingLength(text, limit)));
 }

@@ -56,16 +56,12 @@ XmlWriter::~XmlWriter() {
     Close();
 }
 
-std::int16_t XmlWriter::Open(std::unique_ptr<platform::File>* file, const char* path) {
-    if (!file || !path) {
+std::int16_t XmlWriter::Open(platform::ByteSink* sink) {
+    if (!sink) {
         return -1;
     }
-    Close();
-    file_ = file;
-    path_ = path;
-    *file_ =
-        platform::Files().Open(path_, platform::OpenMode::Write, platform::ShareMode::Exclusive);
-    failed_ = !*file_;
+    sink_ = sink;
+    failed_ = false;
     return 0;
 }
 
@@ -105,12 +101,7 @@ int XmlWriter::EndElement(std::string& line, std::string_view name, int level) {
 }
 
 int XmlWriter::Close() {
-    if (file_) {
-        if (!failed_ && *file_ && !(*file_)->Close()) {
-            failed_ = true;
-        }
-        file_ = nullptr;
-    }
+    sink_ = nullptr;
     return 0;
 }
 
@@ -143,12 +134,12 @@ std::string XmlWriter::Escape(std::string_view text) {
 }
 
 int XmlWriter::WriteLine(std::string_view line) {
-    if (!file_ || failed_) {
+    if (!sink_ || failed_) {
+        failed_ = true;
         return 0;
     }
-    if (!(*file_)->Write(line)) {
+    if (!sink_->Write(line)) {
         failed_ = true;
-        (*file_)->Close();
         return 0;
     }
     return 1;

@@ -1,16 +1,15 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 
-#include "platform/FileSystem.h"
+#include "platform/ByteSink.h"
 
-// Writes the report file line by line: TAB indentation, CR LF line ends and
-// the five predefined entity references; the Shift_JIS text passes unchanged.
-// Every line is one write to the file. After the first failed write the file
-// is closed and every later write fails without touching it.
+// Writes the report line by line: TAB indentation, CR LF line ends and the
+// five predefined entity references; the Shift_JIS text passes unchanged.
+// Every line is one write to the sink (a file or memory). After the first
+// failed write every later write fails without touching the sink.
 class XmlWriter {
 public:
     XmlWriter() = default;
@@ -18,11 +17,8 @@ public:
     XmlWriter(const XmlWriter&) = delete;
     XmlWriter& operator=(const XmlWriter&) = delete;
 
-    // `file` is the caller's file object: the writer opens the file into it
-    // (write only, created or truncated, not shared) and never destroys it.
-    // -1 when either argument is null; otherwise 0, also when the file could
-    // not be opened (the first write then fails).
-    std::int16_t Open(std::unique_ptr<platform::File>* file, const char* path);
+    // `sink` is the caller's and outlives the writing. -1 when it is null, else 0.
+    std::int16_t Open(platform::ByteSink* sink);
 
     // Each returns 1 when the line was written, 0 when it was not. `line`
     // receives the whole line. An attribute is a name and a value; null for
@@ -36,14 +32,12 @@ public:
                      const char* attribute2Name = nullptr, const char* attribute2Value = nullptr);
     int EndElement(std::string& line, std::string_view name, int level);
 
-    // Closes the file if one is held and forgets it; 0.
+    // Forgets the sink; 0.
     int Close();
 
-    // Whether the file could not be opened, a write failed or the close failed: the
-    // file then does not hold everything that was asked of the writer.
+    // Whether the writer had no sink or a write failed: the sink then does not
+    // hold everything that was asked of the writer.
     bool Failed() const { return failed_; }
-
-    const std::string& Path() const { return path_; }
 
     // The text with & > < " ' replaced by their entity references; every
     // other byte unchanged.
@@ -52,7 +46,6 @@ public:
 private:
     int WriteLine(std::string_view line);
 
-    std::unique_ptr<platform::File>* file_ = nullptr;
-    std::string path_;
+    platform::ByteSink* sink_ = nullptr;
     bool failed_ = false;
 };

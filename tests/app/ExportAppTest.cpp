@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "app/Edition.h"
-#include "app/ProgressDlg.h"
 #include "books/HostState.h"
+#include "core/Edition.h"
+#include "core/ProgressDlg.h"
 #include "dialog/ConditionsDlg.h"
 #include "hostapi/StDATAINFO.h"
 #include "report/ReportTestSupport.h"

@@ -5,10 +5,10 @@
 #include <optional>
 #include <string>
 
-#include "app/Edition.h"
 #include "books/HostState.h"
-#include "dialog/PathStrings.h"
+#include "core/Edition.h"
 #include "platform/FileSystem.h"
+#include "platform/text/PathPieces.h"
 #include "support/ScriptedConsole.h"
 #include "support/Sjis.h"
 #include "support/TempFolder.h"
@@ -265,21 +265,6 @@ TEST_F(ConditionsDlgTest, BrowseConfirmedReplacesThePath) {
         [&](const platform::SaveFileRequest&) { return std::optional<std::string>(ValidPath()); });
     EXPECT_EQ(dialog.DoModal(), kExecute);
     EXPECT_EQ(dialog.m_strOutputPath, ValidPath());
-}
-
-TEST(PathStrings, SplitAtTheLastSeparatorCharacter) {
-    EXPECT_EQ(FolderOf("C:\\out\\r.xml"), "C:\\out\\");
-    EXPECT_EQ(FileNameOf("C:\\out\\r.xml"), "r.xml");
-    EXPECT_EQ(FolderOf("r.xml"), "");
-    EXPECT_EQ(FileNameOf("r.xml"), "r.xml");
-    EXPECT_EQ(DriveOf("D:report.xml"), "D:");
-    EXPECT_EQ(AfterDrive("D:report.xml"), "report.xml");
-    EXPECT_EQ(DriveOf("report.xml"), "");
-    EXPECT_EQ(AfterDrive("report.xml"), "report.xml");
-    // ソ and 表 end in 0x5C: names, not separators.
-    EXPECT_EQ(FolderOf(Sjis("C:\\ソ表\\表")), Sjis("C:\\ソ表\\"));
-    EXPECT_EQ(FileNameOf(Sjis("C:\\ソ表\\表")), Sjis("表"));
-    EXPECT_EQ(FolderOf(Sjis("ソ")), "");
 }
 
 }  // namespace

@@ -14,32 +14,6 @@ namespace {
 using testsupport::FakeDriveFileSystem;
 using testsupport::Sjis;
 
-TEST(PathChecks, IsInDoubleByteCharCoversBothBytes) {
-    const std::string text = Sjis("aソb");  // 61 83 5C 62
-    EXPECT_FALSE(IsInDoubleByteChar(text, 0));
-    EXPECT_TRUE(IsInDoubleByteChar(text, 1));
-    EXPECT_TRUE(IsInDoubleByteChar(text, 2));
-    EXPECT_FALSE(IsInDoubleByteChar(text, 3));
-    EXPECT_FALSE(IsInDoubleByteChar(text, 9));
-}
-
-TEST(PathChecks, AddBackslashNeverTakesATrailByteForOne) {
-    std::string text = "C:\\out";
-    EXPECT_TRUE(AddBackslash(text, 261));
-    EXPECT_EQ(text, "C:\\out\\");
-    EXPECT_TRUE(AddBackslash(text, 261));
-    EXPECT_EQ(text, "C:\\out\\");
-    text = Sjis("C:\\ソ");
-    EXPECT_TRUE(AddBackslash(text, 261));
-    EXPECT_EQ(text, Sjis("C:\\ソ\\"));
-    std::string empty;
-    EXPECT_FALSE(AddBackslash(empty, 261));
-    text = "abc";
-    EXPECT_FALSE(AddBackslash(text, 4));  // "abc\" and its NUL need 5 bytes
-    EXPECT_EQ(text, "abc");
-    EXPECT_TRUE(AddBackslash(text, 5));
-}
-
 TEST(PathChecks, ToFolderPartKeepsDriveAndDirectory) {
     const struct {
         std::string path;

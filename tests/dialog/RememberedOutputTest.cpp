@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Edition.h"
 #include "books/HostState.h"
+#include "core/Edition.h"
 #include "dialog/ConditionsDlg.h"
 #include "platform/FileSystem.h"
 #include "support/FailingFileSystem.h"

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/ProgramResources.h"
 #include "gui/GuiDriver.h"
 #include "platform/DialogTemplate.h"
 
@@ -159,6 +160,7 @@ TEST(ProgramResourcesTest, DialogsAreTheTemplatesOfTheTable) {
         ProgramImage program(name);
         ASSERT_NE(nullptr, program.Get());
         for (int id : {130, 131}) {
+            core::InstallProgramResources();
             const platform::DialogTemplate* table = platform::FindDialogTemplate(id);
             ASSERT_NE(nullptr, table);
             std::vector<DWORD> compiled{table->style};

@@ -11,6 +11,7 @@
 #include "hostapi/ClMsgMgr.h"
 #include "hostapi/ClSysEnvMgr.h"
 #include "hostapi/ClSysUser.h"
+#include "platform/text/PathPieces.h"
 #include "support/ScriptedConsole.h"
 
 // Connecting to the host: which books it loads, what it answers and what it
@@ -168,19 +169,13 @@ TEST(BooksPath, RelativePathsStartAtTheCurrentFolder) {
     EXPECT_EQ(books::BooksPathFromUser("data/Books.json"), folder + "data\\Books.json");
 }
 
-TEST(BooksPath, FolderEndsAtTheLastBackslashCharacter) {
-    EXPECT_EQ(books::FolderOf("Z:\\a\\b.json"), "Z:\\a\\");
-    EXPECT_EQ(books::FolderOf("Z:\\\x95\x5C"), "Z:\\");
-    EXPECT_EQ(books::FolderOf("Books.json"), "");
-}
-
 TEST(BooksPath, ChosenFileComesFirst) {
     books::UseBooksFile("Z:\\chosen\\Books.json");
     EXPECT_EQ(books::BooksFilePath(), "Z:\\chosen\\Books.json");
     books::Reset();
     if (std::getenv(books::kBooksVariable) == nullptr) {
         EXPECT_EQ(books::BooksFilePath(),
-                  books::FolderOf(platform::Files().ModuleFilePath()) + "Books.json");
+                  platform::FolderOf(platform::Files().ModuleFilePath()) + "Books.json");
     }
 }
 

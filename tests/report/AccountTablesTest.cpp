@@ -16,7 +16,6 @@
 #include "report/ReportTestSupport.h"
 #include "report/ReportWriter.h"
 #include "report/XmlWriter.h"
-#include "support/FailingFileSystem.h"
 #include "support/Sjis.h"
 #include "support/TempFolder.h"
 
@@ -149,7 +148,6 @@ TEST_F(AccountTableTest, NameFillingItsWholeField) {
 }
 
 TEST_F(AccountTableTest, WithoutRowsEveryElementIsEmpty) {
-    report_.rows = nullptr;
     const AmountTableRow amounts[] = {{"A", 1, 1}};
     const BalanceTableRow balances[] = {{"B_KAMOKU", 3, 2, 1}, {"B_KISYU", 0, 2, 0}};
     EXPECT_EQ(report_.WriteAmountTable(&xml_, amounts), 1);
@@ -229,40 +227,11 @@ TEST_F(AccountTableTest, MonthlyReadsNoReducedRateAmountPastTheBlock) {
 }
 
 TEST_F(AccountTableTest, MonthlyWithoutAnyMonthlyRecord) {
-    report_.monthly = nullptr;
-    report_.general = nullptr;
     EXPECT_EQ(report_.WriteMonthly(&xml_), 1);
     const std::vector<std::string> lines = Lines();
     ASSERT_EQ(lines.size(), 28u);
     EXPECT_EQ(lines[0], Value("URIAGEKINGAKU1", ""));
     EXPECT_EQ(lines[27], Value("SIIRE_UTI_KEIGENZEIRITU", ""));
-}
-
-TEST(AccountTableWriters, FailedWriteStopsAtOnce) {
-    testsupport::TempFolder scratch;
-    ASSERT_FALSE(scratch.Path().empty());
-    const std::string path = scratch / "out.xml";
-    for (int failing = 1; failing <= 3; ++failing) {
-        testsupport::FailingFileSystem files;
-        files.failingWrite = failing;
-        std::unique_ptr<platform::File> file;
-        XmlWriter xml;
-        ASSERT_EQ(xml.Open(&file, path.c_str()), 0);
-        ReportWriter report;
-        const AmountTableRow amounts[] = {{"A", 1, 1}, {"B", 2, 0}};
-        const BalanceTableRow balances[] = {{"C_KISYU", 0, 1, 0}, {"C_KIMATU", 1, 1, 0}};
-        const int amountResult = report.WriteAmountTable(&xml, amounts);
-        EXPECT_EQ(amountResult, 0);
-        EXPECT_EQ(files.writes, failing);
-        EXPECT_EQ(report.WriteBalanceTable(&xml, balances), 0);
-        EXPECT_EQ(report.WriteMonthly(&xml), 0);
-        EXPECT_EQ(files.writes, failing);
-    }
-    ReportWriter report;
-    const AmountTableRow amounts[] = {{"A", 1, 0}};
-    EXPECT_EQ(report.WriteAmountTable(nullptr, amounts), 0);
-    EXPECT_EQ(report.WriteBalanceTable(nullptr, {}), 0);
-    EXPECT_EQ(report.WriteMonthly(nullptr), 0);
 }
 
 // The tables as they must read: amount rows by position.

@@ -15,7 +15,6 @@
 #include "report/ReportTestSupport.h"
 #include "report/ReportWriter.h"
 #include "report/XmlWriter.h"
-#include "support/FailingFileSystem.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -150,7 +149,6 @@ TEST_F(BlueDeductionTest, BlockTooShortForTheRealEstateIncomeCountsItAsNone) {
 
 TEST_F(BlueDeductionTest, NoRowsAtAll) {
     SetUpDeduction(0, 1);
-    report_.rows = nullptr;
     EXPECT_EQ(report_.WriteBlueDeduction(&xml_), 0);
     EXPECT_EQ(Lines(), (std::vector<std::string>{Value("FUDOUSANSYOTOKU", "0")}));
 }
@@ -173,45 +171,6 @@ TEST(BlueDeductionChoices, ByteOfTheHost) {
     EXPECT_TRUE(hundred->otherThanBlue);
     EXPECT_EQ(FindBlueDeductionChoice(3), nullptr);
     EXPECT_EQ(FindBlueDeductionChoice(255), nullptr);
-}
-
-TEST(BlueDeductionWrites, FailedWriteStopsAtOnce) {
-    testsupport::TempFolder scratch;
-    ASSERT_FALSE(scratch.Path().empty());
-    const std::string path = scratch / "out.xml";
-    CollectedData collected;
-    void* block = platform::TaskMemoryAllocator().Allocate(general::kBlockSize[0]);
-    ASSERT_NE(block, nullptr);
-    std::memset(block, 0, general::kBlockSize[0]);
-    collected.general.blocks[0] = block;
-    for (int n = 0; n < kBusinessIncomeRow; ++n) {
-        collected.rows.push_back(std::make_unique<StAOSUMINFO>());
-    }
-    for (int failing = 1; failing <= 5; ++failing) {
-        testsupport::FailingFileSystem files;
-        files.failingWrite = failing;
-        std::unique_ptr<platform::File> file;
-        XmlWriter xml;
-        ASSERT_EQ(xml.Open(&file, path.c_str()), 0);
-        ReportWriter report;
-        report.rows = &collected.rows;
-        report.general = &collected.general;
-        EXPECT_EQ(report.WriteBlueDeduction(&xml), 0);
-        EXPECT_EQ(files.writes, failing);
-    }
-    for (int failing = 1; failing <= 5; ++failing) {
-        testsupport::FailingFileSystem files;
-        files.failingWrite = failing;
-        std::unique_ptr<platform::File> file;
-        XmlWriter xml;
-        ASSERT_EQ(xml.Open(&file, path.c_str()), 0);
-        ReportWriter report;
-        EXPECT_EQ(report.WriteBadDebtReserve(&xml), 0);
-        EXPECT_EQ(files.writes, failing);
-    }
-    ReportWriter report;
-    EXPECT_EQ(report.WriteBlueDeduction(nullptr), 0);
-    EXPECT_EQ(report.WriteBadDebtReserve(nullptr), 0);
 }
 
 std::vector<std::string> BadDebt(std::string_view individual, std::string_view total,

@@ -16,7 +16,7 @@
 #include "report/ReportTestSupport.h"
 #include "report/ReportWriter.h"
 #include "report/XmlWriter.h"
-#include "support/FailingFileSystem.h"
+#include "support/RunParts.h"
 #include "support/Sjis.h"
 #include "support/TempFolder.h"
 
@@ -58,60 +58,19 @@ const std::vector<std::string> kOthersLine = {"SONOTA_NINBUN", "SONOTA_JUUJITUKI
                                               "SONOTA_GENSENZEIGAKU"};
 
 // Blocks of the saved statements in task memory, freed when the test ends,
-// and a report writer whose lists write into a scratch file.
-class BreakdownListTest : public ::testing::Test {
+// and a report writer whose lists write into memory.
+class BreakdownListTest : public testsupport::RunPartsTest {
 protected:
-    void SetUp() override {
-        ASSERT_FALSE(scratch_.Path().empty());
-        ASSERT_EQ(xml_.Open(&file_, path_.c_str()), 0);
-        report_.general = &general_;
-        report_.realEstate = &realEstate_;
-        entry_.returnKind = hostapi::kBlueReturn;
-    }
+    BreakdownListTest() { entry_.returnKind = hostapi::kBlueReturn; }
 
-    void TearDown() override {
-        for (void* block : general_.blocks) {
-            platform::TaskMemoryAllocator().Free(block);
-        }
-        for (void* block : realEstate_.blocks) {
-            platform::TaskMemoryAllocator().Free(block);
-        }
-    }
-
-    // A zero-filled block of the given size in place of the one at `slot`.
-    unsigned char* Allocate(void*& slot, std::size_t size) {
-        platform::TaskMemoryAllocator().Free(slot);
-        slot = platform::TaskMemoryAllocator().Allocate(size);
-        EXPECT_NE(slot, nullptr);
-        std::memset(slot, 0, size);
-        return static_cast<unsigned char*>(slot);
-    }
-    unsigned char* General(int block) {
-        return Allocate(general_.blocks[block], hostapi::general::kBlockSize[block]);
-    }
-    unsigned char* RealEstate(int block) {
-        return Allocate(realEstate_.blocks[block], hostapi::realestate::kBlockSize[block]);
-    }
+    unsigned char* General(int block) { return GeneralBlock(block); }
+    unsigned char* RealEstate(int block) { return RealEstateBlock(block); }
 
     template <typename Entry>
     static void Put(unsigned char* block, std::size_t first, int index, const Entry& entry) {
         std::memcpy(block + first + static_cast<std::size_t>(index) * sizeof(Entry), &entry,
                     sizeof entry);
     }
-
-    std::string Written() {
-        xml_.Close();
-        return reporttest::ReadFile(path_).value_or("(unreadable)");
-    }
-
-    testsupport::TempFolder scratch_;
-    std::string path_ = scratch_ / "lists.xml";
-    std::unique_ptr<platform::File> file_;
-    XmlWriter xml_;
-    StAOSIROSAVEINFO_IPPAN general_{};
-    StAOSIROSAVEINFO_FUDOUSAN realEstate_{};
-    StDATAINFO entry_{};
-    ReportWriter report_;
 };
 
 TEST(BreakdownListFormat, IntegersAreDecimalAndEmptyForZero) {
@@ -200,7 +159,7 @@ TEST_F(BreakdownListTest, TextsStopAtTheirFieldWidth) {
 TEST_F(BreakdownListTest, FieldsOutsideASmallBlockAreEmpty) {
     // The second entry's name and age fit; its months and amounts do not.
     const std::size_t size = sizeof(SalaryEntry) + offsetof(SalaryEntry, months);
-    unsigned char* block = Allocate(general_.blocks[2], size);
+    unsigned char* block = GeneralBlock(2, size);
     SalaryEntry second{};
     CopyText(second.name, sizeof second.name, "Kato");
     second.age = 30;
@@ -510,22 +469,6 @@ TEST_F(BreakdownListTest, RepairsWithTheirPaymentDate) {
                  Empties(5, {"JUUSYO_SIMEI_JOUDAN", "JUUSYO_SIMEI_GEDAN",
                              "KOUJIMEI_SIZAIMEI_JOUDAN", "KOUJIMEI_SIZAIMEI_GEDAN",
                              "SIHARAINENGAPPI", "SIHARAIKINGAKU", "HITUYOUKEIHIGAKU"})));
-}
-
-TEST(BreakdownListFailure, AFailedWriteEndsTheList) {
-    testsupport::TempFolder scratch;
-    ASSERT_FALSE(scratch.Path().empty());
-    testsupport::FailingFileSystem files;
-    files.failingWrite = 3;
-    const std::string path = scratch / "lists.xml";
-    std::unique_ptr<platform::File> file;
-    XmlWriter xml;
-    ASSERT_EQ(xml.Open(&file, path.c_str()), 0);
-    ReportWriter report;
-    EXPECT_EQ(report.WriteSalaryList(&xml, 5, 1), 0);
-    EXPECT_EQ(files.writes, 3);
-    EXPECT_EQ(report.WriteInterestList(&xml, 2), 0);
-    EXPECT_EQ(files.writes, 3);
 }
 
 }  // namespace

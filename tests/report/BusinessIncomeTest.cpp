@@ -17,7 +17,7 @@
 #include "report/ReportTestSupport.h"
 #include "report/ReportWriter.h"
 #include "report/XmlWriter.h"
-#include "support/TempFolder.h"
+#include "support/RunParts.h"
 
 namespace {
 
@@ -31,59 +31,31 @@ using ::testing::Not;
 // What the deduction needs: the business income is the 43rd row.
 constexpr int kRowsForDeduction = 43;
 
-class BusinessIncomeTest : public ::testing::Test {
+class BusinessIncomeTest : public testsupport::RunPartsTest {
 protected:
     void SetUp() override {
-        ASSERT_FALSE(scratch_.Path().empty());
-        ASSERT_EQ(xml_.Open(&file_, path_.c_str()), 0);
-        report_.rows = &data_.rows;
-        report_.monthly = &data_.monthly;
-        report_.general = &data_.general;
-        report_.realEstate = &data_.realEstate;
         for (int n = 0; n < kRowsForDeduction; ++n) {
             auto row = std::make_unique<StAOSUMINFO>();
             std::memset(row.get(), 0, sizeof(StAOSUMINFO));
             row->code = 5000 + n;
-            data_.rows.push_back(std::move(row));
+            collected_.rows.push_back(std::move(row));
         }
         for (int index = 0; index < hostapi::general::kBlockCount; ++index) {
-            data_.general.blocks[index] = Block(hostapi::general::kBlockSize[index]);
+            GeneralBlock(index);
         }
         SetChoice(1);
         entry_.returnKind = hostapi::kBlueReturn;
     }
 
-    static void* Block(std::size_t size) {
-        void* block = platform::TaskMemoryAllocator().Allocate(size);
-        EXPECT_NE(block, nullptr);
-        if (block != nullptr) {
-            std::memset(block, 0, size);
-        }
-        return block;
-    }
-
     void SetChoice(std::uint8_t choice) {
         static_cast<unsigned char*>(
-            data_.general.blocks[0])[hostapi::general::kBlueDeductionChoice] = choice;
+            collected_.general.blocks[0])[hostapi::general::kBlueDeductionChoice] = choice;
     }
 
     void SetNotes(std::string_view notes) {
-        std::memcpy(static_cast<char*>(data_.general.blocks[5]) + hostapi::general::kNotes,
+        std::memcpy(static_cast<char*>(collected_.general.blocks[5]) + hostapi::general::kNotes,
                     notes.data(), notes.size());
     }
-
-    std::string Written() {
-        xml_.Close();
-        return reporttest::ReadFile(path_).value_or("(unreadable)");
-    }
-
-    testsupport::TempFolder scratch_;
-    std::string path_ = scratch_ / "out.xml";
-    std::unique_ptr<platform::File> file_;
-    XmlWriter xml_;
-    CollectedData data_;
-    ReportWriter report_;
-    StDATAINFO entry_{};
 };
 
 std::size_t Occurrences(const std::string& text, std::string_view part) {
@@ -131,7 +103,7 @@ TEST_F(BusinessIncomeTest, WhiteReturnWritesTenSectionsInOrder) {
 TEST_F(BusinessIncomeTest, WhiteReturnNeedsNoDeductionData) {
     entry_.returnKind = hostapi::kWhiteReturn;
     SetChoice(9);
-    data_.rows.clear();
+    collected_.rows.clear();
     EXPECT_EQ(report_.WriteBusinessIncome(&xml_, &entry_), 1);
     EXPECT_EQ(SectionNames(Written()).size(), 10u);
 }
@@ -150,15 +122,12 @@ TEST_F(BusinessIncomeTest, ListsAndNotesFollowTheReturnForm) {
                 HasSubstr("<TOKUSYUJIJOU1>ABC</TOKUSYUJIJOU1>\r\n\t\t\t\t<TOKUSYUJIJOU2>DEF<"));
     EXPECT_THAT(blue, HasSubstr("<TOKUSYUJIJOU5></TOKUSYUJIJOU5>\r\n\t\t\t</TOKUSYUJIJOU>"));
 
-    testsupport::TempFolder scratch;
-    const std::string path = scratch / "white.xml";
-    std::unique_ptr<platform::File> file;
+    platform::MemorySink sink;
     XmlWriter xml;
-    ASSERT_EQ(xml.Open(&file, path.c_str()), 0);
+    xml.Open(&sink);
     entry_.returnKind = hostapi::kWhiteReturn;
     EXPECT_EQ(report_.WriteBusinessIncome(&xml, &entry_), 1);
-    xml.Close();
-    const std::string white = reporttest::ReadFile(path).value_or("");
+    const std::string white = sink.Bytes();
     EXPECT_EQ(Occurrences(white, "</KYUURYOU_UTIWAKE>"), 3u);
     EXPECT_EQ(Occurrences(white, "</SENJUUSYA_UTIWAKE>"), 3u);
     EXPECT_EQ(Occurrences(white, "<SONOTA_NINBUN>"), 1u);

@@ -17,7 +17,7 @@
 #include "report/ReportTestSupport.h"
 #include "report/ReportWriter.h"
 #include "report/XmlWriter.h"
-#include "support/TempFolder.h"
+#include "support/RunParts.h"
 
 namespace {
 
@@ -40,76 +40,52 @@ std::size_t Occurrences(const std::string& text, std::string_view part) {
     return count;
 }
 
-void* Block(std::size_t size) {
-    void* block = platform::TaskMemoryAllocator().Allocate(size);
-    EXPECT_NE(block, nullptr);
-    if (block != nullptr) {
-        std::memset(block, 0, size);
-    }
-    return block;
-}
-
 // Every statement block delivered and zeroed, one rented property, a blue return.
-class RealEstateIncomeTest : public ::testing::Test {
+class RealEstateIncomeTest : public testsupport::RunPartsTest {
 protected:
     void SetUp() override {
-        ASSERT_FALSE(scratch_.Path().empty());
-        report_.rows = &data_.rows;
-        report_.monthly = &data_.monthly;
-        report_.general = &data_.general;
-        report_.realEstate = &data_.realEstate;
         for (int index = 0; index < hostapi::general::kBlockCount; ++index) {
-            data_.general.blocks[index] = Block(hostapi::general::kBlockSize[index]);
+            GeneralBlock(index);
         }
         for (int index = 0; index < hostapi::realestate::kBlockCount; ++index) {
             if (index != kRentalBlock) {
-                data_.realEstate.blocks[index] = Block(hostapi::realestate::kBlockSize[index]);
+                RealEstateBlock(index);
             }
         }
-        auto* rentals = static_cast<RentalEntry*>(Block(2 * sizeof(RentalEntry)));
+        auto* rentals =
+            reinterpret_cast<RentalEntry*>(RealEstateBlock(kRentalBlock, 2 * sizeof(RentalEntry)));
         rentals[1].endMarker = hostapi::realestate::kRentalEndMarker;
-        data_.realEstate.blocks[kRentalBlock] = rentals;
         SetChoice(1);
         entry_.returnKind = hostapi::kBlueReturn;
     }
 
     void SetChoice(std::uint8_t choice) {
         static_cast<unsigned char*>(
-            data_.general.blocks[0])[hostapi::general::kBlueDeductionChoice] = choice;
+            collected_.general.blocks[0])[hostapi::general::kBlueDeductionChoice] = choice;
     }
 
     void SetInterest(std::int64_t amount) {
-        std::memcpy(
-            static_cast<char*>(data_.realEstate.blocks[0]) + hostapi::realestate::kDebtInterest,
-            &amount, sizeof amount);
+        std::memcpy(static_cast<char*>(collected_.realEstate.blocks[0]) +
+                        hostapi::realestate::kDebtInterest,
+                    &amount, sizeof amount);
     }
 
     // The content written by one call, and its result.
     std::string Write(int expectedResult = 1) {
-        const std::string path = scratch_ / ("out" + std::to_string(++files_) + ".xml");
-        std::unique_ptr<platform::File> file;
+        platform::MemorySink sink;
         XmlWriter xml;
-        EXPECT_EQ(xml.Open(&file, path.c_str()), 0);
+        xml.Open(&sink);
         EXPECT_EQ(report_.WriteRealEstateIncome(&xml, &entry_), expectedResult);
-        xml.Close();
-        return reporttest::ReadFile(path).value_or("(unreadable)");
+        return sink.Bytes();
     }
 
     std::string DebtInterest() {
-        const std::string path = scratch_ / ("interest" + std::to_string(++files_) + ".xml");
-        std::unique_ptr<platform::File> file;
+        platform::MemorySink sink;
         XmlWriter xml;
-        EXPECT_EQ(xml.Open(&file, path.c_str()), 0);
+        xml.Open(&sink);
         EXPECT_EQ(report_.WriteDebtInterest(&xml), 1);
-        xml.Close();
-        return reporttest::ReadFile(path).value_or("(unreadable)");
+        return sink.Bytes();
     }
-
-    testsupport::TempFolder scratch_;
-    int files_ = 0;
-    CollectedData data_;
-    ReportWriter report_;
-    StDATAINFO entry_{};
 };
 
 TEST_F(RealEstateIncomeTest, BlueReturnWritesNineSectionsInOrder) {
@@ -173,14 +149,11 @@ TEST_F(RealEstateIncomeTest, UnknownDeductionChoiceFailsAfterTheTable) {
 }
 
 TEST_F(RealEstateIncomeTest, MissingGeneralStatementFailsLikeAnUnknownChoice) {
-    platform::TaskMemoryAllocator().Free(data_.general.blocks[0]);
-    data_.general.blocks[0] = nullptr;
+    platform::TaskMemoryAllocator().Free(collected_.general.blocks[0]);
+    collected_.general.blocks[0] = nullptr;
     const std::string text = Write(0);
     EXPECT_THAT(text, Not(HasSubstr("AOIROKOUJO_SENTAKU")));
     EXPECT_THAT(text, Not(HasSubstr("FUDOUSANSYUUNYUU")));
-
-    report_.general = nullptr;
-    EXPECT_THAT(Write(0), Not(HasSubstr("AOIROKOUJO_SENTAKU")));
 
     // A white return does not need the choice.
     entry_.returnKind = hostapi::kWhiteReturn;
@@ -212,8 +185,8 @@ TEST_F(RealEstateIncomeTest, ListsAndNotesFollowTheReturnForm) {
 }
 
 TEST_F(RealEstateIncomeTest, NotesComeFromTheRealEstateStatement) {
-    std::memcpy(data_.realEstate.blocks[5], "RENT\r\nNOTE", 10);
-    std::memcpy(data_.general.blocks[5], "BUSINESS", 8);
+    std::memcpy(collected_.realEstate.blocks[5], "RENT\r\nNOTE", 10);
+    std::memcpy(collected_.general.blocks[5], "BUSINESS", 8);
     const std::string text = Write();
     EXPECT_THAT(text, HasSubstr("<TOKUSYUJIJOU1>RENT</TOKUSYUJIJOU1>\r\n"
                                 "\t\t\t\t<TOKUSYUJIJOU2>NOTE</TOKUSYUJIJOU2>\r\n"));
@@ -234,10 +207,7 @@ TEST_F(RealEstateIncomeTest, DebtInterestIsWholeYenAndEmptyForZero) {
     SetInterest(-10000);
     EXPECT_EQ(DebtInterest(), "\t\t\t\t<FUSAIRISIGAKU>-1</FUSAIRISIGAKU>\r\n");
 
-    platform::TaskMemoryAllocator().Free(data_.realEstate.blocks[0]);
-    data_.realEstate.blocks[0] = Block(hostapi::realestate::kDebtInterest + 4);
-    EXPECT_EQ(DebtInterest(), "\t\t\t\t<FUSAIRISIGAKU></FUSAIRISIGAKU>\r\n");
-    report_.realEstate = nullptr;
+    RealEstateBlock(0, hostapi::realestate::kDebtInterest + 4);
     EXPECT_EQ(DebtInterest(), "\t\t\t\t<FUSAIRISIGAKU></FUSAIRISIGAKU>\r\n");
 }
 

@@ -48,34 +48,13 @@ std::size_t Occurrences(const std::string& text, std::string_view part) {
     return count;
 }
 
-// The real-estate statement in collected data, and a report file to write into.
-class RentalTest : public ::testing::Test {
+// The real-estate statement in collected data, and the report's lines in memory.
+class RentalTest : public reporttest::SectionWriterTest {
 protected:
-    void SetUp() override {
-        ASSERT_FALSE(scratch_.Path().empty());
-        ASSERT_EQ(xml_.Open(&file_, path_.c_str()), 0);
-        report_.realEstate = &data_.realEstate;
-    }
-
     // Block 1 with `count` zeroed entries; the caller sets an end marker where it wants one.
     RentalEntry* Rentals(std::size_t count) {
-        return static_cast<RentalEntry*>(Block(kRentalBlock, count * sizeof(RentalEntry)));
-    }
-
-    // A zeroed block of `size` bytes as real-estate block `index`; collected data frees it.
-    void* Block(int index, std::size_t size) {
-        void* block = platform::TaskMemoryAllocator().Allocate(size);
-        EXPECT_NE(block, nullptr);
-        if (block != nullptr) {
-            std::memset(block, 0, size);
-        }
-        data_.realEstate.blocks[index] = block;
-        return block;
-    }
-
-    std::string Written() {
-        xml_.Close();
-        return reporttest::ReadFile(path_).value_or("(unreadable)");
+        return reinterpret_cast<RentalEntry*>(
+            RealEstateBlock(kRentalBlock, count * sizeof(RentalEntry)));
     }
 
     // The text of `tag` in the first rental item.
@@ -90,13 +69,6 @@ protected:
         }
         return text.substr(from + start.size(), to - from - start.size());
     }
-
-    testsupport::TempFolder scratch_;
-    std::string path_ = scratch_ / "out.xml";
-    std::unique_ptr<platform::File> file_;
-    XmlWriter xml_;
-    CollectedData data_;
-    ReportWriter report_;
 };
 
 TEST_F(RentalTest, RentalListEndMarkerFirstWritesNothing) {
@@ -223,7 +195,7 @@ TEST_F(RentalTest, RentalListAreasAndNegativeAmounts) {
 
 TEST_F(RentalTest, RentalListWithoutMarkerEndsWithTheBlock) {
     // Two whole entries and part of a third: the part is never read.
-    Block(kRentalBlock, 2 * sizeof(RentalEntry) + 100);
+    RealEstateBlock(kRentalBlock, 2 * sizeof(RentalEntry) + 100);
     EXPECT_EQ(report_.WriteRentalList(&xml_, 9999), 1);
     const std::string text = Written();
     EXPECT_EQ(Occurrences(text, "<FUDOUSAN_UTIWAKE COUNT="), 2u);
@@ -240,7 +212,8 @@ TEST_F(RentalTest, RentalListStopsAtTheMaximum) {
 }
 
 TEST_F(RentalTest, RentalUseWritesTheTenValues) {
-    auto* use = static_cast<RentalUseSummary*>(Block(kUseBlock, sizeof(RentalUseSummary)));
+    auto* use =
+        reinterpret_cast<RentalUseSummary*>(RealEstateBlock(kUseBlock, sizeof(RentalUseSummary)));
     use->reserved0 = 77;
     use->housingDetached = 2;
     use->housingOtherBuildings = 0;
@@ -284,7 +257,7 @@ TEST_F(RentalTest, RentalUseWithoutBlockWritesTenEmptyValues) {
 
 TEST_F(RentalTest, RentalUseOfAShortBlockLeavesWhatItLacksEmpty) {
     // Room for the three counts but not the whole area after them.
-    auto* bytes = static_cast<unsigned char*>(Block(kUseBlock, 20));
+    auto* bytes = static_cast<unsigned char*>(RealEstateBlock(kUseBlock, 20));
     const std::int32_t detached = 9;
     std::memcpy(bytes + offsetof(RentalUseSummary, housingDetached), &detached, sizeof detached);
     EXPECT_EQ(report_.WriteRentalUse(&xml_), 1);
@@ -292,34 +265,6 @@ TEST_F(RentalTest, RentalUseOfAShortBlockLeavesWhatItLacksEmpty) {
     const std::string empty = Value("JUUTAKU_TATEMONO_IKKODATE", "", 4);
     expected.replace(0, empty.size(), Value("JUUTAKU_TATEMONO_IKKODATE", "9", 4));
     EXPECT_EQ(Written(), expected);
-}
-
-TEST(RentalWriteFailure, FirstFailedWriteEndsTheList) {
-    testsupport::TempFolder scratch;
-    ASSERT_FALSE(scratch.Path().empty());
-    const std::string path = scratch / "out.xml";
-    CollectedData data;
-    ReportWriter report;
-    report.realEstate = &data.realEstate;
-    void* block = platform::TaskMemoryAllocator().Allocate(3 * sizeof(RentalEntry));
-    ASSERT_NE(block, nullptr);
-    std::memset(block, 0, 3 * sizeof(RentalEntry));
-    data.realEstate.blocks[kRentalBlock] = block;
-    {
-        testsupport::FailingFileSystem files;
-        files.failingWrite = 20;  // a value line of the second item
-        std::unique_ptr<platform::File> file;
-        XmlWriter xml;
-        xml.Open(&file, path.c_str());
-        EXPECT_EQ(report.WriteRentalList(&xml, 9999), 0);
-        EXPECT_EQ(files.writes, 20);
-        std::unique_ptr<platform::File> useFile;
-        XmlWriter useXml;
-        useXml.Open(&useFile, (scratch / "use.xml").c_str());
-        files.failingWrite = files.writes + 3;
-        EXPECT_EQ(report.WriteRentalUse(&useXml), 0);
-        EXPECT_EQ(files.writes, files.failingWrite);
-    }
 }
 
 TEST(FormatArea, RoundsHalfAwayFromZeroToTwoDecimals) {

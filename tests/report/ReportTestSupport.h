@@ -19,6 +19,7 @@
 #include "report/ReportWriter.h"
 #include "report/XmlWriter.h"
 #include "support/Files.h"
+#include "support/RunParts.h"
 #include "support/TempFolder.h"
 
 namespace reporttest {
@@ -79,39 +80,10 @@ inline std::vector<std::string> SectionNames(const std::string& text) {
     return names;
 }
 
-// A report writer over collected data the test fills in, its XML writer on a
-// scratch file; the lines written are read back with Lines().
-class SectionWriterTest : public ::testing::Test {
+// The run's parts with the report's lines read back from memory.
+class SectionWriterTest : public testsupport::RunPartsTest {
 protected:
-    void SetUp() override {
-        ASSERT_FALSE(scratch_.Path().empty());
-        ASSERT_EQ(xml_.Open(&file_, path_.c_str()), 0);
-        report_.rows = &collected_.rows;
-        report_.monthly = &collected_.monthly;
-        report_.general = &collected_.general;
-        report_.realEstate = &collected_.realEstate;
-    }
-
-    // A zeroed block of the general statement; CollectedData frees it.
-    unsigned char* GeneralBlock(int index, std::size_t size) {
-        void* block = platform::TaskMemoryAllocator().Allocate(size);
-        EXPECT_NE(block, nullptr);
-        std::memset(block, 0, size);
-        collected_.general.blocks[index] = block;
-        return static_cast<unsigned char*>(block);
-    }
-
-    std::vector<std::string> Lines() {
-        xml_.Close();
-        return SplitLines(ReadFile(path_).value_or("(unreadable)"));
-    }
-
-    testsupport::TempFolder scratch_;
-    std::string path_ = scratch_ / "out.xml";
-    std::unique_ptr<platform::File> file_;
-    XmlWriter xml_;
-    CollectedData collected_;
-    ReportWriter report_;
+    std::vector<std::string> Lines() { return SplitLines(Written()); }
 };
 
 }  // namespace reporttest

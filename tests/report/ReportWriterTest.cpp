@@ -11,8 +11,8 @@
 #include <string>
 #include <utility>
 
-#include "app/Edition.h"
-#include "app/ProgressDlg.h"
+#include "core/Edition.h"
+#include "core/ProgressDlg.h"
 #include "hostapi/StDATAINFO.h"
 #include "platform/FileSystem.h"
 #include "platform/Resources.h"
@@ -21,6 +21,7 @@
 #include "report/XmlWriter.h"
 #include "support/FailingFileSystem.h"
 #include "support/FakeProgressWindow.h"
+#include "support/RunParts.h"
 #include "support/Sjis.h"
 #include "support/TempFolder.h"
 
@@ -40,7 +41,7 @@ std::string SampleSupportFile() {
 
 // Each test runs with an empty folder "cwd" as the current folder (where the
 // support file is looked for) and writes into the empty folder "out".
-class ReportWriterTest : public ::testing::Test {
+class ReportWriterTest : public testsupport::RunPartsTest {
 protected:
     void SetUp() override {
         ASSERT_FALSE(scratch_.Path().empty());
@@ -52,23 +53,13 @@ protected:
         entry_.returnKind = hostapi::kBlueReturn;
         entry_.periodFrom = 20210101;
         entry_.periodTo = 20211231;
-        writer_.incomeKind = 1;
-        writer_.progressBase = 500;
 
         // Enough collected data for a blue business report: the 43rd row and
         // the deduction choice it needs.
         for (int row = 0; row < 43; ++row) {
             collected_.rows.push_back(std::make_unique<StAOSUMINFO>());
         }
-        void* block0 = platform::TaskMemoryAllocator().Allocate(hostapi::general::kBlockSize[0]);
-        ASSERT_NE(block0, nullptr);
-        std::memset(block0, 0, hostapi::general::kBlockSize[0]);
-        static_cast<unsigned char*>(block0)[hostapi::general::kBlueDeductionChoice] = 1;
-        collected_.general.blocks[0] = block0;
-        writer_.rows = &collected_.rows;
-        writer_.monthly = &collected_.monthly;
-        writer_.general = &collected_.general;
-        writer_.realEstate = &collected_.realEstate;
+        GeneralBlock(0)[hostapi::general::kBlueDeductionChoice] = 1;
     }
 
     void SetName(const std::string& name) {
@@ -83,7 +74,7 @@ protected:
 
     // The written report; empty when WriteReport failed.
     std::string Report(std::int16_t functionId = 1) {
-        if (writer_.WriteReport(path_, functionId, &entry_) != 1) {
+        if (writer_->WriteReport(path_, functionId, &entry_) != 1) {
             ADD_FAILURE() << "WriteReport failed";
             return {};
         }
@@ -95,9 +86,8 @@ protected:
     testsupport::TempFolder scratch_;
     reporttest::CurrentFolderGuard guard_;
     std::string path_ = scratch_ / "out\\report.xml";
-    StDATAINFO entry_{};
-    CollectedData collected_;
-    ReportWriter writer_;
+    // The report writer as the run makes it: business income from 50 %.
+    std::unique_ptr<ReportWriter> writer_ = ReportOf(income_kind::kBusiness, 500);
 };
 
 std::string SystemSection(const std::string& functionId, const std::string& name,
@@ -128,7 +118,7 @@ TEST_F(ReportWriterTest, StartedInteractivelyWithoutSupportFile) {
 }
 
 TEST_F(ReportWriterTest, ProEditionNamesItsOwnProduct) {
-    writer_.edition = &Edition::Brenlopro();
+    writer_ = ReportOf(income_kind::kBusiness, 500, Edition::Brenlopro());
     EXPECT_THAT(Report(1), HasSubstr(SystemSection("1", Sjis("Tellary２１ PRO"), "21.00.0X")));
 }
 
@@ -142,7 +132,7 @@ TEST_F(ReportWriterTest, FunctionIdIsTheSixteenBitValue) {
 TEST_F(ReportWriterTest, SupportFileNamesTheProductInBothEditions) {
     SupportFile(SampleSupportFile());
     EXPECT_THAT(Report(1), HasSubstr(SystemSection("1", Sjis("Tellary２１"), "21.00.05")));
-    writer_.edition = &Edition::Brenlopro();
+    writer_ = ReportOf(income_kind::kBusiness, 500, Edition::Brenlopro());
     SupportFile(Sjis("[=製品名=]Tellary２１ PRO\r\n[=製品ﾊﾞｰｼﾞｮﾝ=]21.00.06\r\n"));
     EXPECT_THAT(Report(1), HasSubstr(SystemSection("1", Sjis("Tellary２１ PRO"), "21.00.06")));
 }
@@ -161,7 +151,7 @@ TEST_F(ReportWriterTest, SupportValuesAreEscapedAndWrittenWhole) {
 
 TEST_F(ReportWriterTest, BasicSection) {
     SetName(Sjis("ﾏﾂﾓﾄ表具店 Shop-21ｶﾞﾊﾟ"));
-    writer_.incomeKind = 3;
+    writer_ = ReportOf(3, 500);
     EXPECT_THAT(Report(), HasSubstr("\t<BASIC>\r\n"
                                     "\t\t<KOMONSAKINAME>" +
                                     Sjis("マツモト表具店　Ｓｈｏｐ－２１ガパ") +
@@ -237,7 +227,7 @@ TEST_F(ReportWriterTest, IncomeKindChoosesTheIncomeElement) {
     const std::pair<IncomeKind, std::string> cases[] = {
         {1, "EIGYOUSYOTOKU"}, {2, "SONOTASYOTOKU"}, {3, "FUDOUSANSYOTOKU"}};
     for (const auto& [kind, element] : cases) {
-        writer_.incomeKind = kind;
+        writer_ = ReportOf(kind, 500);
         EXPECT_THAT(Report(), EndsWith("\t<DATA>\r\n\t\t<" + element + ">\r\n\t\t</" + element +
                                        ">\r\n\t</DATA>\r\n</REPORT>\r\n"));
     }
@@ -245,34 +235,25 @@ TEST_F(ReportWriterTest, IncomeKindChoosesTheIncomeElement) {
 
 TEST_F(ReportWriterTest, IncomeKindOutsideTheRangeFailsAfterTheDataStart) {
     for (const IncomeKind kind : {IncomeKind{0}, IncomeKind{4}, IncomeKind{-1}}) {
-        writer_.incomeKind = kind;
-        EXPECT_EQ(writer_.WriteReport(path_, 1, &entry_), 0);
+        writer_ = ReportOf(kind, 500);
+        EXPECT_EQ(writer_->WriteReport(path_, 1, &entry_), 0);
         EXPECT_EQ(Output(), std::set<std::string>());
 
-        std::unique_ptr<platform::File> file;
-        {
-            XmlWriter xml;
-            ASSERT_EQ(xml.Open(&file, path_.c_str()), 0);
-            EXPECT_EQ(writer_.WriteData(&xml, &entry_), 0);
-        }
-        file.reset();
-        EXPECT_EQ(ReadFile(path_), "\t<DATA>\r\n") << "kind " << kind;
-        ASSERT_TRUE(platform::Files().RemoveFile(path_));
+        platform::MemorySink sink;
+        XmlWriter xml;
+        xml.Open(&sink);
+        EXPECT_EQ(writer_->WriteData(&xml, &entry_), 0);
+        EXPECT_EQ(sink.Bytes(), "\t<DATA>\r\n") << "kind " << kind;
     }
 }
 
 TEST_F(ReportWriterTest, SectionsRefuseMissingArguments) {
-    std::unique_ptr<platform::File> file;
-    XmlWriter xml;
-    ASSERT_EQ(xml.Open(&file, path_.c_str()), 0);
-    EXPECT_EQ(writer_.WriteData(nullptr, &entry_), 0);
-    EXPECT_EQ(writer_.WriteData(&xml, nullptr), 0);
-    EXPECT_EQ(writer_.WriteBasic(nullptr, &entry_), 0);
-    EXPECT_EQ(writer_.WriteBasic(&xml, nullptr), 0);
-    EXPECT_EQ(writer_.WriteSystem(nullptr, 1), 0);
-    xml.Close();
-    file.reset();
-    EXPECT_EQ(ReadFile(path_), "");
+    EXPECT_EQ(writer_->WriteData(nullptr, &entry_), 0);
+    EXPECT_EQ(writer_->WriteData(&xml_, nullptr), 0);
+    EXPECT_EQ(writer_->WriteBasic(nullptr, &entry_), 0);
+    EXPECT_EQ(writer_->WriteBasic(&xml_, nullptr), 0);
+    EXPECT_EQ(writer_->WriteSystem(nullptr, 1), 0);
+    EXPECT_EQ(Written(), "");
 }
 
 TEST_F(ReportWriterTest, WholeEnvelopeMatchesTheGoldenFile) {
@@ -281,7 +262,7 @@ TEST_F(ReportWriterTest, WholeEnvelopeMatchesTheGoldenFile) {
     SupportFile(SampleSupportFile());
     SetName(Sjis("松本表具店 ﾋｮｳｸﾞ Co."));
     entry_.returnKind = 0;
-    writer_.incomeKind = 2;
+    writer_ = ReportOf(2, 500);
     const std::optional<std::string> golden =
         ReadFile(BRENLO_SOURCE_DIR "\\tests\\report\\golden\\Envelope.xml");
     ASSERT_TRUE(golden.has_value());
@@ -290,11 +271,7 @@ TEST_F(ReportWriterTest, WholeEnvelopeMatchesTheGoldenFile) {
 }
 
 TEST_F(ReportWriterTest, ProgressOfTheWholeReport) {
-    auto window = std::make_unique<testsupport::FakeProgressWindow>();
-    testsupport::FakeProgressWindow* fake = window.get();
-    CProgressDlg progress(std::move(window));
-    progress.Start();
-    writer_.progress = &progress;
+    testsupport::FakeProgressWindow* fake = progressWindow_;
     Report();
 
     // 101 + 101 + 301 steps: with the aggregation's 403, 906 for a whole run.
@@ -309,12 +286,8 @@ TEST_F(ReportWriterTest, ProgressOfTheWholeReport) {
 }
 
 TEST_F(ReportWriterTest, ProgressStartsAtTheGivenBase) {
-    auto window = std::make_unique<testsupport::FakeProgressWindow>();
-    testsupport::FakeProgressWindow* fake = window.get();
-    CProgressDlg progress(std::move(window));
-    progress.Start();
-    writer_.progress = &progress;
-    writer_.progressBase = 700;
+    testsupport::FakeProgressWindow* fake = progressWindow_;
+    writer_ = ReportOf(income_kind::kBusiness, 700);
     Report();
     EXPECT_EQ(fake->bars[CProgressDlg::kOverallBar].steps, 101 + 101 + 101);
     EXPECT_EQ(fake->captions.front(), Sjis("集計中 70％"));
@@ -344,21 +317,21 @@ TEST_F(ReportWriterTest, PathNearTheLongestOneGetsAShortTemporaryName) {
     ASSERT_TRUE(platform::Files().MakeDirectory(folder));
     const std::string path = folder + "\\r.xml";
     ASSERT_EQ(path.size(), 259u);
-    EXPECT_EQ(writer_.WriteReport(path, 1, &entry_), 1);
+    EXPECT_EQ(writer_->WriteReport(path, 1, &entry_), 1);
     EXPECT_EQ(EntriesIn(scratch_.NativePath() / "out" / std::string(nameLength, 'd')),
               std::set<std::string>{"r.xml"});
 }
 
 TEST_F(ReportWriterTest, FolderInTheWayFailsTheReport) {
     ASSERT_TRUE(platform::Files().MakeDirectory(path_));
-    EXPECT_EQ(writer_.WriteReport(path_, 1, &entry_), 0);
+    EXPECT_EQ(writer_->WriteReport(path_, 1, &entry_), 0);
     EXPECT_EQ(platform::Files().KindOf(path_), platform::EntryKind::Directory);
     EXPECT_EQ(Output(), std::set<std::string>{"report.xml"});
 }
 
 TEST_F(ReportWriterTest, MissingFolderFailsTheReport) {
     const std::string path = scratch_ / "missing\\report.xml";
-    EXPECT_EQ(writer_.WriteReport(path, 1, &entry_), 0);
+    EXPECT_EQ(writer_->WriteReport(path, 1, &entry_), 0);
     EXPECT_EQ(platform::Files().KindOf(scratch_ / "missing"), platform::EntryKind::None);
 }
 
@@ -386,7 +359,7 @@ TEST_F(ReportWriterTest, EveryFailingWriteOrCloseFailsTheReportAndKeepsTheEarlie
             testsupport::FailingFileSystem files;
             files.failingWrite = write;
             files.failingClose = close;
-            EXPECT_EQ(writer_.WriteReport(path_, 1, &entry_), 0);
+            EXPECT_EQ(writer_->WriteReport(path_, 1, &entry_), 0);
             if (withEarlier) {
                 EXPECT_EQ(Output(), std::set<std::string>{"report.xml"});
                 EXPECT_EQ(ReadFile(path_), earlier);

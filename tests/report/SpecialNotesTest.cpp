@@ -13,7 +13,7 @@
 #include "report/ReportTestSupport.h"
 #include "report/ReportWriter.h"
 #include "report/XmlWriter.h"
-#include "support/FailingFileSystem.h"
+#include "support/RunParts.h"
 #include "support/Sjis.h"
 #include "support/TempFolder.h"
 
@@ -37,44 +37,21 @@ std::vector<std::string> Padded(std::vector<std::string> texts, std::size_t coun
     return texts;
 }
 
-class SpecialNotesTest : public ::testing::Test {
+class SpecialNotesTest : public testsupport::RunPartsTest {
 protected:
-    void SetUp() override {
-        ASSERT_FALSE(scratch_.Path().empty());
-        ASSERT_EQ(xml_.Open(&file_, path_.c_str()), 0);
-        report_.general = &general_;
-    }
-
-    void TearDown() override { platform::TaskMemoryAllocator().Free(general_.blocks[0]); }
-
-    // What the notes give, written alone into the file.
+    // What the notes give, written alone into memory.
     std::string Notes(std::string_view notes, int lineLength, int lineCount) {
         EXPECT_EQ(report_.WriteSpecialNotes(&xml_, notes, lineLength, lineCount), 1);
         return Written();
     }
 
-    std::string Written() {
-        xml_.Close();
-        return reporttest::ReadFile(path_).value_or("(unreadable)");
-    }
-
     // General block 0 with `name` at the association name's place.
     void AssociationBlock(const std::string& name) {
-        const std::size_t size = hostapi::general::kBlockSize[0];
-        general_.blocks[0] = platform::TaskMemoryAllocator().Allocate(size);
-        ASSERT_NE(general_.blocks[0], nullptr);
-        auto* block = static_cast<char*>(general_.blocks[0]);
-        std::memset(block, 0, size);
+        unsigned char* block = GeneralBlock(0);
         std::memcpy(block + hostapi::general::kAssociationName, name.data(),
-                    std::min(name.size(), size - hostapi::general::kAssociationName));
+                    std::min(name.size(),
+                             hostapi::general::kBlockSize[0] - hostapi::general::kAssociationName));
     }
-
-    testsupport::TempFolder scratch_;
-    std::string path_ = scratch_ / "notes.xml";
-    std::unique_ptr<platform::File> file_;
-    XmlWriter xml_;
-    StAOSIROSAVEINFO_IPPAN general_{};
-    ReportWriter report_;
 };
 
 TEST_F(SpecialNotesTest, LinesEndAtCrLfAndTheRestAreEmpty) {
@@ -172,25 +149,7 @@ TEST_F(SpecialNotesTest, AssociationNameStopsAtItsFieldWidth) {
 
 TEST_F(SpecialNotesTest, MissingAssociationNameIsEmpty) {
     EXPECT_EQ(report_.WriteAssociationName(&xml_), 1);
-    report_.general = nullptr;
-    EXPECT_EQ(report_.WriteAssociationName(&xml_), 1);
-    EXPECT_EQ(report_.WriteAssociationName(nullptr), 0);
-    EXPECT_EQ(Written(), std::string("\t\t\t\t<KANYUUDANTAIMEI></KANYUUDANTAIMEI>\r\n") +
-                             "\t\t\t\t<KANYUUDANTAIMEI></KANYUUDANTAIMEI>\r\n");
-}
-
-TEST(SpecialNotesFailure, AFailedWriteEndsTheNotes) {
-    testsupport::TempFolder scratch;
-    ASSERT_FALSE(scratch.Path().empty());
-    testsupport::FailingFileSystem files;
-    files.failingWrite = 2;
-    const std::string path = scratch / "notes.xml";
-    std::unique_ptr<platform::File> file;
-    XmlWriter xml;
-    ASSERT_EQ(xml.Open(&file, path.c_str()), 0);
-    ReportWriter report;
-    EXPECT_EQ(report.WriteSpecialNotes(&xml, "A\r\nB", 60, 5), 0);
-    EXPECT_EQ(files.writes, 2);
+    EXPECT_EQ(Written(), "\t\t\t\t<KANYUUDANTAIMEI></KANYUUDANTAIMEI>\r\n");
 }
 
 TEST(CopyTruncated, CutsBetweenCharacters) {

@@ -6,74 +6,32 @@
 #include <optional>
 #include <string>
 
-#include "platform/FileSystem.h"
+#include "platform/ByteSink.h"
 #include "report/ReportTestSupport.h"
-#include "support/FailingFileSystem.h"
+#include "support/FailingSink.h"
 #include "support/Sjis.h"
-#include "support/TempFolder.h"
 
 namespace {
 
-using reporttest::ReadFile;
 using testsupport::Sjis;
 
 class XmlWriterTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_FALSE(scratch_.Path().empty());
-        ASSERT_EQ(writer_.Open(&file_, path_.c_str()), 0);
-        ASSERT_NE(file_, nullptr);
-    }
+    void SetUp() override { ASSERT_EQ(writer_.Open(&sink_), 0); }
 
-    // What the file holds once the writer has closed it.
-    std::string Written() {
-        writer_.Close();
-        return ReadFile(path_).value_or("(unreadable)");
-    }
+    const std::string& Written() const { return sink_.Bytes(); }
 
-    testsupport::TempFolder scratch_;
-    std::string path_ = scratch_ / "out.xml";
-    std::unique_ptr<platform::File> file_;
+    platform::MemorySink sink_;
     XmlWriter writer_;
     std::string line_;
 };
 
-TEST(XmlWriterOpen, NullArgumentsAreRefused) {
-    testsupport::TempFolder scratch;
-    const std::string path = scratch / "out.xml";
-    std::unique_ptr<platform::File> file;
-    XmlWriter writer;
-    EXPECT_EQ(writer.Open(nullptr, path.c_str()), -1);
-    EXPECT_EQ(writer.Open(&file, nullptr), -1);
-    EXPECT_EQ(file, nullptr);
-    EXPECT_EQ(platform::Files().KindOf(path), platform::EntryKind::None);
-}
-
-TEST(XmlWriterOpen, FileThatCannotBeCreatedFailsAtTheFirstWrite) {
-    testsupport::TempFolder scratch;
-    const std::string path = scratch / "missing\\out.xml";
-    std::unique_ptr<platform::File> file;
+TEST(XmlWriterOpen, WithoutASinkEveryWriteFails) {
     XmlWriter writer;
     std::string line;
-    EXPECT_EQ(writer.Open(&file, path.c_str()), 0);
-    EXPECT_EQ(file, nullptr);
-    EXPECT_TRUE(writer.Failed());
+    EXPECT_EQ(writer.Open(nullptr), -1);
     EXPECT_EQ(writer.StartElement(line, "REPORT", 0), 0);
-    EXPECT_EQ(writer.WriteText("x"), 0);
-    EXPECT_EQ(writer.Path(), path);
-}
-
-TEST(XmlWriterOpen, TruncatesAnEarlierFile) {
-    testsupport::TempFolder scratch;
-    const std::string path = scratch / "out.xml";
-    ASSERT_TRUE(reporttest::WriteFile(path, "an earlier and longer content"));
-    std::unique_ptr<platform::File> file;
-    {
-        XmlWriter writer;
-        ASSERT_EQ(writer.Open(&file, path.c_str()), 0);
-        EXPECT_EQ(writer.WriteText("new"), 1);
-    }
-    EXPECT_EQ(ReadFile(path), "new");
+    EXPECT_TRUE(writer.Failed());
 }
 
 TEST_F(XmlWriterTest, VersionValueAtLevelTwo) {
@@ -177,74 +135,27 @@ TEST(XmlWriterEscape, OnlyTheFiveSpecialCharactersChange) {
     EXPECT_EQ(XmlWriter::Escape(text), Sjis("表") + "&amp;" + Sjis("ソ"));
 }
 
-class XmlWriterFailureTest : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_FALSE(scratch_.Path().empty()); }
-
-    testsupport::TempFolder scratch_;
-    std::string path_ = scratch_ / "out.xml";
-    testsupport::FailingFileSystem files_;
-    std::unique_ptr<platform::File> file_;
-    std::string line_;
-};
-
-TEST_F(XmlWriterFailureTest, EachLineIsOneWrite) {
+TEST(XmlWriterFailure, EachLineIsOneWriteAndAfterAFailureTheSinkIsNotTouched) {
+    testsupport::FailingSink sink(5);
     XmlWriter writer;
-    ASSERT_EQ(writer.Open(&file_, path_.c_str()), 0);
+    std::string line;
+    ASSERT_EQ(writer.Open(&sink), 0);
     EXPECT_EQ(writer.WriteText("<?xml?>\r\n"), 1);
-    EXPECT_EQ(writer.StartElement(line_, "A", 1, "X", "1", "Y", "2"), 1);
-    EXPECT_EQ(writer.ValueElement(line_, "B", "v&w", 2), 1);
-    EXPECT_EQ(writer.EndElement(line_, "A", 1), 1);
-    EXPECT_EQ(files_.writes, 4);
-    writer.Close();
-    EXPECT_EQ(files_.closes, 1);
+    EXPECT_EQ(writer.StartElement(line, "A", 1, "X", "1", "Y", "2"), 1);
+    EXPECT_EQ(writer.ValueElement(line, "B", "v&w", 2), 1);
+    EXPECT_EQ(writer.EndElement(line, "A", 1), 1);
+    EXPECT_EQ(sink.writes, 4);
     EXPECT_FALSE(writer.Failed());
-}
 
-TEST_F(XmlWriterFailureTest, AfterAFailedWriteTheFileIsNotTouched) {
-    files_.failingWrite = 2;
-    XmlWriter writer;
-    ASSERT_EQ(writer.Open(&file_, path_.c_str()), 0);
-    EXPECT_EQ(writer.StartElement(line_, "REPORT", 0), 1);
-    EXPECT_EQ(writer.StartElement(line_, "SYSTEM", 1), 0);
+    EXPECT_EQ(writer.StartElement(line, "SYSTEM", 1), 0);
     EXPECT_TRUE(writer.Failed());
-    EXPECT_EQ(files_.writes, 2);
-    EXPECT_EQ(files_.closes, 1);
-
-    EXPECT_EQ(writer.ValueElement(line_, "VERSION", "1", 2), 0);
-    EXPECT_EQ(writer.StartElement(line_, "A", 1, "COUNT", "1"), 0);
-    EXPECT_EQ(writer.EndElement(line_, "SYSTEM", 1), 0);
+    EXPECT_EQ(writer.ValueElement(line, "VERSION", "1", 2), 0);
+    EXPECT_EQ(writer.StartElement(line, "A", 1, "COUNT", "1"), 0);
+    EXPECT_EQ(writer.EndElement(line, "SYSTEM", 1), 0);
     EXPECT_EQ(writer.WriteText("x"), 0);
-    writer.Close();
-    EXPECT_EQ(files_.writes, 2);
-    EXPECT_EQ(files_.closes, 1);
-    // The file stays as far as it was written: the first line and what the
-    // failed write managed.
-    EXPECT_EQ(ReadFile(path_), "<REPORT>\r\n\t<SYS");
-}
-
-TEST_F(XmlWriterFailureTest, AFailedCloseIsReported) {
-    files_.failingClose = 1;
-    XmlWriter writer;
-    ASSERT_EQ(writer.Open(&file_, path_.c_str()), 0);
-    EXPECT_EQ(writer.StartElement(line_, "REPORT", 0), 1);
-    EXPECT_FALSE(writer.Failed());
-    EXPECT_EQ(writer.Close(), 0);
-    EXPECT_TRUE(writer.Failed());
-    EXPECT_EQ(writer.StartElement(line_, "REPORT", 0), 0);
-    EXPECT_EQ(files_.writes, 1);
-}
-
-TEST_F(XmlWriterFailureTest, DestroyingTheWriterClosesTheFile) {
-    {
-        XmlWriter writer;
-        ASSERT_EQ(writer.Open(&file_, path_.c_str()), 0);
-        EXPECT_EQ(writer.EndElement(line_, "REPORT", 0), 1);
-    }
-    EXPECT_EQ(files_.closes, 1);
-    EXPECT_NE(file_, nullptr);
-    file_.reset();
-    EXPECT_EQ(ReadFile(path_), "</REPORT>\r\n");
+    EXPECT_EQ(sink.writes, 5);
+    EXPECT_EQ(sink.memory.Bytes(),
+              "<?xml?>\r\n\t<A X=\"1\" Y=\"2\">\r\n\t\t<B>v&amp;w</B>\r\n\t</A>\r\n");
 }
 
 }  // namespace

@@ -29,16 +29,7 @@ inline bool WriteFile(const std::string& path, std::string_view bytes) {
 
 // The whole file; nothing when it cannot be read.
 inline std::optional<std::string> ReadFile(const std::string& path) {
-    std::unique_ptr<platform::File> file =
-        platform::Files().Open(path, platform::OpenMode::Read, platform::ShareMode::Read);
-    if (!file) {
-        return std::nullopt;
-    }
-    std::optional<std::string> content = platform::ReadToEnd(*file);
-    if (!content || !file->Close()) {
-        return std::nullopt;
-    }
-    return content;
+    return platform::ReadWholeFile(path, platform::ShareMode::Read);
 }
 
 }  // namespace testsupport

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "platform/EditLimit.h"
+#include "platform/text/Cp932.h"
 
 namespace platform::headless {
 namespace {
@@ -144,7 +145,7 @@ bool HeadlessDialog::Type(int id, std::string_view text) {
         return false;
     }
     focus_ = id;
-    control->text = std::string(text.substr(0, FittingLength(text, control->limit)));
+    control->text = std::string(text.substr(0, cp932::FittingLength(text, control->limit)));
     return true;
 }
 

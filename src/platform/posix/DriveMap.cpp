@@ -28,19 +28,10 @@ char UpperLetter(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-// Length of the character at `k`: 2 for a lead byte followed by a trail byte.
-std::size_t CharLength(std::string_view text, std::size_t k) {
-    if (k + 1 < text.size() && cp932::IsLeadByte(static_cast<unsigned char>(text[k])) &&
-        cp932::IsTrailByte(static_cast<unsigned char>(text[k + 1]))) {
-        return 2;
-    }
-    return 1;
-}
-
 // Characters CreateFile refuses in a name.
 bool IsValidName(std::string_view name) {
-    for (std::size_t k = 0; k < name.size(); k += CharLength(name, k)) {
-        if (CharLength(name, k) == 2) {
+    for (std::size_t k = 0; k < name.size(); k += cp932::CharLengthAt(name, k)) {
+        if (cp932::CharLengthAt(name, k) == 2) {
             continue;
         }
         const auto byte = static_cast<unsigned char>(name[k]);
@@ -61,7 +52,7 @@ Pieces SplitAtSeparators(std::string_view text) {
     std::string current;
     bool any = false;
     for (std::size_t k = 0; k < text.size();) {
-        const std::size_t length = CharLength(text, k);
+        const std::size_t length = cp932::CharLengthAt(text, k);
         if (length == 1 && IsSeparator(text[k])) {
             if (any) {
                 pieces.names.push_back(std::move(current));

@@ -191,14 +191,6 @@ std::optional<std::string> ReadWholeFile(const std::string& native) {
 
 // --- GetPrivateProfileStringA -------------------------------------------------
 
-std::size_t CharLength(std::string_view text, std::size_t k) {
-    if (k + 1 < text.size() && cp932::IsLeadByte(static_cast<unsigned char>(text[k])) &&
-        cp932::IsTrailByte(static_cast<unsigned char>(text[k + 1]))) {
-        return 2;
-    }
-    return 1;
-}
-
 // The blanks the profile functions trim. None of them can be a trail byte, so
 // the ends of a text can be trimmed byte by byte.
 bool IsBlank(char c) {
@@ -226,8 +218,8 @@ bool SameName(std::string_view a, std::string_view b) {
         return false;
     }
     for (std::size_t k = 0; k < a.size();) {
-        const std::size_t length = CharLength(a, k);
-        if (length != CharLength(b, k)) {
+        const std::size_t length = cp932::CharLengthAt(a, k);
+        if (length != cp932::CharLengthAt(b, k)) {
             return false;
         }
         if (length == 2 ? a.substr(k, 2) != b.substr(k, 2) : LowerAscii(a[k]) != LowerAscii(b[k])) {
@@ -240,8 +232,8 @@ bool SameName(std::string_view a, std::string_view b) {
 
 // Position of the first `c` that is a character of its own.
 std::size_t FindSingle(std::string_view text, char c) {
-    for (std::size_t k = 0; k < text.size(); k += CharLength(text, k)) {
-        if (CharLength(text, k) == 1 && text[k] == c) {
+    for (std::size_t k = 0; k < text.size(); k += cp932::CharLengthAt(text, k)) {
+        if (cp932::CharLengthAt(text, k) == 1 && text[k] == c) {
             return k;
         }
     }
@@ -262,12 +254,7 @@ std::string FittedTo(std::string_view text, std::size_t bufferSize) {
     if (bufferSize == 0) {
         return {};
     }
-    const std::size_t room = bufferSize - 1;
-    std::size_t end = 0;
-    while (end < text.size() && end + CharLength(text, end) <= room) {
-        end += CharLength(text, end);
-    }
-    return std::string(text.substr(0, end));
+    return std::string(text.substr(0, cp932::FittingLength(text, bufferSize - 1)));
 }
 
 // The value of `key` in the first section named `section`; empty when there is

@@ -20,6 +20,17 @@ bool StartsDoubleByte(std::string_view text, std::size_t i) {
            IsTrailByte(static_cast<unsigned char>(text[i + 1]));
 }
 
+std::size_t CharLengthAt(std::string_view text, std::size_t i) {
+    return StartsDoubleByte(text, i) ? 2 : 1;
+}
+
+std::size_t FittingLength(std::string_view text, std::size_t limit) {
+    if (text.size() <= limit) {
+        return text.size();
+    }
+    return ClassAt(text, limit) == ByteClass::Trail ? limit - 1 : limit;
+}
+
 ByteClass ClassAt(std::string_view text, std::size_t k) {
     if (k >= text.size()) {
         return ByteClass::Single;

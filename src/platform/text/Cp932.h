@@ -19,6 +19,13 @@ enum class ByteClass { Single, Lead, Trail };
 // by a trail byte. Walks that step by characters use this.
 bool StartsDoubleByte(std::string_view text, std::size_t i);
 
+// 2 when a double-byte character starts at position i, else 1.
+std::size_t CharLengthAt(std::string_view text, std::size_t i);
+
+// How many bytes of the text fit in `limit` bytes without cutting a
+// double-byte character in two: the one character-safe cut of the program.
+std::size_t FittingLength(std::string_view text, std::size_t limit);
+
 // Class of the byte at position k when the text is read from its start: a lead
 // byte followed by a trail byte forms one double-byte character; any other
 // byte stands alone. A position at or past the end is Single.

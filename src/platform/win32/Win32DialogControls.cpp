@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "platform/EditLimit.h"
+#include "platform/text/Cp932.h"
 #include "platform/win32/Win32Text.h"
 
 namespace platform::win32 {
@@ -125,7 +126,7 @@ void Win32DialogControls::OnEditChanged(int id) {
     const std::size_t room = kept < edit.limit ? edit.limit - kept : 0;
     const std::string inserted = Narrow(whole.substr(head, now.size() - head - tail));
     const std::wstring fitting =
-        Widen(std::string_view(inserted).substr(0, FittingLength(inserted, room)));
+        Widen(std::string_view(inserted).substr(0, cp932::FittingLength(inserted, room)));
 
     std::wstring cut(start);
     cut += fitting;

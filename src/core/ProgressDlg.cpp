@@ -1,4 +1,4 @@
-#include "app/ProgressDlg.h"
+#include "core/ProgressDlg.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "app/Edition.h"
+#include "core/Edition.h"
 
 const Edition& Edition::Brenlo() {
     static const Edition edition{0, "Tellary２１", "Brenlo.env"};

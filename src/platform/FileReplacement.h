@@ -1,0 +1,17 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/ByteSink.h"
+
+namespace platform {
+
+// Writes a new version of the file at `path`: `write` fills a temporary file
+// beside it (one volume, so that the move is one rename), which is moved over
+// `path` only when `write` returned true and every byte reached the disk.
+// Otherwise the temporary file is removed: the file at `path` is always
+// either its earlier version or the complete new one.
+bool WriteReplacing(const std::string& path, const std::function<bool(ByteSink&)>& write);
+
+}  // namespace platform
