@@ -36,17 +36,23 @@ std::optional<CliOptions> ParseCliOptions(int argc, char** argv, int& status) {
 
     cli.add_option("--books", books,
                    "books file (else TOBRA_BOOKS, else Books.json beside the program)");
-    cli.add_option("--edition", edition, "which deliverable's values the run uses")
+    cli.add_option("--edition", edition,
+                   "the host's edition: standard (Brenlo.env) or pro (Brenlopro.env)")
         ->check(CLI::IsMember({"standard", "pro"}));
-    cli.add_option("--program-folder", programFolder, "the folder the run takes as its own");
-    cli.add_option("--command-line", commandLine, "the command line as the host would pass it");
-    cli.add_option("--kind", kind, "click that radio button")
+    cli.add_option(
+        "--program-folder", programFolder,
+        "where NorvikDef.ini and SUPPORT.INF are looked for (else the program's folder)");
+    cli.add_option(
+        "--command-line", commandLine,
+        "the host's \"window,message,function,path\" text, as if the host started the export");
+    cli.add_option("--kind", kind, "income kind to export")
         ->check(CLI::IsMember({"business", "other", "real-estate"}));
-    cli.add_option("--out", out, "type PATH into the output edit");
-    auto* yesFlag = cli.add_flag("--yes", yes, "answer Yes to every question");
+    cli.add_option("--out", out, "report file to write (a path starting with / is taken as Z:)");
+    auto* yesFlag = cli.add_flag(
+        "--yes", yes, "answer Yes to every question (create the folder, overwrite the file)");
     cli.add_flag("--no", no, "answer No to every question")->excludes(yesFlag);
-    cli.add_flag("--cancel", cancel, "press the cancel button instead of the execute button");
-    cli.add_flag("--quiet", quiet, "no progress display");
+    cli.add_flag("--cancel", cancel, "cancel the export instead of writing the report");
+    cli.add_flag("--quiet", quiet, "show no progress");
 
     try {
         cli.parse(argc, argv);

@@ -1,6 +1,6 @@
 #pragma once
 
-// The two deliverables differ only in these values (and their icons and
+// The two editions (Brenlo.exe and Brenlopro.exe) differ only in these values (and their icons and
 // version information). Texts are Shift_JIS.
 struct Edition {
     int appType;                   // passed to ClAccConnect::SetAppType

@@ -2,6 +2,7 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <cstring>
 #include <memory>
@@ -91,10 +92,17 @@ protected:
     }
     void TearDown() override { tobra::books::Reset(); }
 
-    void Books(int dataKind = 0, const std::string& results = "{}") {
+    // `settings`: the host's folder of the settings file; none without it.
+    void Books(int dataKind = 0, const std::string& results = "{}",
+               const std::string& settings = "") {
         std::string json = kBooks;
         json.replace(json.find("DATAKIND"), 8, std::to_string(dataKind));
         json.insert(json.find(R"("entries")"), R"("results": )" + results + ", ");
+        if (!settings.empty()) {
+            const std::string folder = nlohmann::json(settings).dump();
+            json.insert(json.find(R"("entries")"),
+                        R"("appFolders": [)" + folder + ", " + folder + "], ");
+        }
         ASSERT_EQ(tobra::books::InstallText(json), "");
     }
 
@@ -223,6 +231,23 @@ TEST_F(ExportAppTest, HostLaunchedOutcomesReachTheHost) {
                 ::testing::ElementsAre(Posted(1, 2, static_cast<std::uintptr_t>(-1), 2)));
     EXPECT_EQ(messages, Utf8(Sjis(kFailed)));
     EXPECT_FALSE(collectedLeft);
+}
+
+TEST_F(ExportAppTest, HostLaunchedRunKeepsTheRememberedPath) {
+    const std::string settings = temp.Path() + "\\";
+    Books(0, "{}", settings);
+    ASSERT_EQ(Run("", Execute(report)), Succeeded);
+    ASSERT_NE(reporttest::ReadFile(settings + "Brenlo.env").value_or("").find(report),
+              std::string::npos);
+
+    Books(0, "{}", settings);
+    const std::string hostPath = temp / "host.xml";
+    ASSERT_EQ(Run("1,2,7," + hostPath,
+                  [](HeadlessDialog& d) { d.Click(CConditionsDlg::kExecuteButton); }),
+              Succeeded);
+    const std::string after = reporttest::ReadFile(settings + "Brenlo.env").value_or("");
+    EXPECT_NE(after.find(report), std::string::npos);
+    EXPECT_EQ(after.find(hostPath), std::string::npos);
 }
 
 TEST_F(ExportAppTest, ThreeFieldsWithoutAPathStillCountAsTheHost) {

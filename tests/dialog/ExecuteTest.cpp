@@ -211,6 +211,7 @@ TEST_F(ExecuteTest, TheOverwriteQuestion) {
     Execute(path, YesNoPolicy::AlwaysNo);
     EXPECT_TRUE(open);
     EXPECT_TRUE(refocused);
+    ASSERT_GE(shown.size(), 1u);
     EXPECT_EQ(shown[0], (Shown{kOverwrite, "所得税", kQuestion}));
     EXPECT_EQ(Execute(path, YesNoPolicy::AlwaysYes), kExecute);
     ASSERT_EQ(shown.size(), 1u);

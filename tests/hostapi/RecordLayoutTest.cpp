@@ -8,33 +8,30 @@
 
 namespace {
 
-// The compile-time checks in the headers pin sizes and offsets; this checks
-// that the entry arrays the block tables describe fit the blocks' sizes.
-TEST(RecordLayout, EntryArraysFitTheirBlocks) {
-    namespace g = hostapi::general;
-    namespace r = hostapi::realestate;
-    EXPECT_EQ(g::kFamilyEmployees + g::kFamilyEmployeeCount * sizeof(FamilyEmployeeEntry),
+// The compile-time checks in the headers pin sizes and offsets; these pin the
+// entry arrays the block tables describe to the blocks' sizes.
+namespace g = hostapi::general;
+namespace r = hostapi::realestate;
+static_assert(g::kFamilyEmployees + g::kFamilyEmployeeCount * sizeof(FamilyEmployeeEntry) ==
               g::kBlockSize[1]);
-    EXPECT_EQ(g::kSalaries + g::kSalaryCount * sizeof(SalaryEntry), g::kBlockSize[2]);
-    EXPECT_EQ(g::kCounterparties + g::kCounterpartyCount * sizeof(CounterpartyEntry),
+static_assert(g::kSalaries + g::kSalaryCount * sizeof(SalaryEntry) == g::kBlockSize[2]);
+static_assert(g::kCounterparties + g::kCounterpartyCount * sizeof(CounterpartyEntry) ==
               g::kBlockSize[3]);
-    EXPECT_EQ(g::kLandRents + g::kLandRentCount * sizeof(LandRentEntry), g::kBlockSize[4]);
-    EXPECT_EQ(g::kNotesReducedRatePurchases + 8, g::kBlockSize[5]);
-    EXPECT_EQ(g::kCustomersReducedRatePurchases + 8, g::kBlockSize[6]);
-    EXPECT_LE(g::kCustomers + g::kCustomerEntryCount * sizeof(CustomerEntry),
+static_assert(g::kLandRents + g::kLandRentCount * sizeof(LandRentEntry) == g::kBlockSize[4]);
+static_assert(g::kNotesReducedRatePurchases + 8 == g::kBlockSize[5]);
+static_assert(g::kCustomersReducedRatePurchases + 8 == g::kBlockSize[6]);
+static_assert(g::kCustomers + g::kCustomerEntryCount * sizeof(CustomerEntry) <=
               g::kCustomersReducedRateSales);
-    EXPECT_EQ(g::kRealEstateIncome + 8, g::kBlockSize[0]);
-
-    EXPECT_EQ(r::kDebtInterest + 8, r::kBlockSize[0]);
-    EXPECT_EQ(r::kCounterparties + r::kCounterpartyCount * sizeof(CounterpartyEntry),
+static_assert(g::kRealEstateIncome + 8 == g::kBlockSize[0]);
+static_assert(r::kDebtInterest + 8 == r::kBlockSize[0]);
+static_assert(r::kCounterparties + r::kCounterpartyCount * sizeof(CounterpartyEntry) ==
               r::kBlockSize[2]);
-    EXPECT_EQ(r::kFamilyEmployees + r::kFamilyEmployeeCount * sizeof(FamilyEmployeeEntry),
+static_assert(r::kFamilyEmployees + r::kFamilyEmployeeCount * sizeof(FamilyEmployeeEntry) ==
               r::kBlockSize[3]);
-    EXPECT_EQ(r::kLandRents + r::kLandRentCount * sizeof(LandRentEntry), r::kBlockSize[4]);
-    EXPECT_EQ(r::kNotesWidth, r::kBlockSize[5]);
-    EXPECT_EQ(r::kRepairs + r::kRepairCount * sizeof(RepairEntry), r::kBlockSize[6]);
-    EXPECT_EQ(sizeof(RentalUseSummary), r::kBlockSize[7]);
-}
+static_assert(r::kLandRents + r::kLandRentCount * sizeof(LandRentEntry) == r::kBlockSize[4]);
+static_assert(r::kNotesWidth == r::kBlockSize[5]);
+static_assert(r::kRepairs + r::kRepairCount * sizeof(RepairEntry) == r::kBlockSize[6]);
+static_assert(sizeof(RentalUseSummary) == r::kBlockSize[7]);
 
 TEST(RecordLayout, PackedFieldsLandAtTheirOffsets) {
     StDATAINFO entry{};
