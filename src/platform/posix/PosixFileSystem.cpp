@@ -11,6 +11,8 @@
 
 #include "platform/Adapters.h"
 #include "platform/posix/DriveMap.h"
+#include "platform/posix/PosixFile.h"
+#include "platform/posix/ProfileText.h"
 #include "platform/text/Cp932.h"
 
 namespace platform {
@@ -19,101 +21,6 @@ namespace {
 
 using posix::DriveMap;
 using posix::WindowsPath;
-
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() { Close(); }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-
-    int Get() const { return fd_; }
-    bool IsOpen() const { return fd_ >= 0; }
-
-    // False when close reported an error. On Linux the descriptor is gone even
-    // then, so it is never closed twice.
-    bool Close() {
-        if (fd_ < 0) {
-            return true;
-        }
-        const int result = ::close(std::exchange(fd_, -1));
-        return result == 0 || errno == EINTR;
-    }
-
-private:
-    int fd_;
-};
-
-int OpenRetrying(const char* path, int flags, mode_t permissions = 0) {
-    int fd = -1;
-    do {
-        fd = ::open(path, flags, permissions);
-    } while (fd < 0 && errno == EINTR);
-    return fd;
-}
-
-// Special files that cannot be synchronized have nothing to commit.
-bool Synchronize(int fd) {
-    return ::fsync(fd) == 0 || errno == EINVAL;
-}
-
-class PosixFile final : public File {
-public:
-    PosixFile(int fd, bool writable) : fd_(fd), writable_(writable) {}
-
-    std::optional<std::size_t> Read(std::span<char> buffer) override {
-        if (!fd_.IsOpen()) {
-            return std::nullopt;
-        }
-        const std::size_t wanted = std::min<std::size_t>(buffer.size(), SSIZE_MAX);
-        ssize_t count = -1;
-        do {
-            count = ::read(fd_.Get(), buffer.data(), wanted);
-        } while (count < 0 && errno == EINTR);
-        if (count < 0) {
-            return std::nullopt;
-        }
-        return static_cast<std::size_t>(count);
-    }
-
-    bool Write(std::string_view bytes) override {
-        if (!fd_.IsOpen()) {
-            return false;
-        }
-        while (!bytes.empty()) {
-            const std::size_t wanted = std::min<std::size_t>(bytes.size(), SSIZE_MAX);
-            const ssize_t count = ::write(fd_.Get(), bytes.data(), wanted);
-            if (count < 0 && errno == EINTR) {
-                continue;
-            }
-            if (count <= 0) {
-                return false;
-            }
-            bytes.remove_prefix(static_cast<std::size_t>(count));
-        }
-        return true;
-    }
-
-    std::optional<std::uint64_t> Size() override {
-        struct stat status {};
-        if (!fd_.IsOpen() || ::fstat(fd_.Get(), &status) != 0) {
-            return std::nullopt;
-        }
-        return static_cast<std::uint64_t>(status.st_size);
-    }
-
-    bool Close() override {
-        if (!fd_.IsOpen()) {
-            return false;
-        }
-        const bool committed = !writable_ || Synchronize(fd_.Get());
-        return fd_.Close() && committed;
-    }
-
-private:
-    Descriptor fd_;
-    bool writable_;
-};
 
 std::optional<std::string> NativeCurrentDirectory() {
     std::string buffer(256, '\0');
@@ -168,7 +75,7 @@ std::string ParentOf(std::string native) {
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& native) {
-    Descriptor fd(OpenRetrying(native.c_str(), O_RDONLY | O_CLOEXEC));
+    posix::Descriptor fd(posix::OpenNative(native.c_str(), O_RDONLY | O_CLOEXEC));
     if (!fd.IsOpen()) {
         return std::nullopt;
     }
@@ -187,117 +94,6 @@ std::optional<std::string> ReadWholeFile(const std::string& native) {
         }
         content.append(chunk, static_cast<std::size_t>(count));
     }
-}
-
-// --- GetPrivateProfileStringA -------------------------------------------------
-
-// The blanks the profile functions trim. None of them can be a trail byte, so
-// the ends of a text can be trimmed byte by byte.
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-char LowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-// ASCII letters match in either case; the trail byte of a double-byte
-// character is never a letter of its own.
-bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t k = 0; k < a.size();) {
-        const std::size_t length = cp932::CharLengthAt(a, k);
-        if (length != cp932::CharLengthAt(b, k)) {
-            return false;
-        }
-        if (length == 2 ? a.substr(k, 2) != b.substr(k, 2) : LowerAscii(a[k]) != LowerAscii(b[k])) {
-            return false;
-        }
-        k += length;
-    }
-    return true;
-}
-
-// Position of the first `c` that is a character of its own.
-std::size_t FindSingle(std::string_view text, char c) {
-    for (std::size_t k = 0; k < text.size(); k += cp932::CharLengthAt(text, k)) {
-        if (cp932::CharLengthAt(text, k) == 1 && text[k] == c) {
-            return k;
-        }
-    }
-    return std::string_view::npos;
-}
-
-std::string_view Unquoted(std::string_view text) {
-    if (text.size() >= 2 && (text.front() == '"' || text.front() == '\'') &&
-        text.back() == text.front()) {
-        return text.substr(1, text.size() - 2);
-    }
-    return text;
-}
-
-// At most bufferSize - 1 bytes, the room left beside the terminating null,
-// without splitting a double-byte character.
-std::string FittedTo(std::string_view text, std::size_t bufferSize) {
-    if (bufferSize == 0) {
-        return {};
-    }
-    return std::string(text.substr(0, cp932::FittingLength(text, bufferSize - 1)));
-}
-
-// The value of `key` in the first section named `section`; empty when there is
-// none, or when the key's line has no '='.
-std::optional<std::string_view> FindProfileValue(std::string_view content, std::string_view section,
-                                                 std::string_view key) {
-    section = Trimmed(section);
-    key = Trimmed(key);
-    bool inSection = false;
-    while (!content.empty()) {
-        const std::size_t end = content.find_first_of("\r\n");
-        const std::string_view line =
-            Trimmed(content.substr(0, end == std::string_view::npos ? content.size() : end));
-        content.remove_prefix(end == std::string_view::npos ? content.size() : end + 1);
-
-        if (!line.empty() && line.front() == '[') {
-            const std::size_t close = FindSingle(line, ']');
-            if (close != std::string_view::npos) {
-                // A later section of the same name is not read.
-                if (inSection) {
-                    return std::nullopt;
-                }
-                inSection = SameName(Trimmed(line.substr(1, close - 1)), section);
-                continue;
-            }
-        }
-        if (!inSection) {
-            continue;
-        }
-        const std::size_t equals = FindSingle(line, '=');
-        if (SameName(Trimmed(line.substr(0, equals)), key)) {
-            if (equals == std::string_view::npos) {
-                return std::nullopt;
-            }
-            return Trimmed(line.substr(equals + 1));
-        }
-    }
-    return std::nullopt;
-}
-
-bool HasFolder(std::string_view path) {
-    return FindSingle(path, '\\') != std::string_view::npos ||
-           FindSingle(path, '/') != std::string_view::npos;
 }
 
 // --- The file system ----------------------------------------------------------
@@ -364,11 +160,11 @@ public:
                 flags |= O_RDWR;
                 break;
         }
-        const int fd = OpenRetrying(target->native.c_str(), flags, 0666);
+        const int fd = posix::OpenNative(target->native.c_str(), flags, 0666);
         if (fd < 0) {
             return nullptr;
         }
-        auto file = std::make_unique<PosixFile>(fd, mode != OpenMode::Read);
+        auto file = posix::MakeNativeFile(fd, mode != OpenMode::Read);
         // CreateFile opens no directory without backup semantics.
         struct stat status {};
         if (::fstat(fd, &status) != 0 || S_ISDIR(status.st_mode)) {
@@ -397,10 +193,10 @@ public:
             return false;
         }
         // Write-through: the new name is on the disk when this returns.
-        Descriptor folder(OpenRetrying(ParentOf(destination->native).c_str(),
-                                       O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        posix::Descriptor folder(posix::OpenNative(ParentOf(destination->native).c_str(),
+                                                   O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         if (folder.IsOpen()) {
-            Synchronize(folder.Get());
+            posix::Synchronize(folder.Get());
         }
         return true;
     }
@@ -494,19 +290,20 @@ public:
         while (!fallback.empty() && fallback.back() == ' ') {
             fallback.remove_suffix(1);
         }
-        fallback = Unquoted(fallback);
+        fallback = profile::Unquoted(fallback);
         // A bare file name means the Windows folder, which this system lacks.
-        if (!HasFolder(file)) {
-            return FittedTo(fallback, bufferSize);
+        if (!profile::HasFolder(file)) {
+            return profile::FittedTo(fallback, bufferSize);
         }
         const std::optional<Target> target = Resolve(file);
         const std::optional<std::string> content =
             target ? ReadWholeFile(target->native) : std::nullopt;
         if (!content) {
-            return FittedTo(fallback, bufferSize);
+            return profile::FittedTo(fallback, bufferSize);
         }
-        const std::optional<std::string_view> value = FindProfileValue(*content, section, key);
-        return FittedTo(value ? Unquoted(*value) : fallback, bufferSize);
+        const std::optional<std::string_view> value =
+            profile::FindProfileValue(*content, section, key);
+        return profile::FittedTo(value ? profile::Unquoted(*value) : fallback, bufferSize);
     }
 };
 

@@ -1,0 +1,97 @@
+// Files opened through POSIX descriptors, with the C runtime's semantics:
+// writes are whole or fail, and a close commits the data to the disk.
+#include "platform/posix/PosixFile.h"
+
+#include <errno.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <climits>
+#include <utility>
+
+namespace platform::posix {
+namespace {
+
+int OpenRetrying(const char* path, int flags, mode_t permissions = 0) {
+    int fd = -1;
+    do {
+        fd = ::open(path, flags, permissions);
+    } while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+class PosixFile final : public File {
+public:
+    PosixFile(int fd, bool writable) : fd_(fd), writable_(writable) {}
+
+    std::optional<std::size_t> Read(std::span<char> buffer) override {
+        if (!fd_.IsOpen()) {
+            return std::nullopt;
+        }
+        const std::size_t wanted = std::min<std::size_t>(buffer.size(), SSIZE_MAX);
+        ssize_t count = -1;
+        do {
+            count = ::read(fd_.Get(), buffer.data(), wanted);
+        } while (count < 0 && errno == EINTR);
+        if (count < 0) {
+            return std::nullopt;
+        }
+        return static_cast<std::size_t>(count);
+    }
+
+    bool Write(std::string_view bytes) override {
+        if (!fd_.IsOpen()) {
+            return false;
+        }
+        while (!bytes.empty()) {
+            const std::size_t wanted = std::min<std::size_t>(bytes.size(), SSIZE_MAX);
+            const ssize_t count = ::write(fd_.Get(), bytes.data(), wanted);
+            if (count < 0 && errno == EINTR) {
+                continue;
+            }
+            if (count <= 0) {
+                return false;
+            }
+            bytes.remove_prefix(static_cast<std::size_t>(count));
+        }
+        return true;
+    }
+
+    std::optional<std::uint64_t> Size() override {
+        struct stat status {};
+        if (!fd_.IsOpen() || ::fstat(fd_.Get(), &status) != 0) {
+            return std::nullopt;
+        }
+        return static_cast<std::uint64_t>(status.st_size);
+    }
+
+    bool Close() override {
+        if (!fd_.IsOpen()) {
+            return false;
+        }
+        const bool committed = !writable_ || Synchronize(fd_.Get());
+        return fd_.Close() && committed;
+    }
+
+private:
+    Descriptor fd_;
+    bool writable_;
+};
+
+}  // namespace
+
+// Special files that cannot be synchronized have nothing to commit.
+bool Synchronize(int fd) {
+    return ::fsync(fd) == 0 || errno == EINVAL;
+}
+
+int OpenNative(const char* path, int flags, unsigned int permissions) {
+    return OpenRetrying(path, flags, static_cast<mode_t>(permissions));
+}
+
+std::unique_ptr<File> MakeNativeFile(int fd, bool writable) {
+    return std::make_unique<PosixFile>(fd, writable);
+}
+
+}  // namespace platform::posix
