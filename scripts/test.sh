@@ -47,6 +47,13 @@ run_native() {  # preset
   return "$status"
 }
 
+step "Checking the structure of src/"
+if python3 tools/check-structure.py src; then
+  passed_total=$((passed_total + 1))
+else
+  failed_total=$((failed_total + 1))
+fi
+
 run_native native || failed=1
 run_native asan || failed=1
 
