@@ -151,6 +151,7 @@ int CExportApp::InitInstance() {
         m_nExitStatus = Failed;
         return 0;
     }
+    m_strReportPath = path;
 
     dialog.SaveRememberedOutput(0, 0, incomeKind, m_bLaunchedByHost ? nullptr : path.c_str());
     progress.Close();

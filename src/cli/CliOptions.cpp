@@ -47,6 +47,11 @@ std::optional<CliOptions> ParseCliOptions(int argc, char** argv, int& status) {
     cli.add_flag("--no", no, "answer No to every question")->excludes(yesFlag);
     cli.add_flag("--cancel", cancel, "press the cancel button instead of the execute button");
     cli.add_flag("--quiet", quiet, "no progress display");
+    bool check = false;
+    cli.add_flag("--check", check, "check the written report and print the findings (stderr)");
+    cli.footer(
+        "Reading reports back: brenlo-cli check REPORT.xml, brenlo-cli show REPORT.xml "
+        "(each with --help); brenlo-cli --version");
 
     try {
         cli.parse(argc, argv);
@@ -82,6 +87,7 @@ std::optional<CliOptions> ParseCliOptions(int argc, char** argv, int& status) {
     }
     options.cancel = cancel;
     options.quiet = quiet;
+    options.check = check;
     if (!converted) {
         std::cerr << "brenlo-cli: an argument has characters that code page 932 cannot hold\n";
         status = kUnusableOptions;

@@ -17,6 +17,7 @@ struct CliOptions {
     std::optional<bool> answer;  // the answer to every Yes/No question; none: ask on a terminal
     bool cancel = false;
     bool quiet = false;
+    bool check = false;  // check the written report and print the findings
 };
 
 // Exit status for options that cannot be used.
