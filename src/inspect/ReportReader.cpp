@@ -174,8 +174,9 @@ private:
             return false;
         }
         for (const xml::Element& child : element.children) {
+            // List entries carry their ordinal; every other element holds one value.
             const std::string* count = child.Attribute("COUNT");
-            if (child.children.empty() && count == nullptr) {
+            if (count == nullptr) {
                 if (!Value(child, section)) {
                     return false;
                 }
@@ -184,12 +185,10 @@ private:
             Item item;
             item.tag = child.name;
             item.line = LineOf(child.offset);
-            if (count != nullptr) {
-                const auto [end, ec] =
-                    std::from_chars(count->data(), count->data() + count->size(), item.count);
-                if (ec != std::errc() || end != count->data() + count->size() || item.count < 1) {
-                    return Fail(child.offset, "expected a positive COUNT on <" + child.name + ">");
-                }
+            const auto [end, ec] =
+                std::from_chars(count->data(), count->data() + count->size(), item.count);
+            if (ec != std::errc() || end != count->data() + count->size() || item.count < 1) {
+                return Fail(child.offset, "expected a positive COUNT on <" + child.name + ">");
             }
             if (!Values(child, item)) {
                 return false;
