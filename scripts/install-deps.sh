@@ -12,6 +12,7 @@ packages=(
   xvfb xauth x11-utils
   locales fonts-ipafont-gothic
   libxml2-utils clang-format
+  libpugixml-dev chromium
 )
 
 sudo_if_needed() {

@@ -148,6 +148,7 @@ int CExportApp::ExportReport(CConditionsDlg& dialog, const StDATAINFO& entry) {
         m_nExitStatus = Failed;
         return 0;
     }
+    m_strReportPath = path;
 
     // A run the host started keeps the remembered path: the host chose this one.
     dialog.SaveRememberedOutput(0, 0, incomeKind, m_bLaunchedByHost ? nullptr : path.c_str());

@@ -33,6 +33,8 @@ public:
     std::int32_t m_nNotifyMessage = 0;
     std::int16_t m_nFunctionId = 1;
     std::string m_strHostPath;
+    // The report this run wrote (Windows form); empty until one is written.
+    std::string m_strReportPath;
     platform::WindowHandle m_pParentWnd = 0;
     int m_nExitStatus = Succeeded;
     CollectedData m_collected;

@@ -53,6 +53,11 @@ std::optional<CliOptions> ParseCliOptions(int argc, char** argv, int& status) {
     cli.add_flag("--no", no, "answer No to every question")->excludes(yesFlag);
     cli.add_flag("--cancel", cancel, "cancel the export instead of writing the report");
     cli.add_flag("--quiet", quiet, "show no progress");
+    bool check = false;
+    cli.add_flag("--check", check, "check the written report and print the findings (stderr)");
+    cli.footer(
+        "Reading reports back: brenlo-cli check REPORT.xml, brenlo-cli show REPORT.xml "
+        "(each with --help); brenlo-cli --version");
 
     try {
         cli.parse(argc, argv);
@@ -88,6 +93,7 @@ std::optional<CliOptions> ParseCliOptions(int argc, char** argv, int& status) {
     }
     options.cancel = cancel;
     options.quiet = quiet;
+    options.check = check;
     if (!converted) {
         std::cerr << "brenlo-cli: an argument has characters that code page 932 cannot hold\n";
         status = kUnusableOptions;

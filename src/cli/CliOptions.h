@@ -18,6 +18,7 @@ struct CliOptions {
     std::optional<bool> answer;  // the answer to every Yes/No question; none: ask on a terminal
     bool cancel = false;
     bool quiet = false;
+    bool check = false;  // check the written report and print the findings
 };
 
 // Parses the arguments; nothing (after printing why, or the help, to the

@@ -4,6 +4,7 @@
 #include "app/ExportApp.h"
 #include "cli/CliDialogScript.h"
 #include "cli/CliOptions.h"
+#include "cli/InspectCommands.h"
 #include "core/Edition.h"
 #include "core/ProgramResources.h"
 #include "platform/Console.h"
@@ -12,6 +13,9 @@
 // brenlo-cli: the export run with the conditions dialog answered by options.
 int main(int argc, char** argv) {
     core::InstallProgramResources();
+    if (const std::optional<int> inspected = RunInspectCommand(argc, argv)) {
+        return *inspected;
+    }
     int status = 0;
     const auto options = ParseCliOptions(argc, argv, status);
     if (!options) {
@@ -38,6 +42,9 @@ int main(int argc, char** argv) {
     app.m_strCommandLine = options->commandLine;
     app.m_strProgramFolder = options->programFolder;
     const int exitStatus = app.Run();
+    if (options->check) {
+        PrintChecksOfWrittenReport(app.m_strReportPath);
+    }
 
     for (const auto& event : windows.Events()) {
         if (event.kind == platform::headless::WindowEvent::Kind::PostMessage) {

@@ -1,0 +1,139 @@
+#include "cli/InspectCommands.h"
+
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+#include <string_view>
+
+#include "cli/CliOptions.h"
+#include "core/ProgramResources.h"
+#include "inspect/CheckOutput.h"
+#include "inspect/Checks.h"
+#include "inspect/Report.h"
+#include "inspect/Show.h"
+#include "platform/Console.h"
+#include "platform/FileSystem.h"
+
+namespace {
+
+// A report file read and parsed; nothing after printing why.
+std::optional<inspect::Report> Load(const std::string& windowsPath, const std::string& shownName) {
+    auto file =
+        platform::Files().Open(windowsPath, platform::OpenMode::Read, platform::ShareMode::Read);
+    std::optional<std::string> bytes = file ? platform::ReadToEnd(*file) : std::nullopt;
+    if (!bytes) {
+        std::cerr << shownName << ": cannot read the file\n";
+        return std::nullopt;
+    }
+    inspect::ReadResult result = inspect::ReadReport(*bytes, shownName);
+    if (!result.report) {
+        std::cerr << result.error.Text() << '\n';
+        return std::nullopt;
+    }
+    return std::move(result.report);
+}
+
+std::optional<inspect::Report> LoadArgument(const std::string& argument) {
+    bool ok = true;
+    const std::string path = WindowsFormOf(platform::console::ArgumentText(argument, &ok));
+    if (!ok) {
+        std::cerr << argument << ": the name has characters that code page 932 cannot hold\n";
+        return std::nullopt;
+    }
+    return Load(path, argument);
+}
+
+int Check(const std::string& reportPath, const std::string& previousPath, bool json) {
+    const std::optional<inspect::Report> report = LoadArgument(reportPath);
+    if (!report) {
+        return inspect::kCheckUnreadable;
+    }
+    std::optional<inspect::Report> previous;
+    if (!previousPath.empty()) {
+        previous = LoadArgument(previousPath);
+        if (!previous) {
+            return inspect::kCheckUnreadable;
+        }
+    }
+    const inspect::CheckResult result =
+        inspect::RunChecks(*report, previous ? &*previous : nullptr);
+    std::cout << (json ? inspect::CheckJson(*report, result) : inspect::CheckText(*report, result));
+    return result.Count(inspect::Severity::Error) > 0 ? inspect::kCheckErrors
+                                                      : inspect::kCheckClean;
+}
+
+int Show(const std::string& reportPath, const std::string& htmlPath) {
+    const std::optional<inspect::Report> report = LoadArgument(reportPath);
+    if (!report) {
+        return inspect::kCheckUnreadable;
+    }
+    const inspect::CheckResult checks = inspect::RunChecks(*report, nullptr);
+    if (htmlPath.empty()) {
+        std::cout << inspect::ShowText(*report, checks);
+        return 0;
+    }
+    bool ok = true;
+    const std::string path = WindowsFormOf(platform::console::ArgumentText(htmlPath, &ok));
+    auto file =
+        ok ? platform::Files().Open(path, platform::OpenMode::Write, platform::ShareMode::Exclusive)
+           : nullptr;
+    if (!file || !file->Write(inspect::ShowHtml(*report, checks)) || !file->Close()) {
+        std::cerr << htmlPath << ": cannot write the page\n";
+        return 2;
+    }
+    return 0;
+}
+
+}  // namespace
+
+std::optional<int> RunInspectCommand(int argc, char** argv) {
+    if (argc < 2) {
+        return std::nullopt;
+    }
+    const std::string_view first = argv[1];
+    if (first == "--version") {
+        std::cout << core::ProgramVersion() << '\n';
+        return 0;
+    }
+    if (first != "check" && first != "show") {
+        return std::nullopt;
+    }
+
+    CLI::App cli{"Reads an income-tax report back.", "brenlo-cli"};
+    cli.require_subcommand(1);
+    std::string report, previous, html;
+    bool json = false;
+    CLI::App* check = cli.add_subcommand(
+        "check",
+        "Checks that the report's statements add up; exit 0 clean or warnings only, "
+        "1 errors, 2 unreadable input");
+    check->add_option("REPORT", report, "the report (Shift_JIS XML)")->required();
+    check->add_option("--previous", previous,
+                      "last year's report: its closing balances must open this year");
+    check->add_flag("--json", json, "the findings as JSON");
+    CLI::App* show = cli.add_subcommand(
+        "show", "Shows the report as the statements of the forms, with the checks' findings");
+    show->add_option("REPORT", report, "the report (Shift_JIS XML)")->required();
+    show->add_option("--html", html, "write one self-contained HTML page instead");
+    try {
+        cli.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        const int code = cli.exit(error);
+        return code == 0 ? 0 : kUnusableOptions;
+    }
+    if (check->parsed()) {
+        return Check(report, previous, json);
+    }
+    return Show(report, html);
+}
+
+void PrintChecksOfWrittenReport(const std::string& windowsPath) {
+    if (windowsPath.empty()) {
+        return;
+    }
+    const std::optional<inspect::Report> report = Load(windowsPath, windowsPath);
+    if (!report) {
+        return;
+    }
+    std::cerr << inspect::CheckText(*report, inspect::RunChecks(*report, nullptr));
+}

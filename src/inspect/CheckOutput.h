@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+#include "inspect/Checks.h"
+
+namespace inspect {
+
+// The findings for a person: one block per finding, then which rules ran. UTF-8.
+std::string CheckText(const Report& report, const CheckResult& result);
+// The same as one JSON document (UTF-8).
+std::string CheckJson(const Report& report, const CheckResult& result);
+
+// Exit statuses of `check`.
+inline constexpr int kCheckClean = 0;
+inline constexpr int kCheckErrors = 1;
+inline constexpr int kCheckUnreadable = 2;
+
+}  // namespace inspect

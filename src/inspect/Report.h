@@ -1,0 +1,84 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A report as the tax-return program would import it, read back into typed
+// parts. Texts are UTF-8; amounts whole yen.
+namespace inspect {
+
+struct Field {
+    std::string tag;
+    std::string text;
+    int line = 0;
+};
+
+// Amount of a value text: empty is zero, otherwise an optional minus and digits.
+std::optional<std::int64_t> ParseAmount(std::string_view text);
+
+// Value elements in file order, with look-up by tag.
+struct Fields {
+    std::vector<Field> fields;
+
+    const Field* Find(std::string_view tag) const;
+    std::string Text(std::string_view tag) const;
+    // Nothing when the element is missing or not an amount.
+    std::optional<std::int64_t> Amount(std::string_view tag) const;
+    // Missing and malformed amounts count as zero.
+    std::int64_t Yen(std::string_view tag) const { return Amount(tag).value_or(0); }
+};
+
+// One entry of a breakdown list (an element with a COUNT attribute).
+struct Item : Fields {
+    std::string tag;
+    int count = 0;
+    int line = 0;
+};
+
+// A section of the income element: a table of values, a list of items, or both
+// (a list with its others line).
+struct Section : Fields {
+    std::string tag;
+    int line = 0;
+    std::vector<Item> items;
+};
+
+enum class IncomeKind { Business = 1, Other = 2, RealEstate = 3 };
+enum class ReturnForm { Blue = 1, White = 2 };
+
+struct Report {
+    std::string name;  // the file, for messages
+    Fields system;
+    Fields basic;
+    ReturnForm form = ReturnForm::Blue;
+    IncomeKind kind = IncomeKind::Business;
+    std::string incomeTag;  // EIGYOUSYOTOKU, SONOTASYOTOKU or FUDOUSANSYOTOKU
+    int incomeLine = 0;
+    std::vector<Section> sections;
+
+    const Section* Find(std::string_view tag) const;
+    bool Blue() const { return form == ReturnForm::Blue; }
+    bool RealEstate() const { return kind == IncomeKind::RealEstate; }
+};
+
+struct ReadError {
+    std::string file;
+    int line = 0;  // 1-based; 0 when the file could not be read at all
+    std::string message;
+
+    // "FILE:LINE: MESSAGE"
+    std::string Text() const;
+};
+
+struct ReadResult {
+    std::optional<Report> report;
+    ReadError error;  // when there is no report
+};
+
+// Reads the bytes of a report file; `name` appears in the error. Never throws.
+ReadResult ReadReport(std::string_view bytes, std::string_view name);
+
+}  // namespace inspect

@@ -1,0 +1,308 @@
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "inspect/Report.h"
+#include "inspect/Xml.h"
+#include "platform/text/Cp932.h"
+
+namespace inspect {
+
+std::optional<std::int64_t> ParseAmount(std::string_view text) {
+    if (text.empty()) {
+        return 0;
+    }
+    const bool negative = text.front() == '-';
+    const std::string_view digits = negative ? text.substr(1) : text;
+    // Eighteen digits stay far inside int64, so sums of a report cannot overflow.
+    if (digits.empty() || digits.size() > 18) {
+        return std::nullopt;
+    }
+    std::int64_t value = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        value = value * 10 + (c - '0');
+    }
+    return negative ? -value : value;
+}
+
+const Field* Fields::Find(std::string_view tag) const {
+    for (const Field& field : fields) {
+        if (field.tag == tag) {
+            return &field;
+        }
+    }
+    return nullptr;
+}
+
+std::string Fields::Text(std::string_view tag) const {
+    const Field* field = Find(tag);
+    return field ? field->text : std::string();
+}
+
+std::optional<std::int64_t> Fields::Amount(std::string_view tag) const {
+    const Field* field = Find(tag);
+    return field ? ParseAmount(field->text) : std::nullopt;
+}
+
+const Section* Report::Find(std::string_view tag) const {
+    for (const Section& section : sections) {
+        if (section.tag == tag) {
+            return &section;
+        }
+    }
+    return nullptr;
+}
+
+std::string ReadError::Text() const {
+    std::string text = file;
+    if (line > 0) {
+        text += ":" + std::to_string(line);
+    }
+    return text + ": " + message;
+}
+
+namespace {
+
+constexpr std::string_view kIncomeTags[] = {"EIGYOUSYOTOKU", "SONOTASYOTOKU", "FUDOUSANSYOTOKU"};
+
+class Reader {
+public:
+    Reader(std::string_view bytes, std::string_view name) : bytes_(bytes), name_(name) {
+        lineStarts_.push_back(0);
+        for (std::size_t i = 0; i < bytes.size(); ++i) {
+            if (bytes[i] == '\n') {
+                lineStarts_.push_back(i + 1);
+            }
+        }
+    }
+
+    ReadResult Run() {
+        ReadResult result;
+        const xml::Document doc = xml::Parse(bytes_);
+        if (!doc.ok) {
+            Fail(doc.errorOffset, "not well-formed XML (" + doc.error + ")");
+            result.error = error_;
+            return result;
+        }
+        Report report;
+        report.name = name_;
+        if (Build(doc, report)) {
+            result.report = std::move(report);
+        } else {
+            result.error = error_;
+        }
+        return result;
+    }
+
+private:
+    int LineOf(std::size_t offset) const {
+        const auto it = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), offset);
+        return static_cast<int>(it - lineStarts_.begin());
+    }
+
+    bool Fail(std::size_t offset, std::string message) {
+        error_.file = name_;
+        error_.line = LineOf(offset);
+        error_.message = std::move(message);
+        return false;
+    }
+
+    bool Decode(const std::string& bytes, std::string& out, const xml::Element& at) {
+        if (std::all_of(bytes.begin(), bytes.end(),
+                        [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+            out = bytes;
+            return true;
+        }
+        std::optional<std::string> utf8 = platform::cp932::ToUtf8(bytes);
+        if (!utf8) {
+            return Fail(at.offset, "<" + at.name + "> holds bytes that are not Shift_JIS text");
+        }
+        out = std::move(*utf8);
+        return true;
+    }
+
+    bool NoText(const xml::Element& element) {
+        if (element.hasText) {
+            return Fail(element.offset, "unexpected text inside <" + element.name + ">");
+        }
+        return true;
+    }
+
+    bool Value(const xml::Element& element, Fields& into) {
+        if (!element.children.empty()) {
+            return Fail(element.children.front().offset, "expected text inside <" + element.name +
+                                                             ">, found <" +
+                                                             element.children.front().name + ">");
+        }
+        Field field;
+        field.tag = element.name;
+        field.line = LineOf(element.offset);
+        if (!Decode(element.text, field.text, element)) {
+            return false;
+        }
+        into.fields.push_back(std::move(field));
+        return true;
+    }
+
+    bool Values(const xml::Element& parent, Fields& into) {
+        if (!NoText(parent)) {
+            return false;
+        }
+        for (const xml::Element& child : parent.children) {
+            if (!Value(child, into)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    bool SectionOf(const xml::Element& element, Section& section) {
+        section.tag = element.name;
+        section.line = LineOf(element.offset);
+        if (element.children.empty() &&
+            element.text.find_first_not_of(" \t\r\n") != std::string::npos) {
+            return Fail(element.offset, "expected a section inside <" + incomeTag_ +
+                                            ">, found text in <" + element.name + ">");
+        }
+        if (!NoText(element)) {
+            return false;
+        }
+        for (const xml::Element& child : element.children) {
+            // List entries carry their ordinal; every other element holds one value.
+            const std::string* count = child.Attribute("COUNT");
+            if (count == nullptr) {
+                if (!Value(child, section)) {
+                    return false;
+                }
+                continue;
+            }
+            Item item;
+            item.tag = child.name;
+            item.line = LineOf(child.offset);
+            const auto [end, ec] =
+                std::from_chars(count->data(), count->data() + count->size(), item.count);
+            if (ec != std::errc() || end != count->data() + count->size() || item.count < 1) {
+                return Fail(child.offset, "expected a positive COUNT on <" + child.name + ">");
+            }
+            if (!Values(child, item)) {
+                return false;
+            }
+            section.items.push_back(std::move(item));
+        }
+        return true;
+    }
+
+    const xml::Element* Expect(const xml::Element& parent, std::size_t index,
+                               std::string_view name) {
+        if (index >= parent.children.size()) {
+            Fail(parent.offset,
+                 "expected <" + std::string(name) + "> inside <" + parent.name + ">");
+            return nullptr;
+        }
+        const xml::Element& child = parent.children[index];
+        if (child.name != name) {
+            Fail(child.offset, "expected <" + std::string(name) + ">, found <" + child.name + ">");
+            return nullptr;
+        }
+        return &child;
+    }
+
+    bool Build(const xml::Document& doc, Report& report) {
+        if (!doc.encoding.empty()) {
+            std::string encoding = doc.encoding;
+            std::transform(encoding.begin(), encoding.end(), encoding.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+            if (encoding != "SHIFT_JIS") {
+                return Fail(0, "expected the encoding Shift_JIS, found " + doc.encoding);
+            }
+        }
+        const xml::Element& root = doc.root;
+        if (root.name != "REPORT") {
+            return Fail(root.offset,
+                        "expected the root element <REPORT>, found <" + root.name + ">");
+        }
+        if (!NoText(root)) {
+            return false;
+        }
+        const xml::Element* system = Expect(root, 0, "SYSTEM");
+        const xml::Element* basic = system ? Expect(root, 1, "BASIC") : nullptr;
+        const xml::Element* data = basic ? Expect(root, 2, "DATA") : nullptr;
+        if (data == nullptr) {
+            return false;
+        }
+        if (root.children.size() > 3) {
+            return Fail(root.children[3].offset,
+                        "expected </REPORT>, found <" + root.children[3].name + ">");
+        }
+        if (!Values(*system, report.system) || !Values(*basic, report.basic)) {
+            return false;
+        }
+
+        const Field* form = report.basic.Find("AOSIROKUBUN");
+        if (form == nullptr || (form->text != "1" && form->text != "2")) {
+            return Fail(form ? LineStart(form->line) : basic->offset,
+                        "expected <AOSIROKUBUN> 1 (blue) or 2 (white)");
+        }
+        report.form = form->text == "1" ? ReturnForm::Blue : ReturnForm::White;
+        const Field* kind = report.basic.Find("SYOTOKUSYURUI");
+        if (kind == nullptr || kind->text.size() != 1 || kind->text[0] < '1' ||
+            kind->text[0] > '3') {
+            return Fail(kind ? LineStart(kind->line) : basic->offset,
+                        "expected <SYOTOKUSYURUI> 1, 2 or 3");
+        }
+        const int kindNumber = kind->text[0] - '0';
+        report.kind = static_cast<IncomeKind>(kindNumber);
+        incomeTag_ = std::string(kIncomeTags[kindNumber - 1]);
+
+        if (!NoText(*data)) {
+            return false;
+        }
+        const xml::Element* income = Expect(*data, 0, incomeTag_);
+        if (income == nullptr) {
+            return false;
+        }
+        if (data->children.size() > 1) {
+            return Fail(data->children[1].offset,
+                        "expected </DATA>, found <" + data->children[1].name + ">");
+        }
+        report.incomeTag = incomeTag_;
+        report.incomeLine = LineOf(income->offset);
+        if (!NoText(*income)) {
+            return false;
+        }
+        for (const xml::Element& child : income->children) {
+            Section section;
+            if (!SectionOf(child, section)) {
+                return false;
+            }
+            report.sections.push_back(std::move(section));
+        }
+        return true;
+    }
+
+    std::size_t LineStart(int line) const {
+        return line >= 1 && static_cast<std::size_t>(line) <= lineStarts_.size()
+                   ? lineStarts_[static_cast<std::size_t>(line) - 1]
+                   : 0;
+    }
+
+    std::string_view bytes_;
+    std::string name_;
+    std::vector<std::size_t> lineStarts_;
+    std::string incomeTag_;
+    ReadError error_;
+};
+
+}  // namespace
+
+ReadResult ReadReport(std::string_view bytes, std::string_view name) {
+    return Reader(bytes, name).Run();
+}
+
+}  // namespace inspect

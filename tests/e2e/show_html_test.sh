@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# brenlo-cli show --html on the blue sample's business report: the page is
+# self-contained, and, where chromium is installed, its rendered DOM holds the
+# statements' tables and totals.
+#
+#   show_html_test.sh SOURCE_DIR CLI
+set -u
+source_dir=$1
+cli=$2
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/brenlo-show.XXXXXX")
+trap 'rm -rf "$scratch"' EXIT
+. "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
+
+report="$source_dir/tests/e2e/golden/blue-business.xml"
+page="$scratch/show.html"
+"$cli" show "$report" --html "$page"
+check "show --html: exit status $?" [ -s "$page" ]
+check "no scripts" bash -c "! grep -qi '<script' '$page'"
+check "nothing fetched" bash -c "! grep -qiE '(src|href)=|url\\(' '$page'"
+check "UTF-8 declared" grep -q '<meta charset="utf-8">' "$page"
+
+"$cli" check "$report" >/dev/null
+check "check: warnings only, exit status $?" [ $? -eq 0 ]
+"$cli" show "$report" >"$scratch/show.txt"
+check "show: income line in the terminal" grep -q '青色申告特別控除前の所得金額 *4,357,883' "$scratch/show.txt"
+
+if command -v chromium >/dev/null; then
+  profile=$(mktemp -d "$scratch/profile.XXXXXX")
+  timeout 120 chromium --headless --no-sandbox --disable-gpu --disable-background-networking \
+    --disable-component-update --disable-sync --no-first-run --user-data-dir="$profile" \
+    --dump-dom "file://$page" >"$scratch/dom.html" 2>/dev/null
+  dom="$scratch/dom.html"
+  check "chromium renders the page" [ -s "$dom" ]
+  tables=$(grep -o '<table>' "$dom" | wc -l)
+  check "one table per section ($tables)" [ "$tables" -eq 13 ]
+  row() { grep -q "<td>$1</td><td class=\"num\">$2</td>" "$dom"; }
+  check "sales" row '売上（収入）金額' '28,477,800'
+  check "cost of sales" row '売上原価' '11,988,285'
+  check "expenses" row '経費 計' '7,787,624'
+  check "income" row '青色申告特別控除前の所得金額' '4,357,883'
+  check "manufacturing cost" row '製品製造原価' '12,072,785'
+  check "assets" grep -q '<td>資産合計</td><td class="num">28,302,509</td><td class="num">32,818,248</td>' "$dom"
+  check "liabilities and capital" grep -q '<td>負債・資本合計</td><td class="num">28,302,509</td><td class="num">32,818,248</td>' "$dom"
+  check "finding beside its line" grep -q 'class="warning"' "$dom"
+else
+  echo "chromium: not installed, the page was not rendered"
+fi
+report_checks
