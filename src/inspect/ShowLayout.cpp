@@ -1,4 +1,4 @@
-#include "inspect/Show.h"
+#include "inspect/ShowLayout.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -7,27 +7,9 @@
 
 #include "inspect/Labels.h"
 
-namespace inspect {
+namespace inspect::layout {
 
 namespace {
-
-// One printed line of a statement: a label and up to two values (the balance
-// sheet's start and end of period), or the cells of a list row.
-struct Row {
-    std::string tag;
-    std::vector<std::string> cells;  // first cell: the label
-    bool total = false;
-    std::vector<const Finding*> findings;
-};
-
-struct Block {
-    std::string tag;
-    std::string title;
-    std::vector<std::string> header;  // empty: a statement of labelled lines
-    std::vector<bool> numeric;        // per column: right-aligned
-    std::vector<Row> rows;
-    std::vector<const Finding*> findings;  // all findings of the section
-};
 
 bool IsAmountText(const std::string& text) {
     return !text.empty() && ParseAmount(text).has_value();
@@ -247,6 +229,20 @@ Block Notes(const Section& section) {
     return block;
 }
 
+std::string KindName(const Report& report) {
+    switch (report.kind) {
+        case IncomeKind::Business:
+            return "事業所得（営業等）";
+        case IncomeKind::Other:
+            return "事業所得（農業・その他）";
+        case IncomeKind::RealEstate:
+            return "不動産所得";
+    }
+    return "";
+}
+
+}  // namespace
+
 std::vector<Block> LayOut(const Report& report, const CheckResult& checks) {
     std::vector<Block> blocks;
     for (const Section& section : report.sections) {
@@ -313,220 +309,10 @@ std::vector<Block> LayOut(const Report& report, const CheckResult& checks) {
     return blocks;
 }
 
-std::string KindName(const Report& report) {
-    switch (report.kind) {
-        case IncomeKind::Business:
-            return "事業所得（営業等）";
-        case IncomeKind::Other:
-            return "事業所得（農業・その他）";
-        case IncomeKind::RealEstate:
-            return "不動産所得";
-    }
-    return "";
-}
-
 std::string Heading(const Report& report) {
     return report.basic.Text("KOMONSAKINAME") + "　" + KindName(report) + "　" +
            (report.Blue() ? "青色申告" : "白色申告") + "　" + report.basic.Text("JIGYOUNENDOFROM") +
            "–" + report.basic.Text("JIGYOUNENDOTO");
 }
 
-// Columns a terminal gives a character: East Asian wide and full-width forms take two.
-int DisplayWidth(const std::string& text) {
-    int width = 0;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto b = static_cast<unsigned char>(text[i]);
-        std::uint32_t cp = b;
-        int length = 1;
-        if (b >= 0xF0) {
-            length = 4;
-            cp = b & 0x07u;
-        } else if (b >= 0xE0) {
-            length = 3;
-            cp = b & 0x0Fu;
-        } else if (b >= 0xC0) {
-            length = 2;
-            cp = b & 0x1Fu;
-        }
-        for (int k = 1; k < length && i + static_cast<std::size_t>(k) < text.size(); ++k) {
-            cp = (cp << 6) |
-                 (static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]) & 0x3Fu);
-        }
-        i += static_cast<std::size_t>(length);
-        const bool wide = (cp >= 0x1100 && cp <= 0x115F) || (cp >= 0x2E80 && cp <= 0xA4CF) ||
-                          (cp >= 0xAC00 && cp <= 0xD7A3) || (cp >= 0xF900 && cp <= 0xFAFF) ||
-                          (cp >= 0xFE30 && cp <= 0xFE4F) || (cp >= 0xFF00 && cp <= 0xFF60) ||
-                          (cp >= 0xFFE0 && cp <= 0xFFE6) || cp >= 0x20000 ||
-                          (cp >= 0x2460 && cp <= 0x24FF) || (cp >= 0x3000 && cp <= 0x303F);
-        width += wide ? 2 : 1;
-    }
-    return width;
-}
-
-std::string Pad(const std::string& text, int width, bool right) {
-    const int gap = std::max(0, width - DisplayWidth(text));
-    return right ? std::string(static_cast<std::size_t>(gap), ' ') + text
-                 : text + std::string(static_cast<std::size_t>(gap), ' ');
-}
-
-const char* Mark(const Finding& f) {
-    return f.severity == Severity::Error ? "!!" : "!";
-}
-
-}  // namespace
-
-std::string ShowText(const Report& report, const CheckResult& checks) {
-    std::string out = Heading(report) + "\n";
-    for (const Block& block : LayOut(report, checks)) {
-        out += "\n■ " + block.title + "\n";
-        const std::size_t columns = block.header.empty() ? 2 : block.header.size();
-        std::vector<int> widths(columns, 0);
-        auto measure = [&widths](const std::vector<std::string>& cells) {
-            for (std::size_t c = 0; c < cells.size() && c < widths.size(); ++c) {
-                widths[c] = std::max(widths[c], DisplayWidth(cells[c]));
-            }
-        };
-        if (!block.header.empty()) {
-            measure(block.header);
-        }
-        for (const Row& row : block.rows) {
-            // Lines beside a list span the table; they do not widen its columns.
-            if (block.header.empty() || row.tag.empty() || block.header.size() <= 3) {
-                measure(row.cells);
-            }
-        }
-        auto print = [&](const std::vector<std::string>& cells, bool total) {
-            std::string line = "  ";
-            for (std::size_t c = 0; c < cells.size() && c < widths.size(); ++c) {
-                const bool right = block.header.empty() ? c > 0 : block.numeric[c];
-                line += (c > 0 ? "  " : "") + Pad(cells[c], widths[c], right);
-            }
-            while (!line.empty() && line.back() == ' ') {
-                line.pop_back();
-            }
-            return (total ? "  " + line.substr(2) : line);
-        };
-        if (!block.header.empty()) {
-            out += print(block.header, false) + "\n";
-        }
-        for (const Row& row : block.rows) {
-            std::string line = print(row.cells, row.total);
-            for (const Finding* f : row.findings) {
-                line += "  " + std::string(Mark(*f)) + " " + f->rule;
-            }
-            out += line + "\n";
-        }
-        for (const Finding* f : block.findings) {
-            out += std::string("  ") + Mark(*f) + " " +
-                   (f->severity == Severity::Error ? "エラー" : "警告") + " [" + f->rule + "] " +
-                   f->japanese + "\n";
-        }
-    }
-    return out;
-}
-
-namespace {
-
-std::string Escape(const std::string& text) {
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
-
-constexpr const char* kStyle = R"(
-body { font-family: "IPAGothic", "IPAexGothic", "Noto Sans CJK JP", sans-serif; margin: 1.5em; color: #111; }
-h1 { font-size: 1.2em; border-bottom: 2px solid #333; padding-bottom: .3em; }
-h2 { font-size: 1.05em; margin: 1.4em 0 .4em; }
-section { break-inside: avoid; page-break-inside: avoid; }
-table { border-collapse: collapse; margin-bottom: .5em; }
-th, td { border: 1px solid #999; padding: .15em .5em; font-size: .9em; }
-th { background: #eee; font-weight: normal; }
-td.num { text-align: right; font-variant-numeric: tabular-nums; white-space: nowrap; }
-tr.total td { font-weight: bold; border-top: 2px solid #333; }
-tr.warning td { background: #fff4cc; }
-tr.error td { background: #ffd6d6; }
-td.note { border: none; font-size: .8em; color: #7a4b00; }
-tr.error td.note { color: #a00000; }
-ul.findings { font-size: .85em; margin: .2em 0 1em; }
-li.error { color: #a00000; }
-li.warning { color: #7a4b00; }
-@media print { body { margin: 0; } tr.warning td, tr.error td { -webkit-print-color-adjust: exact; print-color-adjust: exact; } }
-)";
-
-}  // namespace
-
-std::string ShowHtml(const Report& report, const CheckResult& checks) {
-    std::string out =
-        "<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
-        Escape(Heading(report)) + "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n<h1>" +
-        Escape(Heading(report)) + "</h1>\n";
-    out += "<p class=\"summary\">チェック: エラー " +
-           std::to_string(checks.Count(Severity::Error)) + " 件、警告 " +
-           std::to_string(checks.Count(Severity::Warning)) + " 件</p>\n";
-    for (const Block& block : LayOut(report, checks)) {
-        out += "<section id=\"" + Escape(block.tag) + "\">\n<h2>" + Escape(block.title) +
-               "</h2>\n<table>\n";
-        if (!block.header.empty()) {
-            out += "<tr>";
-            for (const std::string& cell : block.header) {
-                out += "<th>" + Escape(cell) + "</th>";
-            }
-            out += "</tr>\n";
-        }
-        for (const Row& row : block.rows) {
-            std::string cls = row.total ? "total" : "";
-            for (const Finding* f : row.findings) {
-                cls = f->severity == Severity::Error ? "error" : (cls == "error" ? cls : "warning");
-            }
-            out += "<tr" +
-                   (row.tag.empty() ? std::string() : " data-tag=\"" + Escape(row.tag) + "\"") +
-                   (cls.empty() ? std::string() : " class=\"" + cls + "\"") + ">";
-            for (std::size_t c = 0; c < row.cells.size(); ++c) {
-                const bool numeric =
-                    block.header.empty() ? c > 0 : c < block.numeric.size() && block.numeric[c];
-                out += std::string(numeric ? "<td class=\"num\">" : "<td>") + Escape(row.cells[c]) +
-                       "</td>";
-            }
-            if (!row.findings.empty()) {
-                out += "<td class=\"note\">";
-                for (const Finding* f : row.findings) {
-                    out += Escape(f->rule) + " ";
-                }
-                out += "</td>";
-            }
-            out += "</tr>\n";
-        }
-        out += "</table>\n";
-        if (!block.findings.empty()) {
-            out += "<ul class=\"findings\">\n";
-            for (const Finding* f : block.findings) {
-                const char* severity = f->severity == Severity::Error ? "error" : "warning";
-                out += std::string("<li class=\"") + severity + "\">[" + Escape(f->rule) + "] " +
-                       Escape(f->japanese) + "<br>" + Escape(f->english) + "</li>\n";
-            }
-            out += "</ul>\n";
-        }
-        out += "</section>\n";
-    }
-    out += "</body>\n</html>\n";
-    return out;
-}
-
-}  // namespace inspect
+}  // namespace inspect::layout
