@@ -56,8 +56,9 @@ if build_preset mingw; then
   (
     . scripts/wine-env.sh
     trap brenlo_wine_cleanup EXIT
-    # The Win32 dialog tests need a display.
-    xvfb-run -a ctest --test-dir build/mingw --output-on-failure >"$logdir/mingw-ctest.log" 2>&1
+    # The Win32 dialog tests need a display, and a window manager on it.
+    xvfb-run -a scripts/with-wm.sh ctest --test-dir build/mingw --output-on-failure \
+      >"$logdir/mingw-ctest.log" 2>&1
     status=$?
     cat "$logdir/mingw-ctest.log"
     exit "$status"
