@@ -12,6 +12,7 @@ packages=(
   xvfb xauth x11-utils openbox
   locales fonts-ipafont-gothic
   libxml2-utils clang-format
+  libbenchmark-dev strace time
 )
 
 sudo_if_needed() {
