@@ -9,10 +9,11 @@ packages=(
   nlohmann-json3-dev libcli11-dev
   mingw-w64 g++-mingw-w64-x86-64-posix
   wine wine64
-  xvfb xauth x11-utils
+  xvfb xauth x11-utils openbox
   locales fonts-ipafont-gothic
   libxml2-utils clang-format
   libpugixml-dev chromium
+  libbenchmark-dev strace time
 )
 
 sudo_if_needed() {

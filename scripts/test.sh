@@ -31,7 +31,10 @@ count_ctest() {
 
 build_preset() {  # preset
   step "Building preset $1"
-  if ! { cmake --preset "$1" && cmake --build --preset "$1" -j "$jobs"; } >"$logdir/$1-build.log" 2>&1; then
+  # The native build has the benchmarks too: built, not run (scripts/bench.sh runs them).
+  local options=()
+  [ "$1" = native ] && options=(-DBRENLO_BUILD_BENCHMARKS=ON)
+  if ! { cmake --preset "$1" "${options[@]}" && cmake --build --preset "$1" -j "$jobs"; } >"$logdir/$1-build.log" 2>&1; then
     tail -n 100 "$logdir/$1-build.log"
     return 1
   fi
@@ -63,8 +66,9 @@ if build_preset mingw; then
   (
     . scripts/wine-env.sh
     trap brenlo_wine_cleanup EXIT
-    # The Win32 dialog tests need a display.
-    xvfb-run -a ctest --test-dir build/mingw --output-on-failure >"$logdir/mingw-ctest.log" 2>&1
+    # The Win32 dialog tests need a display, and a window manager on it.
+    xvfb-run -a scripts/with-wm.sh ctest --test-dir build/mingw --output-on-failure \
+      >"$logdir/mingw-ctest.log" 2>&1
     status=$?
     cat "$logdir/mingw-ctest.log"
     exit "$status"

@@ -1,12 +1,16 @@
 // gui-screenshots.exe: captures the GUI program's windows for the README,
 // as the screen shows them: the conditions dialog for each kind of books
 // (business and real estate, business only, real estate only) and the
-// progress window during a run. Writes 24-bit BMP files into FOLDER.
+// progress window during a run; with STRESS_BOOKS (tools/gen-stress-books.py)
+// also the progress window in the middle of a run over those books. Writes
+// 24-bit BMP files into FOLDER.
 //
-//   gui-screenshots.exe FOLDER
+//   gui-screenshots.exe FOLDER [STRESS_BOOKS]
 #include <windows.h>
 
+#include <chrono>
 #include <cstdio>
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -54,11 +58,14 @@ bool CaptureWindow(HWND window, const std::string& path) {
     return testsupport::WriteFile(path, bytes);
 }
 
-// The sample books with another businessKind, for the program started next.
-bool UseBooks(const testsupport::TempFolder& scratch, int businessKind) {
-    std::string books =
-        testsupport::ReadFile(std::string(BRENLO_SOURCE_DIR) + "\\samples\\Books-blue.json")
-            .value_or(std::string());
+std::string SampleBooks() {
+    return std::string(BRENLO_SOURCE_DIR) + "\\samples\\Books-blue.json";
+}
+
+// These books with another businessKind, for the program started next.
+bool UseBooks(const testsupport::TempFolder& scratch, int businessKind,
+              const std::string& source = SampleBooks()) {
+    std::string books = testsupport::ReadFile(source).value_or(std::string());
     const std::string kind = "\"businessKind\": 3";
     const std::size_t at = books.find(kind);
     if (at == std::string::npos) {
@@ -105,9 +112,40 @@ bool CaptureConditions(const testsupport::TempFolder& scratch, int businessKind,
     return captured && program.WaitForExit().has_value();
 }
 
-// Stops the program while its progress window shows, captures it, lets it go on.
-bool CaptureProgress(const testsupport::TempFolder& scratch, const std::string& path) {
-    if (!UseBooks(scratch, 3)) {
+struct ProgressSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK MatchProgress(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<ProgressSearch*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    wchar_t caption[64] = {};
+    GetWindowTextW(window, caption, 64);
+    if (owner == search->processId && gui::ClassOf(window) == L"#32770" &&
+        std::wstring(caption).rfind(L"集計中", 0) == 0) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The per cent in a caption "集計中 N％"; -1 before the first.
+int CaptionPercent(HWND window) {
+    wchar_t caption[64] = {};
+    GetWindowTextW(window, caption, 64);
+    const std::wstring text = caption;
+    const std::size_t blank = text.find(L' ');
+    return blank == std::wstring::npos ? -1 : std::wcstol(text.c_str() + blank + 1, nullptr, 10);
+}
+
+// Stops the program while its progress window shows, captures it, lets it go
+// on. A run is over in a moment: the captions are read without a pause and
+// the program is stopped once the caption has counted to 30 per cent.
+bool CaptureProgress(const testsupport::TempFolder& scratch, const std::string& books,
+                     int kindButton, const std::string& path) {
+    if (!UseBooks(scratch, 3, books)) {
         return false;
     }
     gui::Process program = gui::Start(gui::ProgramFolder() + "Brenlo.exe");
@@ -115,13 +153,22 @@ bool CaptureProgress(const testsupport::TempFolder& scratch, const std::string& 
     if (dialog == nullptr) {
         return false;
     }
-    gui::Type(dialog, 1016, gui::Wide(scratch / "progress.xml"));
+    gui::Type(dialog, 1016,
+              gui::Wide(scratch / ("progress-" + std::to_string(kindButton) + ".xml")));
+    gui::Click(dialog, kindButton);
     gui::PressKey(dialog, VK_F12);
-    HWND progress = gui::WaitForWindow(program.Id(), L"集計中 30％", L"#32770");
-    if (progress == nullptr) {
+    ProgressSearch search{program.Id(), nullptr};
+    const auto deadline = std::chrono::steady_clock::now() + gui::kPatience;
+    while (search.found == nullptr && std::chrono::steady_clock::now() < deadline) {
+        EnumWindows(&MatchProgress, reinterpret_cast<LPARAM>(&search));
+    }
+    HWND progress = search.found;
+    while (progress != nullptr && CaptionPercent(progress) < 30 &&
+           std::chrono::steady_clock::now() < deadline) {
+    }
+    if (progress == nullptr || SuspendThread(program.Thread()) == static_cast<DWORD>(-1)) {
         return false;
     }
-    SuspendThread(program.Thread());
     Sleep(300);
     const bool captured = CaptureWindow(progress, path);
     ResumeThread(program.Thread());
@@ -134,8 +181,8 @@ bool CaptureProgress(const testsupport::TempFolder& scratch, const std::string& 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: gui-screenshots FOLDER\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: gui-screenshots FOLDER [STRESS_BOOKS]\n");
         return 64;
     }
     const std::string folder = std::string(argv[1]) + "\\";
@@ -152,8 +199,13 @@ int main(int argc, char** argv) {
             ok = false;
         }
     }
-    if (!CaptureProgress(scratch, folder + "progress.bmp")) {
+    if (!CaptureProgress(scratch, SampleBooks(), 1010, folder + "progress.bmp")) {
         std::fprintf(stderr, "gui-screenshots: no progress.bmp\n");
+        ok = false;
+    }
+    // Real estate: the stress books' 10,000 rentals.
+    if (argc == 3 && !CaptureProgress(scratch, argv[2], 1011, folder + "progress-stress.bmp")) {
+        std::fprintf(stderr, "gui-screenshots: no progress-stress.bmp\n");
         ok = false;
     }
     return ok ? 0 : 1;

@@ -14,11 +14,12 @@ constexpr int kBarCells = 30;
 
 ConsoleProgressWindow::ConsoleProgressWindow(const DialogTemplate& dialogTemplate,
                                              std::shared_ptr<ConsoleOutput> output, bool visible,
-                                             WindowHandle handle)
+                                             WindowHandle handle, FramePacer::Clock clock)
     : output_(std::move(output)),
       visible_(visible),
       handle_(handle),
-      caption_(dialogTemplate.caption) {
+      caption_(dialogTemplate.caption),
+      pacer_(std::move(clock)) {
     for (const DialogControlTemplate& control : dialogTemplate.controls) {
         if (std::string_view(control.windowClass) == kProgressClass) {
             bars_.emplace(control.id, Bar{});
@@ -38,10 +39,15 @@ void ConsoleProgressWindow::Show() {
     Repaint();
 }
 
+void ConsoleProgressWindow::SetCaption(const std::string& caption) {
+    caption_ = caption;
+    pacer_.Changed();
+}
+
 void ConsoleProgressWindow::SetBarRange(int barId, int low, int high) {
     if (Bar* bar = FindBar(barId)) {
-        bar->low = low;
-        bar->high = high;
+        bar->SetRange(low, high);
+        pacer_.Changed();
     }
 }
 
@@ -53,23 +59,25 @@ void ConsoleProgressWindow::SetBarStep(int barId, int step) {
 
 void ConsoleProgressWindow::SetBarPosition(int barId, int position) {
     if (Bar* bar = FindBar(barId)) {
-        bar->position = std::clamp(position, bar->low, std::max(bar->low, bar->high));
+        bar->SetPosition(position);
+        pacer_.Changed();
     }
 }
 
 void ConsoleProgressWindow::StepBar(int barId) {
     if (Bar* bar = FindBar(barId)) {
-        bar->position += bar->step;
-        if (bar->position > bar->high && bar->high > bar->low) {
-            bar->position = (bar->position - bar->low) % (bar->high - bar->low) + bar->low;
-        }
+        bar->Step();
+        pacer_.Changed();
     }
 }
 
 void ConsoleProgressWindow::Repaint() {
-    if (!visible_ || !shown_ || closed_) {
-        return;
+    if (visible_ && shown_ && !closed_ && pacer_.FrameDue()) {
+        Draw();
     }
+}
+
+void ConsoleProgressWindow::Draw() {
     const std::string bar = BarText();
     std::string line = ConsoleText(caption_) + bar;
     if (line == drawn_ && output_->IsLineOpen()) {
@@ -85,6 +93,9 @@ void ConsoleProgressWindow::Close() {
     }
     closed_ = true;
     if (visible_ && shown_) {
+        if (pacer_.LastFrameDue()) {
+            Draw();
+        }
         output_->EndLine();
     }
 }

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "platform/DialogTemplate.h"
+#include "platform/FramePacer.h"
+#include "platform/ProgressBarState.h"
 #include "platform/ProgressWindow.h"
 #include "platform/WindowHandle.h"
 #include "platform/headless/ConsoleOutput.h"
@@ -13,12 +15,14 @@ namespace platform::headless {
 
 // A progress window as one console line: the caption and the first bar of its
 // template, rewritten in place when the program repaints the window and the
-// line has changed, and ended by a line feed when the window closes. A hidden
-// one keeps its state and writes nothing.
+// line has changed, and ended by a line feed when the window closes. Repaints
+// are paced to display frames (FramePacer), and the last state is drawn before
+// the line ends. A hidden one keeps its state and writes nothing.
 class ConsoleProgressWindow final : public ProgressWindow {
 public:
     ConsoleProgressWindow(const DialogTemplate& dialogTemplate,
-                          std::shared_ptr<ConsoleOutput> output, bool visible, WindowHandle handle);
+                          std::shared_ptr<ConsoleOutput> output, bool visible, WindowHandle handle,
+                          FramePacer::Clock clock = {});
     ~ConsoleProgressWindow() override;
     ConsoleProgressWindow(const ConsoleProgressWindow&) = delete;
     ConsoleProgressWindow& operator=(const ConsoleProgressWindow&) = delete;
@@ -26,7 +30,7 @@ public:
     WindowHandle Handle() override { return handle_; }
     void Show() override;
     void SetParent(WindowHandle parent) override { parent_ = parent; }
-    void SetCaption(const std::string& caption) override { caption_ = caption; }
+    void SetCaption(const std::string& caption) override;
     // Bars follow the progress control: a position is kept inside the range,
     // and a step past the top starts again from the bottom.
     void SetBarRange(int barId, int low, int high) override;
@@ -44,15 +48,11 @@ public:
     int BarPosition(int barId) const;
 
 private:
-    struct Bar {
-        int low = 0;
-        int high = 100;
-        int step = 10;
-        int position = 0;
-    };
+    using Bar = ProgressBarState;
 
     Bar* FindBar(int barId);
     std::string BarText() const;
+    void Draw();
 
     std::shared_ptr<ConsoleOutput> output_;
     bool visible_;
@@ -64,6 +64,7 @@ private:
     bool shown_ = false;
     bool closed_ = false;
     std::string drawn_;
+    FramePacer pacer_;
 };
 
 }  // namespace platform::headless

@@ -125,7 +125,8 @@ std::unique_ptr<ProgressWindow> ConsoleWindowSystem::CreateProgressWindow(int te
     if (found == nullptr) {
         return nullptr;
     }
-    return std::make_unique<ConsoleProgressWindow>(*found, output_, progressVisible_, NextHandle());
+    return std::make_unique<ConsoleProgressWindow>(*found, output_, progressVisible_, NextHandle(),
+                                                   progressClock_);
 }
 
 std::optional<std::string> ConsoleWindowSystem::AskSaveFileName(const SaveFileRequest& request) {

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/FramePacer.h"
 #include "platform/WindowSystem.h"
 #include "platform/headless/ConsoleOutput.h"
 #include "platform/headless/HeadlessDialog.h"
@@ -61,6 +62,8 @@ public:
     void SetSaveFileScript(SaveFileScript script) { saveFileScript_ = std::move(script); }
     // Whether progress windows show their line (a terminal, not quiet); off by default.
     void SetProgressVisible(bool visible) { progressVisible_ = visible; }
+    // The clock that paces the progress windows created from now on.
+    void SetProgressClock(FramePacer::Clock clock) { progressClock_ = std::move(clock); }
 
     // EnableWindow, SetForegroundWindow, PostWindowMessage and SetWaitCursor, in order.
     const std::vector<WindowEvent>& Events() const { return events_; }
@@ -93,6 +96,7 @@ private:
     DialogScript* dialogScript_ = nullptr;
     SaveFileScript saveFileScript_;
     bool progressVisible_ = false;
+    FramePacer::Clock progressClock_;
     std::vector<WindowEvent> events_;
     WindowHandle lastHandle_ = 0;
 };

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <cstddef>
+#include <utility>
 #include <vector>
 
 #include "platform/win32/Win32DialogTemplate.h"
@@ -18,7 +19,8 @@ INT_PTR CALLBACK ProgressProcedure(HWND, UINT message, WPARAM, LPARAM) {
 
 }  // namespace
 
-std::unique_ptr<Win32ProgressWindow> Win32ProgressWindow::Create(int templateId) {
+std::unique_ptr<Win32ProgressWindow> Win32ProgressWindow::Create(int templateId,
+                                                                 FramePacer::Clock clock) {
     INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&classes);
     const std::vector<std::byte> bytes = LoadDialogTemplate(templateId, false);
@@ -31,8 +33,11 @@ std::unique_ptr<Win32ProgressWindow> Win32ProgressWindow::Create(int templateId)
     if (window == nullptr) {
         return nullptr;
     }
-    return std::unique_ptr<Win32ProgressWindow>(new Win32ProgressWindow(window));
+    return std::unique_ptr<Win32ProgressWindow>(new Win32ProgressWindow(window, std::move(clock)));
 }
+
+Win32ProgressWindow::Win32ProgressWindow(HWND window, FramePacer::Clock clock)
+    : window_(window), pacer_(std::move(clock)) {}
 
 Win32ProgressWindow::~Win32ProgressWindow() {
     Close();
@@ -62,45 +67,69 @@ void Win32ProgressWindow::SetCaption(const std::string& caption) {
 }
 
 void Win32ProgressWindow::SetBarRange(int barId, int low, int high) {
-    SendToBar(barId, PBM_SETRANGE32, static_cast<WPARAM>(low), static_cast<LPARAM>(high));
+    bars_[barId].state.SetRange(low, high);
+    pacer_.Changed();
 }
 
 void Win32ProgressWindow::SetBarStep(int barId, int step) {
-    SendToBar(barId, PBM_SETSTEP, static_cast<WPARAM>(step), 0);
+    bars_[barId].state.step = step;
 }
 
 void Win32ProgressWindow::SetBarPosition(int barId, int position) {
-    SendToBar(barId, PBM_SETPOS, static_cast<WPARAM>(position), 0);
+    bars_[barId].state.SetPosition(position);
+    pacer_.Changed();
 }
 
 void Win32ProgressWindow::StepBar(int barId) {
-    SendToBar(barId, PBM_STEPIT, 0, 0);
+    bars_[barId].state.Step();
+    pacer_.Changed();
 }
 
 void Win32ProgressWindow::BringToTop() {
-    if (window_ != nullptr) {
-        BringWindowToTop(window_);
-    }
+    bringToTop_ = true;
 }
 
 void Win32ProgressWindow::MakeForeground() {
-    if (window_ != nullptr) {
-        ::SetForegroundWindow(window_);
-    }
+    makeForeground_ = true;
 }
 
 void Win32ProgressWindow::Repaint() {
-    if (window_ != nullptr) {
-        UpdateWindow(window_);
-        RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    if (window_ != nullptr && pacer_.FrameDue()) {
+        DrawFrame();
     }
 }
 
 void Win32ProgressWindow::Close() {
     if (window_ != nullptr) {
+        if (pacer_.LastFrameDue()) {
+            DrawFrame();
+        }
         DestroyWindow(window_);
         window_ = nullptr;
     }
+}
+
+void Win32ProgressWindow::DrawFrame() {
+    for (auto& [barId, bar] : bars_) {
+        if (bar.state.low != bar.shown.low || bar.state.high != bar.shown.high) {
+            SendToBar(barId, PBM_SETRANGE32, static_cast<WPARAM>(bar.state.low),
+                      static_cast<LPARAM>(bar.state.high));
+        }
+        if (bar.state.position != bar.shown.position) {
+            SendToBar(barId, PBM_SETPOS, static_cast<WPARAM>(bar.state.position), 0);
+        }
+        bar.shown = bar.state;
+    }
+    if (bringToTop_) {
+        BringWindowToTop(window_);
+        bringToTop_ = false;
+    }
+    if (makeForeground_) {
+        ::SetForegroundWindow(window_);
+        makeForeground_ = false;
+    }
+    UpdateWindow(window_);
+    RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 LRESULT Win32ProgressWindow::SendToBar(int barId, UINT message, WPARAM wParam, LPARAM lParam) {

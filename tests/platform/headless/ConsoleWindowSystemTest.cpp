@@ -13,6 +13,7 @@
 #include "platform/ProgressWindow.h"
 #include "platform/headless/ConsoleProgressWindow.h"
 #include "platform/headless/RecordingHandler.h"
+#include "support/FakeClock.h"
 #include "support/Sjis.h"
 
 namespace {
@@ -226,7 +227,11 @@ TEST_F(ConsoleWindowSystemTest, WindowsCanBeReplaced) {
     EXPECT_EQ(&build, &platform::Windows());
 }
 
-class HeadlessProgressTest : public ConsoleWindowSystemTest {};
+// Every repaint draws a frame here; PacedToFrames covers the pacing.
+class HeadlessProgressTest : public ConsoleWindowSystemTest {
+protected:
+    HeadlessProgressTest() { windows_.SetProgressClock(testsupport::FrameEveryReading()); }
+};
 
 TEST_F(HeadlessProgressTest, HiddenProgressWritesNothing) {
     std::unique_ptr<platform::ProgressWindow> window = windows_.CreateProgressWindow(131);
@@ -291,6 +296,31 @@ TEST_F(HeadlessProgressTest, AMessageBoxEndsTheProgressLineFirst) {
     window->Repaint();
     const std::string line = "\rp [" + std::string(30, '-') + "]";
     EXPECT_EQ(line + "\n[c]\nm\n\n" + line, output_.str()) << "the line is drawn again below";
+}
+
+TEST_F(HeadlessProgressTest, PacedToFrames) {
+    testsupport::FakeClock clock;
+    windows_.SetProgressClock(clock.Reader());
+    windows_.SetProgressVisible(true);
+    std::unique_ptr<platform::ProgressWindow> window = windows_.CreateProgressWindow(131);
+    window->SetBarRange(1018, 0, 1000);
+    window->SetBarStep(1018, 100);
+    window->Show();
+    const auto line = [](int filled) {
+        return "\r集計中 [" + std::string(filled, '#') + std::string(30 - filled, '-') + "]";
+    };
+    EXPECT_EQ(line(0), output_.str()) << "the first state";
+    window->StepBar(1018);
+    window->Repaint();
+    EXPECT_EQ(line(0), output_.str()) << "within the frame";
+    clock.Advance(platform::FramePacer::kInterval);
+    window->StepBar(1018);
+    window->Repaint();
+    EXPECT_EQ(line(0) + line(6), output_.str()) << "the next frame";
+    window->StepBar(1018);
+    window->Repaint();
+    window->Close();
+    EXPECT_EQ(line(0) + line(6) + line(9) + "\n", output_.str()) << "the last state";
 }
 
 TEST_F(HeadlessProgressTest, BarsFollowTheProgressControl) {

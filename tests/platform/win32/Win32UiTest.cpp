@@ -15,6 +15,8 @@
 #include "platform/ProgressWindow.h"
 #include "platform/WindowSystem.h"
 #include "platform/headless/RecordingHandler.h"
+#include "platform/win32/Win32ProgressWindow.h"
+#include "support/FakeClock.h"
 #include "support/Sjis.h"
 
 namespace {
@@ -69,11 +71,13 @@ private:
 };
 
 TEST(Win32UiTest, ProgressWindowFromTemplate131) {
-    std::unique_ptr<platform::ProgressWindow> window =
-        platform::Windows().CreateProgressWindow(131);
-    if (!window) {
+    if (!platform::Windows().CreateProgressWindow(131)) {
         GTEST_SKIP() << "no display";
     }
+    // Every repaint draws a frame.
+    std::unique_ptr<platform::ProgressWindow> window =
+        platform::win32::Win32ProgressWindow::Create(131, testsupport::FrameEveryReading());
+    ASSERT_NE(nullptr, window);
     HWND dialog = reinterpret_cast<HWND>(window->Handle());
     ASSERT_TRUE(IsWindow(dialog));
     EXPECT_FALSE(IsWindowVisible(dialog)) << "not visible until shown";
@@ -96,6 +100,8 @@ TEST(Win32UiTest, ProgressWindowFromTemplate131) {
     for (int k = 0; k < 3; ++k) {
         window->StepBar(1018);
     }
+    EXPECT_EQ(0, SendMessageW(overall, PBM_GETPOS, 0, 0)) << "the control moves with a frame";
+    window->Repaint();
     EXPECT_EQ(3, SendMessageW(overall, PBM_GETPOS, 0, 0));
 
     window->SetBarRange(1019, 0, 5);
