@@ -116,7 +116,7 @@ TEST_F(RememberedOutputTest, FirstSaveCreatesTheFolderAndOneRecord) {
     EXPECT_TRUE(read.found);
     EXPECT_EQ(read.kind, 3);
     EXPECT_EQ(read.path, "D:\\tax\\r.xml");
-    EXPECT_FALSE(Exists(SettingsPath() + ".new"));
+    EXPECT_FALSE(Exists(SettingsPath() + ".tmp"));
 }
 
 TEST_F(RememberedOutputTest, TheProEditionHasItsOwnFile) {
@@ -195,7 +195,7 @@ TEST_F(RememberedOutputTest, AFailingWriteOrCloseLeavesTheOldOrTheNewFile) {
             const std::optional<std::string> content = ReadFile(SettingsPath());
             EXPECT_EQ(content, saved ? updated : old);
             EXPECT_EQ(saved, k > 1);
-            EXPECT_FALSE(Exists(SettingsPath() + ".new"));
+            EXPECT_FALSE(Exists(SettingsPath() + ".tmp"));
         }
     }
 }
@@ -210,7 +210,7 @@ TEST_F(RememberedOutputTest, AnUnreadableFileIsLeftUntouched) {
     EXPECT_FALSE(dialog.SaveRememberedOutput(0, 0, 3, "C:\\new.xml"));
     files.unreadable.clear();
     EXPECT_EQ(ReadFile(SettingsPath()), old);
-    EXPECT_FALSE(Exists(SettingsPath() + ".new"));
+    EXPECT_FALSE(Exists(SettingsPath() + ".tmp"));
 }
 
 TEST_F(RememberedOutputTest, KeysAndRecordsBeyondTheirLimitsAreNotWritten) {
