@@ -20,7 +20,7 @@ public:
     CProgressDlg& operator=(const CProgressDlg&) = delete;
 
     // A window that could not be created shows nothing; the work goes on.
-    platform::WindowHandle Handle() const { return m_window ? m_window->Handle() : 0; }
+    platform::WindowHandle Handle() const { return m_pWindow ? m_pWindow->Handle() : 0; }
     void Show();
     void SetParent(platform::WindowHandle parent);
     void Close();
@@ -30,5 +30,5 @@ public:
     void Advance(std::int16_t from, std::int16_t to);
 
 private:
-    std::unique_ptr<platform::ProgressWindow> m_window;
+    std::unique_ptr<platform::ProgressWindow> m_pWindow;
 };

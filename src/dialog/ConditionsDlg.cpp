@@ -23,14 +23,14 @@ bool IsIncomeKindButton(int id) {
 }  // namespace
 
 CConditionsDlg::CConditionsDlg(platform::WindowHandle parent, const Edition& edition)
-    : m_parent(parent), m_edition(edition) {}
+    : m_hParentWnd(parent), m_edition(edition) {}
 
 int CConditionsDlg::DoModal() {
-    return platform::Windows().RunModalDialog(kTemplateId, m_parent, *this);
+    return platform::Windows().RunModalDialog(kTemplateId, m_hParentWnd, *this);
 }
 
 bool CConditionsDlg::OnInitDialog(platform::DialogControls& controls) {
-    m_controls = &controls;
+    m_pControls = &controls;
     UpdateData(false);
 
     if (m_bPastResults == 1) {
@@ -120,12 +120,12 @@ std::string CConditionsDlg::InitialPath() {
 
 void CConditionsDlg::SelectIncomeKindAlone(int button) {
     for (int id : {kBusinessButton, kOtherButton, kRealEstateButton}) {
-        m_controls->Check(id, id == button);
+        m_pControls->Check(id, id == button);
     }
 }
 
 void CConditionsDlg::OnCommand(platform::DialogControls& controls, int id) {
-    m_controls = &controls;
+    m_pControls = &controls;
     switch (id) {
         case kBrowseButton:
             OnBrowse();
@@ -143,7 +143,7 @@ void CConditionsDlg::OnCommand(platform::DialogControls& controls, int id) {
 
 bool CConditionsDlg::PreTranslateKey(platform::DialogControls& controls,
                                      const platform::KeyEvent& key) {
-    m_controls = &controls;
+    m_pControls = &controls;
     if (key.shift || key.control || key.alt) {
         return false;
     }
@@ -189,7 +189,7 @@ void CConditionsDlg::OnBrowse() {
         fileName = platform::AfterDrive(m_strOutputPath);
     }
     platform::SaveFileRequest request;
-    request.owner = m_controls->Handle();
+    request.owner = m_pControls->Handle();
     request.defaultExtension = "XML";
     request.fileName = fileName;
     request.flags = 0x180C;  // file and path must exist, keep the current folder, no read-only box
@@ -200,11 +200,11 @@ void CConditionsDlg::OnBrowse() {
         m_strOutputPath = *chosen;
         UpdateData(false);
     }
-    m_controls->SetFocus(kExecuteButton);
+    m_pControls->SetFocus(kExecuteButton);
 }
 
 void CConditionsDlg::OnCancel(platform::DialogControls& controls) {
-    m_controls = &controls;
+    m_pControls = &controls;
     char text[128];
     std::snprintf(text, sizeof text, "｢%s｣の集計を中止します。", kCaption);
     ShowMessage(text, platform::kMbIconInformation | platform::kMbOk);
@@ -221,14 +221,14 @@ void CConditionsDlg::UpdateData(bool save) {
                      {kOutputEdit, &CConditionsDlg::m_strOutputPath}};
     for (const auto& binding : kBindings) {
         if (save) {
-            this->*binding.member = m_controls->Text(binding.id);
+            this->*binding.member = m_pControls->Text(binding.id);
         } else {
-            m_controls->SetText(binding.id, this->*binding.member);
+            m_pControls->SetText(binding.id, this->*binding.member);
         }
     }
 }
 
 int CConditionsDlg::ShowMessage(const char* text, unsigned flags) {
-    return platform::Windows().ShowMessageBox(m_controls ? m_controls->Handle() : m_parent, text,
+    return platform::Windows().ShowMessageBox(m_pControls ? m_pControls->Handle() : m_hParentWnd, text,
                                               kCaption, flags);
 }

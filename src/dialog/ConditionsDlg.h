@@ -81,7 +81,7 @@ private:
     // Focus on the output edit with its whole text selected.
     void RefocusOutput();
 
-    platform::WindowHandle m_parent;
+    platform::WindowHandle m_hParentWnd;
     const Edition& m_edition;
-    platform::DialogControls* m_controls = nullptr;
+    platform::DialogControls* m_pControls = nullptr;
 };

@@ -27,13 +27,13 @@ constexpr char kOverwrite[] = "同名のファイルが存在します。\n\n上
 void CConditionsDlg::OnExecute() {
     UpdateData(true);
     m_nIncomeKind = income_kind::kBusiness;
-    if (m_controls->IsChecked(kBusinessButton)) {
+    if (m_pControls->IsChecked(kBusinessButton)) {
         m_nIncomeKind = income_kind::kBusiness;
     }
-    if (m_controls->IsChecked(kOtherButton)) {
+    if (m_pControls->IsChecked(kOtherButton)) {
         m_nIncomeKind = income_kind::kOther;
     }
-    if (m_controls->IsChecked(kRealEstateButton)) {
+    if (m_pControls->IsChecked(kRealEstateButton)) {
         m_nIncomeKind = income_kind::kRealEstate;
     }
 
@@ -78,7 +78,7 @@ void CConditionsDlg::OnExecute() {
                 break;
         }
     }
-    m_controls->EndDialog(kExecuteButton);
+    m_pControls->EndDialog(kExecuteButton);
 }
 
 void CConditionsDlg::RefuseExecution(const char* text) {
@@ -95,6 +95,6 @@ bool CConditionsDlg::Confirm(const char* text) {
 }
 
 void CConditionsDlg::RefocusOutput() {
-    m_controls->SetFocus(kOutputEdit);
-    m_controls->SelectAll(kOutputEdit);
+    m_pControls->SetFocus(kOutputEdit);
+    m_pControls->SelectAll(kOutputEdit);
 }

@@ -13,30 +13,11 @@
 #include "core/ProgramResources.h"
 #include "gui/GuiDriver.h"
 #include "platform/DialogTemplate.h"
+#include "platform/win32/Win32Handle.h"
 
 namespace {
 
 constexpr const char* kPrograms[] = {"Brenlo", "Brenlopro"};
-
-// A program's file loaded for its resources only.
-class ProgramImage {
-public:
-    explicit ProgramImage(const std::string& name)
-        : module_(LoadLibraryExA((gui::ProgramFolder() + name + ".exe").c_str(), nullptr,
-                                 LOAD_LIBRARY_AS_DATAFILE)) {}
-    ~ProgramImage() {
-        if (module_ != nullptr) {
-            FreeLibrary(module_);
-        }
-    }
-    ProgramImage(const ProgramImage&) = delete;
-    ProgramImage& operator=(const ProgramImage&) = delete;
-
-    HMODULE Get() const { return module_; }
-
-private:
-    HMODULE module_;
-};
 
 INT_PTR CALLBACK Quiet(HWND, UINT message, WPARAM, LPARAM) {
     return message == WM_INITDIALOG ? TRUE : FALSE;
@@ -157,7 +138,8 @@ TEST(ProgramResourcesTest, DialogsAreTheTemplatesOfTheTable) {
     InitCommonControlsEx(&classes);
     for (const char* name : kPrograms) {
         SCOPED_TRACE(name);
-        ProgramImage program(name);
+        const platform::win32::LoadedModule program(LoadLibraryExA(
+            (gui::ProgramFolder() + name + ".exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
         ASSERT_NE(nullptr, program.Get());
         for (int id : {130, 131}) {
             core::InstallProgramResources();
@@ -220,7 +202,8 @@ TEST(ProgramResourcesTest, EachEditionCarriesItsVersionAndIcon) {
         EXPECT_EQ(L"21.01.01", VersionValue(info, L"FileVersion"));
         EXPECT_EQ(L"21.01.01", VersionValue(info, L"ProductVersion"));
 
-        ProgramImage program(name);
+        const platform::win32::LoadedModule program(LoadLibraryExA(
+            (gui::ProgramFolder() + name + ".exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
         ASSERT_NE(nullptr, program.Get());
         wchar_t version[32] = {};
         EXPECT_EQ(8, LoadStringW(program.Get(), 1, version, 32));

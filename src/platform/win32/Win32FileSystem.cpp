@@ -7,33 +7,13 @@
 #include <utility>
 
 #include "platform/Adapters.h"
+#include "platform/win32/Win32Handle.h"
 
 namespace platform {
 
 namespace {
 
 constexpr DWORD kMaxChunk = 1u << 30;
-
-class Handle {
-public:
-    explicit Handle(HANDLE handle) : handle_(handle) {}
-    ~Handle() { Close(); }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-
-    HANDLE Get() const { return handle_; }
-    bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
-
-    bool Close() {
-        if (!IsOpen()) {
-            return true;
-        }
-        return ::CloseHandle(std::exchange(handle_, INVALID_HANDLE_VALUE)) != FALSE;
-    }
-
-private:
-    HANDLE handle_;
-};
 
 class Win32File final : public File {
 public:
@@ -80,11 +60,11 @@ public:
         }
         // FlushFileBuffers refuses a handle without write access.
         const bool committed = !writable_ || ::FlushFileBuffers(handle_.Get()) != FALSE;
-        return handle_.Close() && committed;
+        return handle_.Reset() && committed;
     }
 
 private:
-    Handle handle_;
+    win32::FileHandle handle_;
     bool writable_;
 };
 

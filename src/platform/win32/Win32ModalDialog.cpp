@@ -9,6 +9,7 @@
 
 #include "platform/win32/Win32DialogControls.h"
 #include "platform/win32/Win32DialogTemplate.h"
+#include "platform/win32/Win32Handle.h"
 
 namespace platform::win32 {
 namespace {
@@ -36,23 +37,6 @@ public:
 private:
     HWND owner_;
     bool disabled_;
-};
-
-class DialogWindow {
-public:
-    explicit DialogWindow(HWND window) : window_(window) {}
-    ~DialogWindow() {
-        if (window_ != nullptr) {
-            DestroyWindow(window_);
-        }
-    }
-    DialogWindow(const DialogWindow&) = delete;
-    DialogWindow& operator=(const DialogWindow&) = delete;
-
-    HWND Get() const { return window_; }
-
-private:
-    HWND window_;
 };
 
 class ModalDialog {
@@ -92,7 +76,7 @@ int ModalDialog::Run(int templateId, HWND owner) {
         return -1;
     }
     DisabledOwner disabledOwner(owner);
-    DialogWindow window(CreateDialogIndirectParamW(
+    WindowHandleOwner window(CreateDialogIndirectParamW(
         GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data()), owner,
         &ModalDialog::Procedure, reinterpret_cast<LPARAM>(this)));
     if (window.Get() == nullptr || !controls_) {

@@ -15,6 +15,7 @@
 #include "platform/ProgressWindow.h"
 #include "platform/WindowSystem.h"
 #include "platform/headless/RecordingHandler.h"
+#include "platform/win32/Win32Handle.h"
 #include "platform/win32/Win32ProgressWindow.h"
 #include "support/FakeClock.h"
 #include "support/Sjis.h"
@@ -49,25 +50,6 @@ public:
 
 private:
     UINT_PTR id_;
-};
-
-class OwnerWindow {
-public:
-    OwnerWindow()
-        : window_(CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                  GetModuleHandleW(nullptr), nullptr)) {}
-    ~OwnerWindow() {
-        if (window_ != nullptr) {
-            DestroyWindow(window_);
-        }
-    }
-    OwnerWindow(const OwnerWindow&) = delete;
-    OwnerWindow& operator=(const OwnerWindow&) = delete;
-
-    HWND Get() const { return window_; }
-
-private:
-    HWND window_;
 };
 
 TEST(Win32UiTest, ProgressWindowFromTemplate131) {
@@ -120,7 +102,9 @@ TEST(Win32UiTest, ProgressWindowFromTemplate131) {
 }
 
 TEST(Win32UiTest, ModalLoopOffersKeysBeforeTheDialogManager) {
-    OwnerWindow owner;
+    const platform::win32::WindowHandleOwner owner(
+        CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                        GetModuleHandleW(nullptr), nullptr));
     if (owner.Get() == nullptr) {
         GTEST_SKIP() << "no display";
     }
