@@ -12,8 +12,6 @@
 namespace {
 
 constexpr int kRequiredLevel = 3;
-constexpr std::size_t kFolderLimit = 260;  // what the current-folder query delivers
-constexpr std::size_t kPathBufferSize = 517;
 constexpr std::size_t kValueBufferSize = 16;
 
 constexpr int kDefinitionMissing = -1;
@@ -39,12 +37,10 @@ constexpr std::array<LevelMessage, 3> kMessages = {{
 
 // The definition file in the current folder, which the run has made the program's own.
 std::string DefinitionFilePath() {
+    // However long the folder is: a bare file name would send the profile
+    // functions to the Windows folder instead.
     std::string path = platform::Files().CurrentFolder();
-    if (path.size() > kFolderLimit) {
-        path.clear();
-    }
-    // A folder too long for its separator is taken as it is.
-    platform::AddBackslash(path, kPathBufferSize);
+    platform::AddBackslash(path, path.size() + 2);
     return path + "NorvikDef.ini";
 }
 

@@ -1,6 +1,8 @@
 #include "platform/FileReplacement.h"
 
+#include <cstdint>
 #include <memory>
+#include <random>
 #include <string_view>
 
 #include "platform/FileSystem.h"
@@ -9,54 +11,79 @@
 namespace platform {
 namespace {
 
-// A file being written; after the first failed write it takes nothing more.
+// A file being written through a buffer, so that a report of many short lines
+// costs a few system calls; after the first failed write it takes nothing more.
 class FileSink final : public ByteSink {
 public:
-    explicit FileSink(File& file) : file_(file) {}
+    explicit FileSink(File& file) : file_(file) { buffer_.reserve(kBufferSize); }
 
     bool Write(std::string_view bytes) override {
-        failed_ = failed_ || !file_.Write(bytes);
+        if (buffer_.size() + bytes.size() > kBufferSize && !Flush()) {
+            return false;
+        }
+        if (bytes.size() >= kBufferSize) {
+            failed_ = failed_ || !file_.Write(bytes);
+        } else if (!failed_) {
+            buffer_.append(bytes);
+        }
         return !failed_;
     }
-    bool Failed() const { return failed_; }
+
+    // Hands what the buffer holds to the file; false once any write failed.
+    bool Flush() {
+        if (!failed_ && !buffer_.empty()) {
+            failed_ = !file_.Write(buffer_);
+        }
+        buffer_.clear();
+        return !failed_;
+    }
 
 private:
+    static constexpr std::size_t kBufferSize = 64 * 1024;
+
     File& file_;
+    std::string buffer_;
     bool failed_ = false;
 };
 
-// A name beside `path` that is not taken; near the longest path Windows
-// opens, a short name in the same folder. Empty when all are taken.
-std::string TemporaryPathFor(FileSystem& files, const std::string& path) {
-    constexpr int kCandidates = 100;
+// A new temporary file beside `path`, created exclusively under a name no
+// other run can have chosen: a link or a file left in the way is never
+// followed or reused. Near the longest path Windows opens, a short name in
+// the same folder.
+std::unique_ptr<File> CreateTemporary(FileSystem& files, const std::string& path,
+                                      std::string& temporary) {
+    constexpr int kAttempts = 16;
     constexpr std::size_t kLongestPath = 259;
-    for (int n = 0; n < kCandidates; ++n) {
-        const std::string suffix = n == 0 ? ".tmp" : "." + std::to_string(n) + ".tmp";
-        std::string candidate = path + suffix;
-        if (candidate.size() > kLongestPath) {
-            candidate = FolderOf(path) + "~" + std::to_string(n) + ".tmp";
+    std::random_device entropy;
+    std::mt19937_64 random((static_cast<std::uint64_t>(entropy()) << 32) ^ entropy());
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        const std::string token = std::to_string(random() % 100000000000ULL);
+        temporary = path + "." + token + ".tmp";
+        if (temporary.size() > kLongestPath) {
+            temporary = FolderOf(path) + "~" + token + ".tmp";
         }
-        if (files.KindOf(candidate) == EntryKind::None) {
-            return candidate;
+        if (auto file = files.Open(temporary, OpenMode::CreateNew, ShareMode::Exclusive)) {
+            return file;
+        }
+        // Only a name in use is worth another try.
+        if (files.KindOf(temporary) == EntryKind::None) {
+            break;
         }
     }
-    return {};
+    return nullptr;
 }
 
 }  // namespace
 
 bool WriteReplacing(const std::string& path, const std::function<bool(ByteSink&)>& write) {
     FileSystem& files = Files();
-    const std::string temporary = TemporaryPathFor(files, path);
-    if (temporary.empty()) {
-        return false;
-    }
-    std::unique_ptr<File> file = files.Open(temporary, OpenMode::Write, ShareMode::Exclusive);
+    std::string temporary;
+    std::unique_ptr<File> file = CreateTemporary(files, path, temporary);
     if (!file) {
         return false;
     }
     FileSink sink(*file);
-    const bool written = write(sink) && !sink.Failed();
+    const bool written = write(sink) && sink.Flush();
     const bool closed = file->Close();
     file.reset();
     if (written && closed && files.MoveOver(temporary, path)) {

@@ -17,6 +17,7 @@ enum class OpenMode {
     Read,       // existing file, reading only
     Write,      // create, or truncate an existing file to zero length; writing only
     ReadWrite,  // existing file, reading and writing, positioned at the start
+    CreateNew,  // a new file, writing only; fails when the name is taken, by a link too
 };
 
 enum class ShareMode {
@@ -42,7 +43,8 @@ public:
 // Everything from the file's position to its end; nothing on a read error.
 std::optional<std::string> ReadToEnd(File& file);
 
-enum class EntryKind { None, File, Directory };
+// Other: neither a regular file nor a directory (a pipe, a device, a socket).
+enum class EntryKind { None, File, Directory, Other };
 
 // Values of GetDriveType.
 enum DriveType : int {
@@ -70,7 +72,9 @@ public:
     // Null when the file cannot be opened.
     virtual std::unique_ptr<File> Open(const std::string& path, OpenMode mode, ShareMode share) = 0;
     virtual bool RemoveFile(const std::string& path) = 0;
-    // Moves `from` over `to`, replacing `to` in one step when it exists.
+    // Moves `from` over `to`, replacing `to` in one step when it exists; a
+    // read-only `to` is refused and left as it is, and the replacement takes
+    // the mode of the file it replaces.
     virtual bool MoveOver(const std::string& from, const std::string& to) = 0;
     virtual bool MakeDirectory(const std::string& path) = 0;
     // Removes an empty directory only.
@@ -79,7 +83,9 @@ public:
     virtual EntryKind KindOf(const std::string& path) = 0;
     // Drive type of a root such as "C:\".
     virtual int DriveTypeOf(const std::string& root) = 0;
-    // As _access(path, mode) == 0.
+    // As _access(path, mode) == 0: for a directory, whether it exists and, for
+    // writing, is not on a read-only volume (the rights of the folder are the
+    // business of whoever creates a file in it).
     virtual bool HasAccess(const std::string& path, int mode) = 0;
     // Whether the network share "\\server\share" exists and allows the access mode.
     virtual bool ShareHasAccess(const std::string& share, int mode) = 0;

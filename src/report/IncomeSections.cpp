@@ -22,10 +22,7 @@ int WriteIncomeSections(XmlWriter& writer, std::span<const IncomeSection> sectio
 }
 
 std::string_view NotesText(const void* block, std::size_t offset, std::size_t width) {
-    const hostapi::BlockView view = hostapi::BlockView::OfTaskMemory(block);
-    if (!view.Fits(offset, 0)) {
-        return {};
-    }
-    // A block shorter than the notes field still gives the notes it holds.
-    return view.Text(offset, std::min(width, view.Size() - offset)).value_or(std::string_view());
+    // Like every field, notes that do not fit whole in the delivered block are
+    // absent: a cut block may end inside a character.
+    return hostapi::BlockView::OfTaskMemory(block).Text(offset, width).value_or(std::string_view());
 }

@@ -1,5 +1,7 @@
 #include "report/XmlWriter.h"
 
+#include "platform/text/Cp932.h"
+
 namespace {
 
 constexpr char kLineEnd[] = "\r\n";
@@ -10,12 +12,27 @@ bool IsForbiddenControl(unsigned char byte) {
     return byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r';
 }
 
+// The text as the report may hold it: without the forbidden controls, and
+// without a lead byte that no trail byte follows (at the end, or before a byte
+// that cannot be one, or left alone once a control was dropped), so that the
+// report always decodes. Every complete pair stays as it is.
 std::string WithoutControls(std::string_view text) {
-    std::string kept;
-    kept.reserve(text.size());
+    std::string controlsDropped;
+    controlsDropped.reserve(text.size());
     for (const char byte : text) {
         if (!IsForbiddenControl(static_cast<unsigned char>(byte))) {
-            kept.push_back(byte);
+            controlsDropped.push_back(byte);
+        }
+    }
+    std::string kept;
+    kept.reserve(controlsDropped.size());
+    for (std::size_t i = 0; i < controlsDropped.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(controlsDropped[i]);
+        if (platform::cp932::StartsDoubleByte(controlsDropped, i)) {
+            kept.append(controlsDropped, i, 2);
+            ++i;
+        } else if (!platform::cp932::IsLeadByte(byte)) {
+            kept.push_back(controlsDropped[i]);
         }
     }
     return kept;

@@ -137,6 +137,13 @@ TEST_F(BusinessIncomeTest, ListsAndNotesFollowTheReturnForm) {
     EXPECT_THAT(white, HasSubstr("<TOKUSYUJIJOU9></TOKUSYUJIJOU9>\r\n\t\t\t</TOKUSYUJIJOU>"));
 }
 
+TEST_F(BusinessIncomeTest, NotesThatDoNotFitTheirBlockAreAbsent) {
+    // One byte of the notes field: the lead byte of a character.
+    GeneralBlock(5, 1)[0] = 0x8A;
+    EXPECT_EQ(report_.WriteBusinessIncome(&xml_, &entry_), 1);
+    EXPECT_THAT(Written(), HasSubstr("<TOKUSYUJIJOU1></TOKUSYUJIJOU1>"));
+}
+
 TEST_F(BusinessIncomeTest, FailedSectionEndsTheContent) {
     // A deduction byte that names no choice fails the blue deduction.
     SetChoice(3);

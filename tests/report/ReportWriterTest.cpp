@@ -343,7 +343,7 @@ TEST_F(ReportWriterTest, EveryFailingWriteOrCloseFailsTheReportAndKeepsTheEarlie
         testsupport::FailingFileSystem files;
         const std::string report = Report();
         lines = static_cast<int>(std::count(report.begin(), report.end(), '\n'));
-        EXPECT_EQ(files.writes, lines) << "one write per line";
+        EXPECT_EQ(files.writes, 1) << "the lines reach the file through one buffer";
         EXPECT_EQ(files.closes, 1);
     }
     ASSERT_EQ(lines, 22);
@@ -368,9 +368,9 @@ TEST_F(ReportWriterTest, EveryFailingWriteOrCloseFailsTheReportAndKeepsTheEarlie
             }
         }
     };
-    for (int k = 1; k <= lines; ++k) {
-        SCOPED_TRACE("write " + std::to_string(k));
-        failOnce(k, 0);
+    {
+        SCOPED_TRACE("write");
+        failOnce(1, 0);
     }
     SCOPED_TRACE("close");
     failOnce(0, 1);

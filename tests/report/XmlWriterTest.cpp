@@ -106,6 +106,28 @@ TEST_F(XmlWriterTest, ControlBytesAreLeftOutOfValues) {
     EXPECT_EQ(Written(), "<NAME>A\t\n\rB</NAME>\r\n<ITEM COUNT=\"1\">\r\n");
 }
 
+TEST_F(XmlWriterTest, IncompleteDoubleByteCharactersAreLeftOut) {
+    const struct {
+        std::string value;
+        std::string written;
+    } cases[] = {
+        {"AA\x82", "AA"},                             // a lead byte at the end
+        {"A\x82 B", "A B"},                           // before a byte that cannot follow it
+        {"\x82\x01", ""},                             // alone once the control is dropped
+        {"\x82\x7F\x8A", "\x7F"},                     // 0x7F is no trail byte
+        {"\x87\x40\xFA\x40\xF0\x40\xFC\xFC\x81\x5C",  // NEC, IBM, user-defined pairs
+         "\x87\x40\xFA\x40\xF0\x40\xFC\xFC\x81\x5C"},
+        {"\xB6\xDE", "\xB6\xDE"},  // half-width kana stand alone
+    };
+    for (const auto& test : cases) {
+        platform::MemorySink sink;
+        XmlWriter writer;
+        writer.Open(&sink);
+        EXPECT_EQ(writer.ValueElement(line_, "N", test.value, 0), 1);
+        EXPECT_EQ(sink.Bytes(), "<N>" + test.written + "</N>\r\n") << test.value;
+    }
+}
+
 TEST_F(XmlWriterTest, LongValuesAreWrittenWhole) {
     const std::string value(1000, 'x');
     const std::string escaped = [] {

@@ -2,6 +2,7 @@
 #include <fcntl.h>
 #include <stdlib.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -159,6 +160,9 @@ public:
             case OpenMode::ReadWrite:
                 flags |= O_RDWR;
                 break;
+            case OpenMode::CreateNew:
+                flags |= O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW;
+                break;
         }
         const int fd = posix::OpenNative(target->native.c_str(), flags, 0666);
         if (fd < 0) {
@@ -189,6 +193,15 @@ public:
         if (IsDirectory(source->native) && Exists(destination->native)) {
             return false;
         }
+        // MoveFileEx refuses to replace a read-only file; the replacement
+        // keeps the mode of the file it replaces.
+        struct stat replaced {};
+        if (::stat(destination->native.c_str(), &replaced) == 0 && S_ISREG(replaced.st_mode)) {
+            if ((replaced.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
+                ::chmod(source->native.c_str(), replaced.st_mode & 07777) != 0) {
+                return false;
+            }
+        }
         if (::rename(source->native.c_str(), destination->native.c_str()) != 0) {
             return false;
         }
@@ -217,7 +230,10 @@ public:
         if (!target || ::stat(target->native.c_str(), &status) != 0) {
             return EntryKind::None;
         }
-        return S_ISDIR(status.st_mode) ? EntryKind::Directory : EntryKind::File;
+        if (S_ISDIR(status.st_mode)) {
+            return EntryKind::Directory;
+        }
+        return S_ISREG(status.st_mode) ? EntryKind::File : EntryKind::Other;
     }
 
     int DriveTypeOf(const std::string& root) override {
@@ -246,7 +262,16 @@ public:
     bool HasAccess(const std::string& path, int mode) override {
         const int bits = AccessBits(mode);
         const std::optional<Target> target = Resolve(path);
-        return bits >= 0 && target && ::access(target->native.c_str(), bits) == 0;
+        if (bits < 0 || !target) {
+            return false;
+        }
+        // _access asks a directory only whether it exists and is not read-only.
+        if (IsDirectory(target->native)) {
+            struct statvfs volume {};
+            return (bits & W_OK) == 0 || (::statvfs(target->native.c_str(), &volume) == 0 &&
+                                          (volume.f_flag & ST_RDONLY) == 0);
+        }
+        return ::access(target->native.c_str(), bits) == 0;
     }
 
     // UNC paths lead nowhere on this system.

@@ -106,6 +106,10 @@ public:
             case OpenMode::ReadWrite:
                 access = GENERIC_READ | GENERIC_WRITE;
                 break;
+            case OpenMode::CreateNew:
+                access = GENERIC_WRITE;
+                disposition = CREATE_NEW;
+                break;
         }
         DWORD sharing = 0;
         switch (share) {
