@@ -6,6 +6,7 @@
 #include <iostream>
 #include <map>
 
+#include "dialog/ConditionsDlg.h"
 #include "platform/Console.h"
 
 namespace {
@@ -87,6 +88,14 @@ std::optional<CliOptions> ParseCliOptions(int argc, char** argv, int& status) {
     }
     if (cli.count("--out") > 0) {
         options.out = WindowsFormOf(text(out));
+        // The output field would cut a longer path; the console shows no field,
+        // so the report is never written under a name the user did not give.
+        if (options.out->size() > static_cast<std::size_t>(CConditionsDlg::kTypedPathLimit)) {
+            std::cerr << "brenlo-cli: --out is longer than the " << CConditionsDlg::kTypedPathLimit
+                      << " bytes an output path may have\n";
+            status = kUnusableOptions;
+            return std::nullopt;
+        }
     }
     if (yes || no) {
         options.answer = yes;

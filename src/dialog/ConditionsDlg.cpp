@@ -12,7 +12,6 @@
 namespace {
 
 constexpr char kCaption[] = "所得税";
-constexpr int kTypedPathLimit = 255;
 constexpr char kFilePattern[] = "*.xml";
 
 bool IsIncomeKindButton(int id) {
@@ -40,7 +39,7 @@ bool CConditionsDlg::OnInitDialog(platform::DialogControls& controls) {
         controls.EndDialog(kCancelButton);
     }
 
-    controls.LimitText(kOutputEdit, kTypedPathLimit);
+    controls.LimitText(kOutputEdit, CConditionsDlg::kTypedPathLimit);
 
     switch (m_nBusinessKind) {
         case 1:  // business income only
@@ -229,6 +228,6 @@ void CConditionsDlg::UpdateData(bool save) {
 }
 
 int CConditionsDlg::ShowMessage(const char* text, unsigned flags) {
-    return platform::Windows().ShowMessageBox(m_pControls ? m_pControls->Handle() : m_hParentWnd, text,
-                                              kCaption, flags);
+    return platform::Windows().ShowMessageBox(m_pControls ? m_pControls->Handle() : m_hParentWnd,
+                                              text, kCaption, flags);
 }

@@ -29,6 +29,8 @@ public:
     static constexpr int kBrowseButton = 1017;
 
     static constexpr int kPathBufferSize = 261;
+    // The most the output edit takes from the keyboard.
+    static constexpr int kTypedPathLimit = 255;
     static constexpr int kUserIdSize = 65;
 
     CConditionsDlg(platform::WindowHandle parent, const Edition& edition);

@@ -1,4 +1,5 @@
 #include <cstring>
+#include <memory>
 #include <optional>
 
 #include "core/Edition.h"
@@ -14,6 +15,7 @@ namespace {
 
 constexpr int kSettingsFolderType = 1;
 constexpr std::size_t kPathLimit = CConditionsDlg::kPathBufferSize - 1;
+constexpr int kLockPatienceMs = 5000;
 
 std::string SettingsFolder() {
     ClFileMgr* fileManager = ClFileMgr::Inst();
@@ -70,12 +72,20 @@ bool CConditionsDlg::SaveRememberedOutput(std::int16_t first, std::int16_t secon
     }
     const std::string record = settings_file::RecordOf(key, first, second, kind,
                                                        path != nullptr ? path : m_szRememberedPath);
+    // A key with a line break makes a record that is never found again.
     if (key.size() > settings_file::kMaxKeyBytes ||
+        key.find_first_of("\r\n") != std::string::npos ||
         record.size() > settings_file::kMaxRecordBytes) {
         return false;
     }
     const std::string filePath = folder + m_edition.settingsFileName;
     if (filePath.size() > kPathLimit) {
+        return false;
+    }
+    // Runs sharing the folder take turns, so none loses another's record.
+    const std::unique_ptr<platform::UpdateLock> lock =
+        platform::Files().LockForUpdate(filePath, kLockPatienceMs);
+    if (!lock) {
         return false;
     }
     switch (platform::Files().KindOf(filePath)) {

@@ -65,6 +65,12 @@ enum AccessMode : int {
     kAccessReadWrite = 6,
 };
 
+// Held while it lives; released when destroyed.
+class UpdateLock {
+public:
+    virtual ~UpdateLock() = default;
+};
+
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
@@ -95,6 +101,11 @@ public:
     virtual std::string ModuleFilePath() = 0;
     // The system's temporary folder, with its trailing backslash; empty when unknown.
     virtual std::string TempFolder() = 0;
+    // The right to read, change and replace `file` while other programs that
+    // ask for it wait: a lock on the folder holding it (POSIX) or on a name
+    // beside it that is deleted on close (Windows), so nothing new stays in the
+    // folder. Null when it could not be had within `patienceMs`.
+    virtual std::unique_ptr<UpdateLock> LockForUpdate(const std::string& file, int patienceMs) = 0;
     // What GetPrivateProfileStringA leaves in a buffer of `bufferSize` bytes.
     virtual std::string ReadProfileText(const std::string& file, const std::string& section,
                                         const std::string& key, const std::string& defaultText,

@@ -1,5 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
+#include <algorithm>
+
+#include <thread>
+
+#include <set>
+
+#include <filesystem>
+
 #include <cstring>
 #include <optional>
 #include <string>
@@ -92,6 +102,15 @@ protected:
 
     std::string SettingsPath() const { return temp / "env\\Brenlo.env"; }
 
+    // Nothing but the settings file stays in its folder after a save.
+    std::set<std::string> SettingsFolderEntries() const {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(temp.NativePath() / "env")) {
+            names.insert(entry.path().filename().string());
+        }
+        return names;
+    }
+
     struct Read {
         bool found;
         IncomeKind kind;
@@ -116,7 +135,7 @@ TEST_F(RememberedOutputTest, FirstSaveCreatesTheFolderAndOneRecord) {
     EXPECT_TRUE(read.found);
     EXPECT_EQ(read.kind, 3);
     EXPECT_EQ(read.path, "D:\\tax\\r.xml");
-    EXPECT_FALSE(Exists(SettingsPath() + ".tmp"));
+    EXPECT_EQ(SettingsFolderEntries(), std::set<std::string>{"Brenlo.env"});
 }
 
 TEST_F(RememberedOutputTest, TheProEditionHasItsOwnFile) {
@@ -195,7 +214,7 @@ TEST_F(RememberedOutputTest, AFailingWriteOrCloseLeavesTheOldOrTheNewFile) {
             const std::optional<std::string> content = ReadFile(SettingsPath());
             EXPECT_EQ(content, saved ? updated : old);
             EXPECT_EQ(saved, k > 1);
-            EXPECT_FALSE(Exists(SettingsPath() + ".tmp"));
+            EXPECT_EQ(SettingsFolderEntries(), std::set<std::string>{"Brenlo.env"});
         }
     }
 }
@@ -210,7 +229,7 @@ TEST_F(RememberedOutputTest, AnUnreadableFileIsLeftUntouched) {
     EXPECT_FALSE(dialog.SaveRememberedOutput(0, 0, 3, "C:\\new.xml"));
     files.unreadable.clear();
     EXPECT_EQ(ReadFile(SettingsPath()), old);
-    EXPECT_FALSE(Exists(SettingsPath() + ".tmp"));
+    EXPECT_EQ(SettingsFolderEntries(), std::set<std::string>{"Brenlo.env"});
 }
 
 TEST_F(RememberedOutputTest, KeysAndRecordsBeyondTheirLimitsAreNotWritten) {
@@ -222,10 +241,50 @@ TEST_F(RememberedOutputTest, KeysAndRecordsBeyondTheirLimitsAreNotWritten) {
     // "USER1/3/12:0/0/1/" is 17 bytes, the line feed 1.
     EXPECT_TRUE(dialog.SaveRememberedOutput(0, 0, 1, std::string(493, 'p').c_str()));
     EXPECT_FALSE(dialog.SaveRememberedOutput(0, 0, 2, std::string(494, 'p').c_str()));
+    // A user ID with a line break would make a record that is never found again.
+    for (const char* user : {"US\nER", "US\rER", "USER\r\n"}) {
+        SetUser(user, 3, 12);
+        EXPECT_FALSE(dialog.SaveRememberedOutput(0, 0, 1, "C:\\r.xml"));
+    }
     const std::optional<std::string> content = ReadFile(SettingsPath());
     ASSERT_TRUE(content);
     EXPECT_EQ(*content, std::string(44, 'U') + "/3/12:0/0/1/C:\\r.xml\nUSER1/3/12:0/0/1/" +
                             std::string(493, 'p') + "\n");
+}
+
+#ifndef _WIN32
+TEST_F(RememberedOutputTest, OnlyARegularFileIsReadOrReplaced) {
+    EXPECT_TRUE(dialog.SaveRememberedOutput(0, 0, 3, "D:\\tax\\r.xml"));
+    const auto native = temp.NativePath() / "env" / "Brenlo.env";
+    std::filesystem::remove(native);
+    std::filesystem::create_symlink("/dev/zero", native);
+    EXPECT_FALSE(ReadBack().found);
+    EXPECT_FALSE(dialog.SaveRememberedOutput(0, 0, 3, "D:\\tax\\r.xml"));
+    EXPECT_TRUE(std::filesystem::is_symlink(native));
+}
+#endif
+
+TEST_F(RememberedOutputTest, RunsSavingAtOnceKeepEachOthersRecords) {
+    ASSERT_TRUE(dialog.SaveRememberedOutput(0, 0, 1, "C:\\first.xml"));
+    constexpr int kRuns = 4;
+    constexpr int kSaves = 10;
+    std::vector<std::thread> runs;
+    for (int run = 0; run < kRuns; ++run) {
+        runs.emplace_back([run] {
+            for (int save = 0; save < kSaves; ++save) {
+                CConditionsDlg other{0, Edition::Brenlo()};
+                std::snprintf(other.m_szUserID, sizeof other.m_szUserID, "R%d", run);
+                other.m_lSelectedNo2 = save;
+                other.SaveRememberedOutput(0, 0, 1, "C:\\r.xml");
+            }
+        });
+    }
+    for (std::thread& run : runs) {
+        run.join();
+    }
+    const std::string content = ReadFile(SettingsPath()).value_or("");
+    EXPECT_EQ(std::count(content.begin(), content.end(), '\n'), 1 + kRuns * kSaves);
+    EXPECT_EQ(SettingsFolderEntries(), std::set<std::string>{"Brenlo.env"});
 }
 
 TEST_F(RememberedOutputTest, NoSettingsFolderOrOneThatCannotBeCreated) {

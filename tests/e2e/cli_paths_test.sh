@@ -93,6 +93,13 @@ run --out "$scratch/over.xml" --yes
 check "overwrite Yes: exit status $status" [ "$status" -eq 0 ]
 check "overwrite Yes: replaced" grep -q '<REPORT>' "$scratch/over.xml"
 
+# A typed path longer than the output field holds is refused, never cut.
+long_typed="$scratch/$(printf 'y%.0s' $(seq 1 $((256 - ${#scratch} - 3))))"
+run --out "$long_typed" --yes
+check "typed too long: exit status $status" [ "$status" -eq 64 ]
+check "typed too long: names the limit" says "255 bytes"
+check "typed too long: nothing written" [ -z "$(ls "$scratch" | grep '^yyy')" ]
+
 # A path longer than 260 bytes can only come from the host.
 long="$scratch/$(printf 'x%.0s' $(seq 1 260)).xml"
 run --command-line "1234,1025,7,$(windows_form "$long")"

@@ -41,6 +41,10 @@ public:
     bool SetCurrentFolder(const std::string& path) override { return real_.SetCurrentFolder(path); }
     std::string ModuleFilePath() override { return real_.ModuleFilePath(); }
     std::string TempFolder() override { return real_.TempFolder(); }
+    std::unique_ptr<platform::UpdateLock> LockForUpdate(const std::string& file,
+                                                        int patienceMs) override {
+        return real_.LockForUpdate(file, patienceMs);
+    }
     std::string ReadProfileText(const std::string& file, const std::string& section,
                                 const std::string& key, const std::string& defaultText,
                                 std::size_t bufferSize) override {

@@ -4,6 +4,7 @@
 
 #include <errno.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -84,6 +85,19 @@ private:
 // Special files that cannot be synchronized have nothing to commit.
 bool Synchronize(int fd) {
     return ::fsync(fd) == 0 || errno == EINVAL;
+}
+
+bool LockExclusively(int fd, int patienceMs) {
+    constexpr int kPauseMs = 20;
+    for (int waited = 0;; waited += kPauseMs) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            return true;
+        }
+        if ((errno != EWOULDBLOCK && errno != EINTR) || waited >= patienceMs) {
+            return false;
+        }
+        ::usleep(kPauseMs * 1000);
+    }
 }
 
 int OpenNative(const char* path, int flags, unsigned int permissions) {

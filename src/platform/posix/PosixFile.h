@@ -17,6 +17,8 @@ public:
     ~Descriptor() { Close(); }
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
+    Descriptor(Descriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+    Descriptor& operator=(Descriptor&&) = delete;
 
     int Get() const { return fd_; }
     bool IsOpen() const { return fd_ >= 0; }
@@ -37,6 +39,9 @@ private:
 
 // open(2), retried when a signal interrupts it.
 int OpenNative(const char* path, int flags, unsigned int permissions = 0);
+
+// flock(2) for exclusive use, tried until `patienceMs` have passed.
+bool LockExclusively(int fd, int patienceMs);
 
 // fsync(2); special files that cannot be synchronized have nothing to commit.
 bool Synchronize(int fd);

@@ -294,6 +294,24 @@ public:
         return DriveMap::FromEnvironment().ToWindows(*native).value_or(std::string());
     }
 
+    std::unique_ptr<UpdateLock> LockForUpdate(const std::string& file, int patienceMs) override {
+        const std::optional<Target> target = Resolve(file);
+        if (!target) {
+            return nullptr;
+        }
+        posix::Descriptor folder(posix::OpenNative(ParentOf(target->native).c_str(),
+                                                   O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (!folder.IsOpen() || !posix::LockExclusively(folder.Get(), patienceMs)) {
+            return nullptr;
+        }
+        // The lock goes with the descriptor.
+        struct FolderLock final : UpdateLock {
+            explicit FolderLock(posix::Descriptor&& held) : descriptor(std::move(held)) {}
+            posix::Descriptor descriptor;
+        };
+        return std::make_unique<FolderLock>(std::move(folder));
+    }
+
     std::string TempFolder() override {
         const char* variable = ::getenv("TMPDIR");
         std::string native = variable != nullptr && variable[0] == '/' ? variable : "/tmp";

@@ -145,6 +145,30 @@ public:
         return ::RemoveDirectoryA(path.c_str());
     }
 
+    std::unique_ptr<UpdateLock> LockForUpdate(const std::string& file, int patienceMs) override {
+        constexpr int kPauseMs = 20;
+        const std::string name = file + ".lock";
+        for (int waited = 0;; waited += kPauseMs) {
+            const HANDLE handle = ::CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr,
+                                                OPEN_ALWAYS, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+            if (handle != INVALID_HANDLE_VALUE) {
+                // Closing the handle deletes the lock name.
+                struct NameLock final : UpdateLock {
+                    explicit NameLock(HANDLE held) : owned(held) {}
+                    win32::FileHandle owned;
+                };
+                return std::make_unique<NameLock>(handle);
+            }
+            // Another run holds the name, or is just letting it go.
+            const DWORD error = ::GetLastError();
+            if ((error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) ||
+                waited >= patienceMs) {
+                return nullptr;
+            }
+            ::Sleep(kPauseMs);
+        }
+    }
+
     EntryKind KindOf(const std::string& path) override {
         const DWORD attributes = ::GetFileAttributesA(path.c_str());
         if (attributes == INVALID_FILE_ATTRIBUTES) {
