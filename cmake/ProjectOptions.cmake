@@ -12,6 +12,14 @@ if(WIN32)
   target_compile_definitions(brenlo_options INTERFACE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 endif()
 
+if(BRENLO_FUZZ)
+  # libFuzzer's coverage hooks in every library; only the fuzz targets link
+  # its main (-fsanitize=fuzzer, tests/fuzz).
+  target_compile_options(brenlo_options INTERFACE -fsanitize=fuzzer-no-link,address,undefined
+                                                  -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  target_link_options(brenlo_options INTERFACE -fsanitize=address,undefined)
+endif()
+
 if(BRENLO_SANITIZE)
   target_compile_options(brenlo_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer
                                                   -fno-sanitize-recover=undefined)
@@ -23,8 +31,30 @@ endif()
 # (glibc's CP932, which writes the same bytes as Windows). Tests keep UTF-8
 # literals and convert where they compare, so Japanese literals belong in
 # .cpp files of the program, never in its headers.
+#
+# Clang (the fuzz build) knows no execution character set but UTF-8, so there
+# the library is built from copies of its sources whose non-ASCII characters
+# are written as escapes of their CP932 bytes (tools/cp932-literals.py): the
+# same literal bytes as g++ gives, hence the same behaviour under the fuzzer.
 function(brenlo_add_library name)
-  add_library(${name} STATIC ${ARGN})
-  target_link_libraries(${name} PUBLIC brenlo_options)
-  target_compile_options(${name} PRIVATE -fexec-charset=CP932)
+  if(BRENLO_FUZZ)
+    set(sources)
+    foreach(source IN LISTS ARGN)
+      get_filename_component(source ${source} ABSOLUTE)
+      file(RELATIVE_PATH relative ${PROJECT_SOURCE_DIR} ${source})
+      set(copy ${PROJECT_BINARY_DIR}/cp932/${relative})
+      add_custom_command(OUTPUT ${copy}
+                         COMMAND python3 ${PROJECT_SOURCE_DIR}/tools/cp932-literals.py ${source} ${copy}
+                         DEPENDS ${source} ${PROJECT_SOURCE_DIR}/tools/cp932-literals.py VERBATIM)
+      list(APPEND sources ${copy})
+    endforeach()
+    add_library(${name} STATIC ${sources})
+    # Quoted includes next to the original source.
+    target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+    target_link_libraries(${name} PUBLIC brenlo_options)
+  else()
+    add_library(${name} STATIC ${ARGN})
+    target_link_libraries(${name} PUBLIC brenlo_options)
+    target_compile_options(${name} PRIVATE -fexec-charset=CP932)
+  endif()
 endfunction()

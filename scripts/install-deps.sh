@@ -14,6 +14,7 @@ packages=(
   libxml2-utils clang-format
   libpugixml-dev chromium
   libbenchmark-dev strace time
+  clang libclang-rt-14-dev util-linux
 )
 
 sudo_if_needed() {

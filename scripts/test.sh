@@ -57,8 +57,52 @@ else
   failed_total=$((failed_total + 1))
 fi
 
+# Counts one test of the summary: passed when the command succeeds.
+count_one() {
+  if "$@"; then passed_total=$((passed_total + 1)); else failed_total=$((failed_total + 1)); fi
+}
+
+# The console end-to-end checks once more as an unprivileged user, in a
+# scratch folder of its own (HOME and TMPDIR): the suite itself runs as root.
+# BRENLO_E2E_AS_USER=0 leaves them out.
+run_e2e_as_user() {
+  local as_root=() home test
+  [ "$(id -u)" -ne 0 ] && as_root=(sudo -n)
+  home=$("${as_root[@]}" mktemp -d /tmp/brenlo-nobody.XXXXXX) || return 1
+  "${as_root[@]}" chown nobody:nogroup "$home"
+  for test in cli_test cli_paths_test; do
+    step "End-to-end $test as nobody"
+    if "${as_root[@]}" setpriv --reuid=nobody --regid=nogroup --clear-groups \
+      env HOME="$home" TMPDIR="$home" bash tests/e2e/$test.sh "$root" "$root/build/native/bin/brenlo-cli" \
+      >"$logdir/$test-as-user.log" 2>&1; then
+      passed_total=$((passed_total + 1))
+    else
+      grep -vE '^ok ' "$logdir/$test-as-user.log" | head -n 40
+      failed_total=$((failed_total + 1))
+    fi
+  done
+  "${as_root[@]}" rm -rf "$home"
+}
+
+# The fuzz preset, and each libFuzzer target for a short fixed budget (one
+# test each); scripts/fuzz.sh runs one longer.
+run_fuzzers() {
+  local target
+  build_preset fuzz || { failed_total=$((failed_total + 1)); return 1; }
+  for target in $(ls tests/fuzz/corpus); do
+    step "Fuzzing $target for ${BRENLO_FUZZ_SECONDS:-15} s"
+    count_one scripts/fuzz.sh "$target" "${BRENLO_FUZZ_SECONDS:-15}"
+  done
+}
+
 run_native native || failed=1
+if [ "${BRENLO_E2E_AS_USER:-1}" != 0 ]; then
+  run_e2e_as_user
+fi
+step "Killing brenlo-cli while it writes the report"
+count_one scripts/kill-check.sh 3
 run_native asan || failed=1
+run_fuzzers
 
 if build_preset mingw; then
   step "Testing preset mingw under Wine"
