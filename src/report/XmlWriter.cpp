@@ -12,10 +12,11 @@ bool IsForbiddenControl(unsigned char byte) {
     return byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r';
 }
 
-// The text as the report may hold it: without the forbidden controls, and
-// without a lead byte that no trail byte follows (at the end, or before a byte
-// that cannot be one, or left alone once a control was dropped), so that the
-// report always decodes. Every complete pair stays as it is.
+// The text as the report may hold it, so that the report always decodes:
+// without the forbidden controls, without a lead byte that no trail byte
+// follows (at the end, before a byte that cannot be one, or left alone once a
+// control was dropped) and without the bytes that are no character at all.
+// Every complete pair stays as it is.
 std::string WithoutControls(std::string_view text) {
     std::string controlsDropped;
     controlsDropped.reserve(text.size());
@@ -31,7 +32,7 @@ std::string WithoutControls(std::string_view text) {
         if (platform::cp932::StartsDoubleByte(controlsDropped, i)) {
             kept.append(controlsDropped, i, 2);
             ++i;
-        } else if (!platform::cp932::IsLeadByte(byte)) {
+        } else if (platform::cp932::IsSingleByteCharacter(byte)) {
             kept.push_back(controlsDropped[i]);
         }
     }

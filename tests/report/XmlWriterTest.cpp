@@ -118,6 +118,9 @@ TEST_F(XmlWriterTest, IncompleteDoubleByteCharactersAreLeftOut) {
         {"\x87\x40\xFA\x40\xF0\x40\xFC\xFC\x81\x5C",  // NEC, IBM, user-defined pairs
          "\x87\x40\xFA\x40\xF0\x40\xFC\xFC\x81\x5C"},
         {"\xB6\xDE", "\xB6\xDE"},  // half-width kana stand alone
+        {"\x80\xA0\xFD\xFE\xFF"
+         "A",
+         "A"},  // no character at all
     };
     for (const auto& test : cases) {
         platform::MemorySink sink;

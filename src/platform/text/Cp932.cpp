@@ -15,6 +15,10 @@ bool IsTrailByte(unsigned char byte) {
     return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFC);
 }
 
+bool IsSingleByteCharacter(unsigned char byte) {
+    return byte < 0x80 || (byte >= 0xA1 && byte <= 0xDF);
+}
+
 bool StartsDoubleByte(std::string_view text, std::size_t i) {
     return i + 1 < text.size() && IsLeadByte(static_cast<unsigned char>(text[i])) &&
            IsTrailByte(static_cast<unsigned char>(text[i + 1]));

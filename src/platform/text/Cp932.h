@@ -11,6 +11,9 @@ namespace platform::cp932 {
 // the process locale).
 bool IsLeadByte(unsigned char byte);
 bool IsTrailByte(unsigned char byte);
+// A byte that is a character by itself: ASCII and the half-width katakana.
+// 0x80, 0xA0 and 0xFD to 0xFF are none, and lead bytes only begin one.
+bool IsSingleByteCharacter(unsigned char byte);
 
 enum class ByteClass { Single, Lead, Trail };
 
