@@ -13,6 +13,7 @@
 #include "inspect/Show.h"
 #include "platform/Console.h"
 #include "platform/FileSystem.h"
+#include "platform/headless/ConsoleOutput.h"
 
 namespace {
 
@@ -33,14 +34,16 @@ std::optional<inspect::Report> Load(const std::string& windowsPath, const std::s
     return std::move(result.report);
 }
 
+// Names are shown as the console text of their Shift_JIS form: Windows hands
+// arguments over in code page 932, and the output is UTF-8.
 std::optional<inspect::Report> LoadArgument(const std::string& argument) {
     bool ok = true;
-    const std::string path = WindowsFormOf(platform::console::ArgumentText(argument, &ok));
+    const std::string name = platform::console::ArgumentText(argument, &ok);
     if (!ok) {
         std::cerr << argument << ": the name has characters that code page 932 cannot hold\n";
         return std::nullopt;
     }
-    return Load(path, argument);
+    return Load(WindowsFormOf(name), platform::headless::ConsoleText(name));
 }
 
 int Check(const std::string& reportPath, const std::string& previousPath, bool json) {
@@ -73,12 +76,14 @@ int Show(const std::string& reportPath, const std::string& htmlPath) {
         return 0;
     }
     bool ok = true;
-    const std::string path = WindowsFormOf(platform::console::ArgumentText(htmlPath, &ok));
+    const std::string name = platform::console::ArgumentText(htmlPath, &ok);
+    const std::string path = WindowsFormOf(name);
     auto file =
         ok ? platform::Files().Open(path, platform::OpenMode::Write, platform::ShareMode::Exclusive)
            : nullptr;
     if (!file || !file->Write(inspect::ShowHtml(*report, checks)) || !file->Close()) {
-        std::cerr << htmlPath << ": cannot write the page\n";
+        std::cerr << (ok ? platform::headless::ConsoleText(name) : htmlPath)
+                  << ": cannot write the page\n";
         return 2;
     }
     return 0;
@@ -131,7 +136,8 @@ void PrintChecksOfWrittenReport(const std::string& windowsPath) {
     if (windowsPath.empty()) {
         return;
     }
-    const std::optional<inspect::Report> report = Load(windowsPath, windowsPath);
+    const std::optional<inspect::Report> report =
+        Load(windowsPath, platform::headless::ConsoleText(windowsPath));
     if (!report) {
         return;
     }

@@ -12,6 +12,7 @@
 
 // brenlo-cli: the export run with the conditions dialog answered by options.
 int main(int argc, char** argv) {
+    platform::console::UseUtf8Console();
     core::InstallProgramResources();
     if (const std::optional<int> inspected = RunInspectCommand(argc, argv)) {
         return *inspected;

@@ -18,4 +18,10 @@ bool IsTerminal(std::FILE* stream);
 // Sets a variable of the process environment; false when it cannot be set.
 bool SetEnvironmentValue(const std::string& name, const std::string& value);
 
+// The program writes UTF-8 to std::cout and std::cerr. A Windows console would
+// read those bytes in its own output code page, so where a stream is a console
+// its text goes to the console as UTF-16 instead; redirected output stays UTF-8
+// bytes. POSIX terminals take UTF-8 as it is. Call once, before any output.
+void UseUtf8Console();
+
 }  // namespace platform::console

@@ -28,6 +28,23 @@ std::string ConsoleText(std::string_view sjis) {
     return shown;
 }
 
+std::size_t WholeUtf8Length(std::string_view utf8) {
+    // Only the last three bytes can belong to a character still incomplete.
+    const std::size_t size = utf8.size();
+    for (std::size_t back = 1; back <= 3 && back <= size; ++back) {
+        const auto byte = static_cast<unsigned char>(utf8[size - back]);
+        if ((byte & 0xC0) == 0x80) {
+            continue;  // a continuation byte: its lead is further back
+        }
+        const std::size_t length = (byte & 0xE0) == 0xC0   ? 2
+                                   : (byte & 0xF0) == 0xE0 ? 3
+                                   : (byte & 0xF8) == 0xF0 ? 4
+                                                           : 1;
+        return length > back ? size - back : size;
+    }
+    return size;
+}
+
 std::size_t ConsoleWidth(std::string_view sjis) {
     std::size_t width = 0;
     for (std::size_t at = 0; at < sjis.size(); at += CharacterLength(sjis, at)) {

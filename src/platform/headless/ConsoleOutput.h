@@ -15,6 +15,12 @@ std::string ConsoleText(std::string_view sjis);
 // double-byte character.
 std::size_t ConsoleWidth(std::string_view sjis);
 
+// How many leading bytes of a UTF-8 text end on a character boundary: a
+// character whose bytes have not all arrived yet is left for the next write.
+// Bytes that are no UTF-8 at all count as whole, so that they never hold text
+// back.
+std::size_t WholeUtf8Length(std::string_view utf8);
+
 // The stream message boxes and the progress line share. The progress line is
 // left open (no line feed) while it updates; whatever writes whole lines ends
 // it first.

@@ -22,4 +22,6 @@ bool SetEnvironmentValue(const std::string& name, const std::string& value) {
     return setenv(name.c_str(), value.c_str(), 1) == 0;
 }
 
+void UseUtf8Console() {}
+
 }  // namespace platform::console
