@@ -1,4 +1,4 @@
-// The aggregation over the stress books (10,000 rentals, every list filled),
+// The aggregation and the report writer over the stress books (10,000 rentals, every list filled),
 // without a progress window and with the console's, shown and paced.
 //
 //   brenlo-bench [--benchmark_filter=...]
@@ -15,10 +15,13 @@
 #include "aggregation/Aggregator.h"
 #include "aggregation/CollectedData.h"
 #include "books/HostState.h"
+#include "core/Edition.h"
 #include "core/IncomeKind.h"
 #include "core/ProgressDlg.h"
 #include "hostapi/StDATAINFO.h"
+#include "platform/ByteSink.h"
 #include "platform/headless/ConsoleWindowSystem.h"
+#include "report/ReportWriter.h"
 
 namespace {
 
@@ -74,8 +77,39 @@ BENCHMARK(BM_AggregateBusiness)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AggregateRealEstate)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AggregateRealEstateWithConsoleProgress)->Unit(benchmark::kMillisecond);
 
-// The report writer over the aggregated stress books goes here, written into
-// memory through the XML writer's byte sink.
+// The report of the aggregated stress books, written into memory: the
+// writer's own cost, without the disk.
+void WriteReport(benchmark::State& state, IncomeKind kind) {
+    if (!InstallStressBooks()) {
+        state.SkipWithError("the stress books do not load");
+        return;
+    }
+    StDATAINFO entry{};
+    entry.returnKind = 3;
+    entry.businessKind = 3;
+    CProgressDlg progress(nullptr);
+    CollectedData collected;
+    Aggregator(collected, progress).Aggregate(&entry, kind);
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        ReportWriter report(collected, progress, kind, Edition::Brenlo(), 500);
+        platform::MemorySink sink;
+        benchmark::DoNotOptimize(report.WriteReportTo(sink, 1, &entry));
+        bytes = sink.Bytes().size();
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
+    collected.Release();
+}
+
+void BM_WriteBusinessReport(benchmark::State& state) {
+    WriteReport(state, income_kind::kBusiness);
+}
+void BM_WriteRealEstateReport(benchmark::State& state) {
+    WriteReport(state, income_kind::kRealEstate);
+}
+
+BENCHMARK(BM_WriteBusinessReport)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteRealEstateReport)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
