@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "hostapi/BlockView.h"
 #include "hostapi/StDATAINFO.h"
@@ -109,33 +110,21 @@ int ReportWriter::WriteRealEstateIncome(XmlWriter* writer, const StDATAINFO* ent
             return WriteSpecialNotes(writer, notes, counts.notesLineLength, counts.notesLineCount);
         }};
 
+    // The two forms share their first seven sections.
+    std::vector<IncomeSection> sections = {profitAndLoss, rentals, salaries,     familyEmployees,
+                                           landRents,     loans,   taxAccountant};
     if (blue) {
-        const std::array sections = {
-            profitAndLoss,
-            rentals,
-            salaries,
-            familyEmployees,
-            landRents,
-            loans,
-            taxAccountant,
-            IncomeSection{
-                section::kBalanceSheet,
-                [=, this] { return WriteBalanceTable(writer, BlueRealEstateBalanceSheet()); }},
-            specialNotes,
-        };
-        return WriteIncomeSections(*writer, sections);
+        sections.push_back(IncomeSection{section::kBalanceSheet, [=, this] {
+                                             return WriteBalanceTable(writer,
+                                                                      BlueRealEstateBalanceSheet());
+                                         }});
+        sections.push_back(specialNotes);
+    } else {
+        sections.push_back(specialNotes);
+        sections.push_back(IncomeSection{
+            "SYUUZENHI", [=, this] { return WriteRepairList(writer, kRepairItems); }});
+        sections.push_back(
+            IncomeSection{"KASITUKEFUDOUSAN", [=, this] { return WriteRentalUse(writer); }});
     }
-    const std::array sections = {
-        profitAndLoss,
-        rentals,
-        salaries,
-        familyEmployees,
-        landRents,
-        loans,
-        taxAccountant,
-        specialNotes,
-        IncomeSection{"SYUUZENHI", [=, this] { return WriteRepairList(writer, kRepairItems); }},
-        IncomeSection{"KASITUKEFUDOUSAN", [=, this] { return WriteRentalUse(writer); }},
-    };
     return WriteIncomeSections(*writer, sections);
 }
