@@ -113,6 +113,22 @@ TEST_F(CompatibilityTest, FolderEndingInADoubleByteCharacterStillGetsItsSeparato
     EXPECT_EQ(Check(), std::make_pair(1, std::string()));
 }
 
+#ifndef _WIN32
+TEST_F(CompatibilityTest, ProgramFolderOfAnyLength) {
+    // Windows keeps a program folder under 260 characters; Linux does not.
+    const std::string content = "[ProgramLevel]\r\nNV14=3\r\n";
+    std::string deep;
+    for (int level = 0; level < 5; ++level) {
+        deep += std::string(60, static_cast<char>('a' + level));
+        ASSERT_TRUE(platform::Files().MakeDirectory(temp_ / deep));
+        deep += "\\";
+    }
+    Definition(&content, deep + "last");
+    ASSERT_GT(platform::Files().CurrentFolder().size(), 260u);
+    EXPECT_EQ(Check(), std::make_pair(1, std::string()));
+}
+#endif
+
 TEST_F(CompatibilityTest, NoMessageWhenAskedForNone) {
     Definition(nullptr);
     EXPECT_EQ(CheckCompatibility(false), 0);
