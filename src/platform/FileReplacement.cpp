@@ -53,14 +53,16 @@ private:
 std::unique_ptr<File> CreateTemporary(FileSystem& files, const std::string& path,
                                       std::string& temporary) {
     constexpr int kAttempts = 16;
+    constexpr std::string_view kShortNames = "0123456789abcdefghijklmnopqrstuvwxyz";
     constexpr std::size_t kLongestPath = 259;
     std::random_device entropy;
     std::mt19937_64 random((static_cast<std::uint64_t>(entropy()) << 32) ^ entropy());
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        const std::string token = std::to_string(random() % 100000000000ULL);
-        temporary = path + "." + token + ".tmp";
+        const std::uint64_t token = random();
+        temporary = path + "." + std::to_string(token % 100000000000ULL) + ".tmp";
         if (temporary.size() > kLongestPath) {
-            temporary = FolderOf(path) + "~" + token + ".tmp";
+            // As short as a name can be: one character of chance.
+            temporary = FolderOf(path) + "~" + kShortNames[token % kShortNames.size()] + ".tmp";
         }
         if (auto file = files.Open(temporary, OpenMode::CreateNew, ShareMode::Exclusive)) {
             return file;

@@ -133,6 +133,11 @@ public:
     bool RemoveFile(const std::string& path) override { return ::DeleteFileA(path.c_str()); }
 
     bool MoveOver(const std::string& from, const std::string& to) override {
+        // A read-only file is never replaced (not every MoveFileEx refuses it).
+        const DWORD replaced = ::GetFileAttributesA(to.c_str());
+        if (replaced != INVALID_FILE_ATTRIBUTES && (replaced & FILE_ATTRIBUTE_READONLY) != 0) {
+            return false;
+        }
         return ::MoveFileExA(from.c_str(), to.c_str(),
                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     }
