@@ -37,14 +37,22 @@ bool InstallStressBooks() {
     return installed;
 }
 
-void Aggregate(benchmark::State& state, IncomeKind kind, bool consoleProgress) {
+// The stress company's entry: blue return, business and real estate.
+bool StressEntry(benchmark::State& state, StDATAINFO& entry) {
     if (!InstallStressBooks()) {
         state.SkipWithError("the stress books do not load");
-        return;
+        return false;
     }
-    StDATAINFO entry{};
     entry.returnKind = 3;
     entry.businessKind = 3;
+    return true;
+}
+
+void Aggregate(benchmark::State& state, IncomeKind kind, bool consoleProgress) {
+    StDATAINFO entry{};
+    if (!StressEntry(state, entry)) {
+        return;
+    }
     std::ostringstream output;
     std::istringstream input;
     platform::headless::ConsoleWindowSystem windows(output, input);
@@ -80,13 +88,10 @@ BENCHMARK(BM_AggregateRealEstateWithConsoleProgress)->Unit(benchmark::kMilliseco
 // The report of the aggregated stress books, written into memory: the
 // writer's own cost, without the disk.
 void WriteReport(benchmark::State& state, IncomeKind kind) {
-    if (!InstallStressBooks()) {
-        state.SkipWithError("the stress books do not load");
+    StDATAINFO entry{};
+    if (!StressEntry(state, entry)) {
         return;
     }
-    StDATAINFO entry{};
-    entry.returnKind = 3;
-    entry.businessKind = 3;
     CProgressDlg progress(nullptr);
     CollectedData collected;
     Aggregator(collected, progress).Aggregate(&entry, kind);

@@ -11,6 +11,14 @@ namespace inspect::layout {
 
 namespace {
 
+// A total row of the balance sheet: both sides' sums at the start and the end.
+Row SumRow(const char* label, std::int64_t opening, std::int64_t closing) {
+    Row sum;
+    sum.cells = {label, WithSeparators(opening), WithSeparators(closing)};
+    sum.total = true;
+    return sum;
+}
+
 bool IsAmountText(const std::string& text) {
     return !text.empty() && ParseAmount(text).has_value();
 }
@@ -133,11 +141,7 @@ Block BalanceSheet(const Section& section) {
             row.cells = {LabelOf(section.tag, stem, section), "",
                          closing ? Shown(closing->text, true) : ""};
             block.rows.push_back(std::move(row));
-            Row sum;
-            sum.cells = {"資産合計", WithSeparators(totals.assetsOpening),
-                         WithSeparators(totals.assetsClosing)};
-            sum.total = true;
-            block.rows.push_back(std::move(sum));
+            block.rows.push_back(SumRow("資産合計", totals.assetsOpening, totals.assetsClosing));
             continue;
         }
         if (Unused(section, stem)) {
@@ -152,11 +156,8 @@ Block BalanceSheet(const Section& section) {
                      closing ? Shown(closing->text, true) : ""};
         block.rows.push_back(std::move(row));
     }
-    Row sum;
-    sum.cells = {"負債・資本合計", WithSeparators(totals.liabilitiesOpening),
-                 WithSeparators(totals.liabilitiesClosing)};
-    sum.total = true;
-    block.rows.push_back(std::move(sum));
+    block.rows.push_back(
+        SumRow("負債・資本合計", totals.liabilitiesOpening, totals.liabilitiesClosing));
     return block;
 }
 
