@@ -17,6 +17,17 @@ const std::map<std::string, IncomeKind> kKinds = {
     {"real-estate", income_kind::kRealEstate},
 };
 
+// The output field would cut a longer path; the console shows no field, so
+// the report is never written under a name the user did not give.
+bool FitsTheOutputField(const std::string& out) {
+    if (out.size() <= static_cast<std::size_t>(CConditionsDlg::kTypedPathLimit)) {
+        return true;
+    }
+    std::cerr << "brenlo-cli: --out is longer than the " << CConditionsDlg::kTypedPathLimit
+              << " bytes an output path may have\n";
+    return false;
+}
+
 }  // namespace
 
 std::string WindowsFormOf(const std::string& path) {
@@ -88,11 +99,7 @@ std::optional<CliOptions> ParseCliOptions(int argc, char** argv, int& status) {
     }
     if (cli.count("--out") > 0) {
         options.out = WindowsFormOf(text(out));
-        // The output field would cut a longer path; the console shows no field,
-        // so the report is never written under a name the user did not give.
-        if (options.out->size() > static_cast<std::size_t>(CConditionsDlg::kTypedPathLimit)) {
-            std::cerr << "brenlo-cli: --out is longer than the " << CConditionsDlg::kTypedPathLimit
-                      << " bytes an output path may have\n";
+        if (!FitsTheOutputField(*options.out)) {
             status = kUnusableOptions;
             return std::nullopt;
         }
