@@ -90,8 +90,8 @@ run_fuzzers() {
   local target
   build_preset fuzz || { failed_total=$((failed_total + 1)); return 1; }
   for target in $(ls tests/fuzz/corpus); do
-    step "Fuzzing $target for ${BRENLO_FUZZ_SECONDS:-15} s"
-    count_one scripts/fuzz.sh "$target" "${BRENLO_FUZZ_SECONDS:-15}"
+    step "Fuzzing $target for ${BRENLO_FUZZ_SECONDS:-10} s"
+    count_one scripts/fuzz.sh "$target" "${BRENLO_FUZZ_SECONDS:-10}"
   done
 }
 
