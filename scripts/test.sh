@@ -69,11 +69,18 @@ run_e2e_as_user() {
   local as_root=() home test
   [ "$(id -u)" -ne 0 ] && as_root=(sudo -n)
   home=$("${as_root[@]}" mktemp -d /tmp/brenlo-nobody.XXXXXX) || return 1
-  "${as_root[@]}" chown nobody:nogroup "$home"
+  # The user may not reach the checkout (a clone under /root): it gets a copy
+  # of the program, the samples and the scripts with their golden reports.
+  "${as_root[@]}" mkdir -p "$home/tree/tests"
+  "${as_root[@]}" cp -r samples "$home/tree/"
+  "${as_root[@]}" cp -r tests/e2e "$home/tree/tests/"
+  "${as_root[@]}" mkdir -p "$home/tree/bin"
+  "${as_root[@]}" cp build/native/bin/brenlo-cli build/native/bin/NorvikDef.ini build/native/bin/SUPPORT.INF "$home/tree/bin/"
+  "${as_root[@]}" chown -R nobody:nogroup "$home"
   for test in cli_test cli_paths_test; do
     step "End-to-end $test as nobody"
     if "${as_root[@]}" setpriv --reuid=nobody --regid=nogroup --clear-groups \
-      env HOME="$home" TMPDIR="$home" bash tests/e2e/$test.sh "$root" "$root/build/native/bin/brenlo-cli" \
+      env HOME="$home" TMPDIR="$home" bash "$home/tree/tests/e2e/$test.sh" "$home/tree" "$home/tree/bin/brenlo-cli" \
       >"$logdir/$test-as-user.log" 2>&1; then
       passed_total=$((passed_total + 1))
     else
