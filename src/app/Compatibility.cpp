@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/DecimalText.h"
+#include "core/MessageTexts.h"
 #include "hostapi/ClAccConnect.h"
 #include "platform/FileSystem.h"
 #include "platform/WindowSystem.h"
@@ -20,19 +21,13 @@ constexpr int kHostTooNew = 2;
 
 struct LevelMessage {
     int code;
-    const char* text;
+    core::Message message;
 };
 
-// The host shows these itself and puts its package name in place of the token.
 constexpr std::array<LevelMessage, 3> kMessages = {{
-    {kDefinitionMissing,
-     "動作環境が不正です。\nES_APRPACKAGENAMEが正しくインストールされているか確認してください。"},
-    {kHostTooOld,
-     "ご利用の連動コンポーネントは、インストールされているES_APRPACKAGENAMEでは使用できません。\n"
-     "ES_APRPACKAGENAMEの最新版を入手してインストールしてからご利用ください。"},
-    {kHostTooNew,
-     "ご利用の連動コンポーネントは、インストールされているES_APRPACKAGENAMEでは使用できません。\n"
-     "連動コンポーネントの最新版を入手してインストールしてからご利用ください。"},
+    {kDefinitionMissing, core::Message::DefinitionMissing},
+    {kHostTooOld, core::Message::HostTooOld},
+    {kHostTooNew, core::Message::HostTooNew},
 }};
 
 // The definition file in the current folder, which the run has made the program's own.
@@ -66,7 +61,8 @@ int CheckCompatibility(bool showMessages) {
     for (const LevelMessage& message : kMessages) {
         if (message.code == code) {
             if (showMessages) {
-                ClAccConnect::Inst()->DispMsg(0, message.text, "所得税",
+                ClAccConnect::Inst()->DispMsg(0, core::MessageText(message.message),
+                                              core::MessageCaption(),
                                               platform::kMbIconExclamation | platform::kMbOk);
             }
             return 0;

@@ -9,6 +9,7 @@
 #include "app/Compatibility.h"
 #include "app/DecimalText.h"
 #include "core/Edition.h"
+#include "core/MessageTexts.h"
 #include "core/ProgressDlg.h"
 #include "dialog/ConditionsDlg.h"
 #include "hostapi/BlockView.h"
@@ -24,11 +25,6 @@
 
 namespace {
 
-constexpr char kCaption[] = "所得税";
-constexpr char kWrittenMessage[] =
-    "所得税情報の出力が終了しました。\n\nアプリケーションを終了します。";
-constexpr char kFailedMessage[] =
-    "XMLファイルの出力に失敗しました。\n\nアプリケーションを終了します。";
 constexpr int kUseDataType = 2;
 constexpr int kDataSetKind = 5;
 constexpr int kDataSetSub = 1;
@@ -85,7 +81,8 @@ int CExportApp::InitInstance() {
 
 int CExportApp::ConnectToHost() {
     ClAccConnect& connection = *ClAccConnect::Inst();
-    std::snprintf(connection.m_szAppTitle, sizeof connection.m_szAppTitle, "%s", kCaption);
+    std::snprintf(connection.m_szAppTitle, sizeof connection.m_szAppTitle, "%s",
+                  core::MessageCaption());
     connection.SetAppType(m_edition.appType);
     connection.SetUseDataType(kUseDataType);
     return connection.Initiate() == 0 ? 1 : 0;
@@ -142,8 +139,9 @@ int CExportApp::ExportReport(CConditionsDlg& dialog, const StDATAINFO& entry) {
     Aggregator(m_collected, progress).Aggregate(&entry, incomeKind);
     ReportWriter report(m_collected, progress, incomeKind, m_edition, kReportProgressBase);
     if (report.WriteReport(path, m_nFunctionId, &entry) == 0) {
-        platform::Windows().ShowMessageBox(progress.Handle(), kFailedMessage, kCaption,
-                                           platform::kMbIconExclamation | platform::kMbOk);
+        platform::Windows().ShowMessageBox(
+            progress.Handle(), core::MessageText(core::Message::Failed), core::MessageCaption(),
+            platform::kMbIconExclamation | platform::kMbOk);
         progress.Close();
         m_nExitStatus = Failed;
         return 0;
@@ -153,7 +151,8 @@ int CExportApp::ExportReport(CConditionsDlg& dialog, const StDATAINFO& entry) {
     // A run the host started keeps the remembered path: the host chose this one.
     dialog.SaveRememberedOutput(0, 0, incomeKind, m_bLaunchedByHost ? nullptr : path.c_str());
     progress.Close();
-    platform::Windows().ShowMessageBox(m_hParentWnd, kWrittenMessage, kCaption,
+    platform::Windows().ShowMessageBox(m_hParentWnd, core::MessageText(core::Message::Written),
+                                       core::MessageCaption(),
                                        platform::kMbIconInformation | platform::kMbOk);
     return 1;
 }

@@ -1,9 +1,9 @@
 #include "dialog/ConditionsDlg.h"
 
-#include <cstdio>
 #include <cstring>
 
 #include "core/Edition.h"
+#include "core/MessageTexts.h"
 #include "hostapi/ClFileMgr.h"
 #include "platform/FileSystem.h"
 #include "platform/WindowSystem.h"
@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr char kCaption[] = "所得税";
 constexpr char kFilePattern[] = "*.xml";
 
 bool IsIncomeKindButton(int id) {
@@ -33,9 +32,8 @@ bool CConditionsDlg::OnInitDialog(platform::DialogControls& controls) {
     UpdateData(false);
 
     if (m_bPastResults == 1) {
-        ShowMessage(
-            "過去実績データは、連携の対象として使用できません。\n\nアプリケーションを終了します。",
-            platform::kMbIconExclamation | platform::kMbOk);
+        ShowMessage(core::MessageText(core::Message::PastResults),
+                    platform::kMbIconExclamation | platform::kMbOk);
         controls.EndDialog(kCancelButton);
     }
 
@@ -204,9 +202,8 @@ void CConditionsDlg::OnBrowse() {
 
 void CConditionsDlg::OnCancel(platform::DialogControls& controls) {
     m_pControls = &controls;
-    char text[128];
-    std::snprintf(text, sizeof text, "｢%s｣の集計を中止します。", kCaption);
-    ShowMessage(text, platform::kMbIconInformation | platform::kMbOk);
+    ShowMessage(core::MessageText(core::Message::Cancelled),
+                platform::kMbIconInformation | platform::kMbOk);
     controls.EndDialog(kCancelButton);
 }
 
@@ -229,5 +226,5 @@ void CConditionsDlg::UpdateData(bool save) {
 
 int CConditionsDlg::ShowMessage(const char* text, unsigned flags) {
     return platform::Windows().ShowMessageBox(m_pControls ? m_pControls->Handle() : m_hParentWnd,
-                                              text, kCaption, flags);
+                                              text, core::MessageCaption(), flags);
 }

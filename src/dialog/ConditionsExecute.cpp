@@ -1,3 +1,4 @@
+#include "core/MessageTexts.h"
 #include "dialog/ConditionsDlg.h"
 #include "dialog/FolderCreation.h"
 #include "dialog/PathChecks.h"
@@ -9,18 +10,6 @@ namespace {
 
 // The run copies the path into a buffer of 261 bytes.
 constexpr std::size_t kLongestPath = CConditionsDlg::kPathBufferSize - 1;
-
-constexpr char kNoPath[] = "データ出力先が指定されていません。\n\n出力先を指定してください。";
-constexpr char kPathTooLong[] = "出力先のパスが長すぎます。\n\n出力先を再入力してください。";
-constexpr char kInvalidCharacter[] =
-    "データの出力先に不正な文字が含まれています。\n\n出力先を再入力してください。";
-constexpr char kInvalidDrive[] =
-    "ドライブ名が有効でありません。\n\n有効なドライブを指定してください。";
-constexpr char kNoFileName[] = "ファイル名が指定されていません。";
-constexpr char kCreateFolder[] = "指定されたフォルダは存在しません。\n\n作成してもよろしいですか？";
-constexpr char kFolderNotCreated[] =
-    "フォルダの作成に失敗しました。\n\n出力先を再入力してください。";
-constexpr char kOverwrite[] = "同名のファイルが存在します。\n\n上書きしてもよろしいですか？";
 
 }  // namespace
 
@@ -39,38 +28,38 @@ void CConditionsDlg::OnExecute() {
 
     const std::string& path = m_strOutputPath;
     if (path.empty()) {
-        return RefuseExecution(kNoPath);
+        return RefuseExecution(core::MessageText(core::Message::NoPath));
     }
     if (path.size() > kLongestPath) {
-        return RefuseExecution(kPathTooLong);
+        return RefuseExecution(core::MessageText(core::Message::PathTooLong));
     }
     if (!CheckPathCharacters(path)) {
-        return RefuseExecution(kInvalidCharacter);
+        return RefuseExecution(core::MessageText(core::Message::InvalidCharacter));
     }
     if (!CheckDriveAccess(path)) {
-        return RefuseExecution(kInvalidDrive);
+        return RefuseExecution(core::MessageText(core::Message::InvalidDrive));
     }
     if (platform::FileNameOf(path).empty()) {
-        return RefuseExecution(kNoFileName);
+        return RefuseExecution(core::MessageText(core::Message::NoFileName));
     }
 
     platform::FileSystem& files = platform::Files();
     const std::string folder = platform::FolderOf(path);
     if (!folder.empty() && files.KindOf(folder) != platform::EntryKind::Directory) {
-        if (!Confirm(kCreateFolder)) {
+        if (!Confirm(core::MessageText(core::Message::CreateFolder))) {
             return;
         }
         if (!CreateFolderLevels(folder)) {
-            return RefuseExecution(kFolderNotCreated);
+            return RefuseExecution(core::MessageText(core::Message::FolderNotCreated));
         }
     }
 
     if (m_bPathPreset == 0) {
         switch (files.KindOf(path)) {
             case platform::EntryKind::Directory:
-                return RefuseExecution(kNoFileName);
+                return RefuseExecution(core::MessageText(core::Message::NoFileName));
             case platform::EntryKind::File:
-                if (!Confirm(kOverwrite)) {
+                if (!Confirm(core::MessageText(core::Message::Overwrite))) {
                     return;
                 }
                 break;
