@@ -6,6 +6,7 @@
 #include <iostream>
 #include <map>
 
+#include "cli/CliTexts.h"
 #include "dialog/ConditionsDlg.h"
 #include "platform/Console.h"
 
@@ -23,8 +24,9 @@ bool FitsTheOutputField(const std::string& out) {
     if (out.size() <= static_cast<std::size_t>(CConditionsDlg::kTypedPathLimit)) {
         return true;
     }
-    std::cerr << "brenlo-cli: --out is longer than the " << CConditionsDlg::kTypedPathLimit
-              << " bytes an output path may have\n";
+    std::cerr << CliText("brenlo-cli: --out is longer than the {} bytes an output path may have",
+                         std::to_string(CConditionsDlg::kTypedPathLimit))
+              << '\n';
     return false;
 }
 
@@ -44,7 +46,7 @@ std::optional<CliOptions> ParseCliOptions(int argc, char** argv, int& status) {
     CLI::App cli{"Exports the income-tax figures of the selected company to an XML report.",
                  "brenlo-cli"};
     std::string books, edition = "standard", programFolder, commandLine, kind, out;
-    bool yes = false, no = false, cancel = false, quiet = false;
+    bool yes = false, no = false, cancel = false, quiet = false, check = false;
 
     cli.add_option("--books", books,
                    "books file (else TOBRA_BOOKS, else Books.json beside the program)");
@@ -65,12 +67,12 @@ std::optional<CliOptions> ParseCliOptions(int argc, char** argv, int& status) {
     cli.add_flag("--no", no, "answer No to every question")->excludes(yesFlag);
     cli.add_flag("--cancel", cancel, "cancel the export instead of writing the report");
     cli.add_flag("--quiet", quiet, "show no progress");
-    bool check = false;
     cli.add_flag("--check", check, "check the written report and print the findings (stderr)");
     cli.footer(
         "Reading reports back: brenlo-cli check REPORT.xml, brenlo-cli show REPORT.xml "
         "(each with --help); brenlo-cli --version");
 
+    LocalizeCli(cli);
     try {
         cli.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
@@ -111,7 +113,9 @@ std::optional<CliOptions> ParseCliOptions(int argc, char** argv, int& status) {
     options.quiet = quiet;
     options.check = check;
     if (!converted) {
-        std::cerr << "brenlo-cli: an argument has characters that code page 932 cannot hold\n";
+        std::cerr << CliText(
+                         "brenlo-cli: an argument has characters that code page 932 cannot hold")
+                  << '\n';
         status = kUnusableOptions;
         return std::nullopt;
     }

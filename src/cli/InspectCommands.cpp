@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "cli/CliOptions.h"
+#include "cli/CliTexts.h"
 #include "core/ProgramResources.h"
 #include "inspect/CheckOutput.h"
 #include "inspect/Checks.h"
@@ -120,6 +121,7 @@ std::optional<int> RunInspectCommand(int argc, char** argv) {
         "show", "Shows the report as the statements of the forms, with the checks' findings");
     show->add_option("REPORT", report, "the report (Shift_JIS XML)")->required();
     show->add_option("--html", html, "write one self-contained HTML page instead");
+    LocalizeCli(cli);
     try {
         cli.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

@@ -4,6 +4,7 @@
 #include "app/ExportApp.h"
 #include "cli/CliDialogScript.h"
 #include "cli/CliOptions.h"
+#include "cli/CliTexts.h"
 #include "cli/InspectCommands.h"
 #include "core/Edition.h"
 #include "core/ProgramResources.h"
@@ -23,7 +24,7 @@ int main(int argc, char** argv) {
         return status;
     }
     if (options->books && !platform::console::SetEnvironmentValue("TOBRA_BOOKS", *options->books)) {
-        std::cerr << "brenlo-cli: cannot pass the books file to the host\n";
+        std::cerr << CliText("brenlo-cli: cannot pass the books file to the host") << '\n';
         return kUnusableOptions;
     }
 

@@ -18,6 +18,11 @@ bool IsTerminal(std::FILE* stream);
 // Sets a variable of the process environment; false when it cannot be set.
 bool SetEnvironmentValue(const std::string& name, const std::string& value);
 
+// Whether the person at the console reads Japanese: a console in code page 932
+// on Windows (the system's code page when there is no console), a locale
+// starting "ja" on POSIX systems (LC_ALL, else LC_MESSAGES, else LANG).
+bool PrefersJapanese();
+
 // The program writes UTF-8 to std::cout and std::cerr. A Windows console would
 // read those bytes in its own output code page, so where a stream is a console
 // its text goes to the console as UTF-16 instead; redirected output stays UTF-8

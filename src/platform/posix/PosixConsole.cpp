@@ -22,6 +22,16 @@ bool SetEnvironmentValue(const std::string& name, const std::string& value) {
     return setenv(name.c_str(), value.c_str(), 1) == 0;
 }
 
+bool PrefersJapanese() {
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = getenv(name);
+        if (value != nullptr && value[0] != '\0') {
+            return value[0] == 'j' && value[1] == 'a';
+        }
+    }
+    return false;
+}
+
 void UseUtf8Console() {}
 
 }  // namespace platform::console

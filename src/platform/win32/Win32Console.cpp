@@ -109,6 +109,12 @@ bool SetEnvironmentValue(const std::string& name, const std::string& value) {
            SetEnvironmentVariableA(name.c_str(), value.c_str()) != 0;
 }
 
+bool PrefersJapanese() {
+    constexpr UINT kJapanese = 932;
+    const UINT console = GetConsoleOutputCP();
+    return (console != 0 ? console : GetACP()) == kJapanese;
+}
+
 void UseUtf8Console() {
     RouteToConsole(std::cout, STD_OUTPUT_HANDLE);
     RouteToConsole(std::cerr, STD_ERROR_HANDLE);

@@ -1,0 +1,145 @@
+#include "cli/CliTexts.h"
+
+#include <CLI/CLI.hpp>
+
+#include <span>
+
+#include "platform/Console.h"
+
+namespace {
+
+struct TextRow {
+    std::string_view english;
+    std::string_view japanese;
+};
+
+// The help: descriptions, footers, group names and the help's own labels.
+constexpr TextRow kHelpTexts[] = {
+    {"Exports the income-tax figures of the selected company to an XML report.",
+     "選択中の事業所の所得税の集計結果を XML ファイルに出力します。"},
+    {"books file (else TOBRA_BOOKS, else Books.json beside the program)",
+     "帳簿ファイル（省略時は TOBRA_BOOKS、それもなければプログラムと同じフォルダの "
+     "Books.json）"},
+    {"the host's edition: standard (Brenlo.env) or pro (Brenlopro.env)",
+     "会計ソフトの製品：standard（Brenlo.env）または pro（Brenlopro.env）"},
+    {"where NorvikDef.ini and SUPPORT.INF are looked for (else the program's folder)",
+     "NorvikDef.ini と SUPPORT.INF を探すフォルダ（省略時はプログラムのフォルダ）"},
+    {"the host's \"window,message,function,path\" text, as if the host started the export",
+     "会計ソフトから起動されたときと同じ「ウィンドウ,メッセージ,機能,パス」の文字列"},
+    {"income kind to export", "出力する所得の区分"},
+    {"report file to write (a path starting with / is taken as Z:)",
+     "出力する帳票ファイル（/ で始まるパスは Z: のパスとして扱います）"},
+    {"answer Yes to every question (create the folder, overwrite the file)",
+     "すべての確認に「はい」と答えます（フォルダの作成、ファイルの上書き）"},
+    {"answer No to every question", "すべての確認に「いいえ」と答えます"},
+    {"cancel the export instead of writing the report", "出力せずに集計を中止します"},
+    {"show no progress", "進行状況を表示しません"},
+    {"check the written report and print the findings (stderr)",
+     "出力した帳票を確認し、結果を標準エラー出力に表示します"},
+    {"Reading reports back: brenlo-cli check REPORT.xml, brenlo-cli show REPORT.xml "
+     "(each with --help); brenlo-cli --version",
+     "帳票の確認と表示：brenlo-cli check 帳票.xml、brenlo-cli show 帳票.xml"
+     "（それぞれ --help で説明を表示）。バージョン：brenlo-cli --version"},
+    {"Reads an income-tax report back.", "出力した所得税の帳票を確認・表示します。"},
+    {"Checks that the report's statements add up; exit 0 clean or warnings only, "
+     "1 errors, 2 unreadable input",
+     "帳票の各表の金額が合っているか確認します。終了コード：0 問題なし（警告のみを含む）、"
+     "1 エラーあり、2 帳票を読めない"},
+    {"the report (Shift_JIS XML)", "帳票ファイル（Shift_JIS の XML）"},
+    {"last year's report: its closing balances must open this year",
+     "前年の帳票：前年の期末残高が今年の期首残高と一致するか確認します"},
+    {"the findings as JSON", "結果を JSON で出力します"},
+    {"Shows the report as the statements of the forms, with the checks' findings",
+     "帳票を決算書の形で表示し、確認結果を該当の行に添えます"},
+    {"write one self-contained HTML page instead",
+     "画面に表示する代わりに HTML ファイルに出力します"},
+    {"Print this help message and exit", "この説明を表示して終了します"},
+    {"Options", "オプション"},
+    {"Positionals", "引数"},
+    {"Subcommands", "コマンド"},
+    {"Usage", "使い方"},
+    {"OPTIONS", "オプション"},
+    {"SUBCOMMAND", "コマンド"},
+    {"SUBCOMMANDS", "コマンド"},
+    {"REQUIRED", "必須"},
+    {"Excludes", "併用不可"},
+    {"Needs", "併用必須"},
+};
+
+// Usage errors and the front end's own console messages.
+constexpr TextRow kErrorTexts[] = {
+    {"Run with --help for more information.", "使い方は「brenlo-cli --help」で確認できます。"},
+    {"ExtrasError", "使えない引数があります"},
+    {"RequiredError", "必要な指定がありません"},
+    {"ValidationError", "指定された値は使えません"},
+    {"ArgumentMismatch", "値の数が合いません"},
+    {"ExcludesError", "同時には指定できないオプションです"},
+    {"ConversionError", "値を読み取れません"},
+    {"ParseError", "指定が正しくありません"},
+    {"brenlo-cli: --out is longer than the {} bytes an output path may have",
+     "brenlo-cli: --out のパスが長すぎます（出力先のパスは {} バイトまでです）"},
+    {"brenlo-cli: an argument has characters that code page 932 cannot hold",
+     "brenlo-cli: 引数に Shift_JIS（コードページ 932）で表せない文字が含まれています"},
+    {"brenlo-cli: cannot pass the books file to the host",
+     "brenlo-cli: 帳簿ファイルを会計ソフトに渡せません"},
+};
+
+// The words CLI11 puts into every help.
+constexpr std::string_view kHelpLabels[] = {"Usage",    "OPTIONS",  "SUBCOMMAND", "SUBCOMMANDS",
+                                            "REQUIRED", "Excludes", "Needs",      "Positionals"};
+
+std::string_view JapaneseOf(std::string_view english) {
+    for (std::span<const TextRow> table :
+         {std::span<const TextRow>(kHelpTexts), std::span<const TextRow>(kErrorTexts)}) {
+        for (const TextRow& row : table) {
+            if (row.english == english) {
+                return row.japanese;
+            }
+        }
+    }
+    return english;
+}
+
+// A usage error: what CLI11 found, after the kind of error in Japanese.
+std::string JapaneseFailure(const CLI::App* app, const CLI::Error& error) {
+    std::string kind = CliText(error.get_name());
+    if (kind == error.get_name()) {
+        kind = CliText("ParseError");
+    }
+    return app->get_name() + ": " + kind + "（" + error.what() + "）\n" +
+           CliText("Run with --help for more information.") + "\n";
+}
+
+void LocalizeTexts(CLI::App& app) {
+    app.description(CliText(app.get_description()));
+    app.footer(CliText(app.get_footer()));
+    app.group(CliText(app.get_group()));
+    for (CLI::Option* option : app.get_options()) {
+        option->description(CliText(option->get_description()));
+        option->group(CliText(option->get_group()));
+    }
+    for (CLI::App* subcommand : app.get_subcommands([](CLI::App*) { return true; })) {
+        LocalizeTexts(*subcommand);
+    }
+}
+
+}  // namespace
+
+std::string CliText(std::string_view english, std::string_view argument) {
+    std::string text(platform::console::PrefersJapanese() ? JapaneseOf(english) : english);
+    if (const std::size_t at = text.find("{}"); at != std::string::npos) {
+        text.replace(at, 2, argument);
+    }
+    return text;
+}
+
+void LocalizeCli(CLI::App& app) {
+    if (!platform::console::PrefersJapanese()) {
+        return;
+    }
+    for (std::string_view label : kHelpLabels) {
+        app.get_formatter()->label(std::string(label), CliText(label));
+    }
+    app.failure_message(JapaneseFailure);
+    LocalizeTexts(app);
+}
