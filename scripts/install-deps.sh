@@ -11,7 +11,7 @@ packages=(
   wine wine64
   xvfb xauth x11-utils openbox
   locales fonts-ipafont-gothic
-  libxml2-utils clang-format
+  libxml2-utils clang-format python3-markdown
   libpugixml-dev chromium
   libbenchmark-dev strace time
   clang libclang-rt-14-dev util-linux
