@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The release archive: cross-builds Brenlo.exe and Brenlopro.exe and packs
-# them with the installation guide into build/mingw/release/*.zip.
+# The release archive: cross-builds Brenlo.exe, Brenlopro.exe and
+# brenlo-cli.exe and packs them with the user's guide (docs/ja, as HTML) and
+# the installation guide into build/mingw/release/*.zip.
 #
 #   scripts/release.sh
 set -euo pipefail
@@ -8,7 +9,7 @@ cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh >/dev/null
 cmake --preset mingw >/dev/null
-cmake --build --preset mingw --target Brenlo Brenlopro >/dev/null
+cmake --build --preset mingw --target Brenlo Brenlopro brenlo-cli >/dev/null
 (cd build/mingw && cpack --config CPackConfig.cmake >/dev/null)
 archive=$(ls build/mingw/release/Brenlo-*-win64.zip)
 cmake -E tar tf "$archive"

@@ -146,7 +146,9 @@ if build_preset mingw; then
   listing=$( (cd build/mingw && cpack --config CPackConfig.cmake >/dev/null) &&
     cmake -E tar tf build/mingw/release/Brenlo-*-win64.zip)
   if grep -q '/Brenlo.exe$' <<<"$listing" && grep -q '/Brenlopro.exe$' <<<"$listing" &&
-    grep -q '/INSTALL.md$' <<<"$listing"; then
+    grep -q '/brenlo-cli.exe$' <<<"$listing" && grep -q '/INSTALL.md$' <<<"$listing" &&
+    grep -q '/はじめにお読みください.txt$' <<<"$listing" && grep -q '/guide/index.html$' <<<"$listing" &&
+    grep -q '/guide/install.html$' <<<"$listing" && grep -q '/guide/images/conditions-both.png$' <<<"$listing"; then
     echo "$listing"
     passed_total=$((passed_total + 1))
   else
