@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# The README's screenshots of Brenlo.exe under Wine: the conditions dialog for
-# each kind of books, the progress window, and the progress window in the
-# middle of a run over the stress books, as docs/images/*.png.
+# The screenshots of the README and the user's guide (docs/ja), as
+# docs/images/*.png: Brenlo.exe under Wine (the conditions dialog for each kind
+# of books, the progress window, the message boxes, and the progress window in
+# the middle of a run over the stress books), and the statements page of
+# `brenlo-cli show --html` on the blue sample's business report as headless
+# Chromium renders it.
 #
 #   scripts/screenshots.sh
 set -euo pipefail
@@ -10,7 +13,7 @@ root=$(pwd)
 
 bash scripts/install-deps.sh >/dev/null
 cmake --preset mingw >/dev/null
-cmake --build --preset mingw --target gui-screenshots Brenlo >/dev/null
+cmake --build --preset mingw --target gui-screenshots Brenlo brenlo-cli >/dev/null
 
 shots=$(mktemp -d "${TMPDIR:-/tmp}/brenlo-shots.XXXXXX")
 python3 tools/gen-stress-books.py "$shots/Books-stress.json"
@@ -19,8 +22,18 @@ python3 tools/gen-stress-books.py "$shots/Books-stress.json"
   trap brenlo_wine_cleanup EXIT
   xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" scripts/with-wm.sh \
     wine build/mingw/bin/gui-screenshots.exe "Z:${shots//\//\\}" "Z:${shots//\//\\}\\Books-stress.json"
+  # A path starting with / is taken in its Z: form.
+  wine build/mingw/bin/brenlo-cli.exe show "$root/tests/e2e/golden/blue-business.xml" \
+    --html "$shots/statements.html"
 )
+profile=$(mktemp -d "$shots/chromium.XXXXXX")
+timeout 120 chromium --headless --no-sandbox --disable-gpu --no-first-run \
+  --disable-background-networking --disable-component-update --disable-sync \
+  --user-data-dir="$profile" --hide-scrollbars --window-size=1200,1600 \
+  --screenshot="$shots/show-statements.png" "file://$shots/statements.html" >/dev/null 2>&1
 mkdir -p docs/images
+cp "$shots/show-statements.png" docs/images/show-statements.png
+echo docs/images/show-statements.png
 for bmp in "$shots"/*.bmp; do
   name=$(basename "$bmp" .bmp)
   python3 tools/bmp-to-png.py "$bmp" "docs/images/$name.png"

@@ -1,9 +1,10 @@
-// gui-screenshots.exe: captures the GUI program's windows for the README,
-// as the screen shows them: the conditions dialog for each kind of books
-// (business and real estate, business only, real estate only) and the
-// progress window during a run; with STRESS_BOOKS (tools/gen-stress-books.py)
-// also the progress window in the middle of a run over those books. Writes
-// 24-bit BMP files into FOLDER.
+// gui-screenshots.exe: captures the GUI program's windows for the README and
+// the user's guide, as the screen shows them: the conditions dialog for each
+// kind of books (business and real estate, business only, real estate only),
+// the progress window during a run, and the message boxes of a refused path,
+// of the overwrite question and of the written report; with STRESS_BOOKS
+// (tools/gen-stress-books.py) also the progress window in the middle of a run
+// over those books. Writes 24-bit BMP files into FOLDER.
 //
 //   gui-screenshots.exe FOLDER [STRESS_BOOKS]
 #include <windows.h>
@@ -178,6 +179,40 @@ bool CaptureProgress(const testsupport::TempFolder& scratch, const std::string& 
     return captured && program.WaitForExit().has_value();
 }
 
+// The next message box of the program, captured and answered.
+bool CaptureMessage(const gui::Process& program, int answer, const std::string& path) {
+    std::optional<gui::MessageBoxSeen> box = gui::WaitForMessageBox(program.Id());
+    if (!box) {
+        return false;
+    }
+    Sleep(300);  // painted
+    const bool captured = CaptureWindow(box->window, path);
+    gui::Answer(*box, answer);
+    return captured && gui::WaitUntilGone(box->window);
+}
+
+// A folder for a file name, then a file that exists: the refusal, the
+// question and, after Yes, the message of the written report.
+bool CaptureMessages(const testsupport::TempFolder& scratch, const std::string& folder) {
+    const std::string existing = scratch / "existing.xml";
+    if (!UseBooks(scratch, 3) || !testsupport::WriteFile(existing, "earlier")) {
+        return false;
+    }
+    gui::Process program = gui::Start(gui::ProgramFolder() + "Brenlo.exe");
+    HWND dialog = gui::WaitForWindow(program.Id(), kDialogCaption, L"#32770");
+    if (dialog == nullptr) {
+        return false;
+    }
+    gui::Type(dialog, 1016, gui::Wide(scratch.Path() + "\\"));
+    gui::PressKey(dialog, VK_F12);
+    bool ok = CaptureMessage(program, IDOK, folder + "message-no-file-name.bmp");
+    gui::Type(dialog, 1016, gui::Wide(existing));
+    gui::PressKey(dialog, VK_F12);
+    ok = CaptureMessage(program, IDYES, folder + "message-overwrite.bmp") && ok;
+    ok = CaptureMessage(program, IDOK, folder + "message-written.bmp") && ok;
+    return program.WaitForExit().has_value() && ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -201,6 +236,10 @@ int main(int argc, char** argv) {
     }
     if (!CaptureProgress(scratch, SampleBooks(), 1010, folder + "progress.bmp")) {
         std::fprintf(stderr, "gui-screenshots: no progress.bmp\n");
+        ok = false;
+    }
+    if (!CaptureMessages(scratch, folder)) {
+        std::fprintf(stderr, "gui-screenshots: no message boxes\n");
         ok = false;
     }
     // Real estate: the stress books' 10,000 rentals.
