@@ -1,6 +1,7 @@
 // gui-screenshots.exe: captures the GUI program's windows for the README and
 // the user's guide, as the screen shows them: the conditions dialog for each
-// kind of books (business and real estate, business only, real estate only),
+// kind of books (business and real estate, business only, real estate only,
+// started by the host with the output path fixed),
 // the progress window during a run, and the message boxes of a refused path,
 // of the overwrite question and of the written report; with STRESS_BOOKS
 // (tools/gen-stress-books.py) also the progress window in the middle of a run
@@ -104,6 +105,36 @@ bool CaptureConditions(const testsupport::TempFolder& scratch, int businessKind,
     if (dialog == nullptr) {
         return false;
     }
+    Sleep(500);  // painted
+    const bool captured = CaptureWindow(dialog, path);
+    gui::PressKey(dialog, VK_ESCAPE);
+    if (std::optional<gui::MessageBoxSeen> box = gui::WaitForMessageBox(program.Id())) {
+        gui::Answer(*box, IDOK);
+    }
+    return captured && program.WaitForExit().has_value();
+}
+
+// The dialog of a run the host started with an output path of its own: the
+// path fixed, its field and the browse button greyed.
+bool CaptureHostStarted(const testsupport::TempFolder& scratch, const std::string& path) {
+    if (!UseBooks(scratch, 3)) {
+        return false;
+    }
+    const std::string folder = gui::ProgramFolder();
+    gui::Process host =
+        gui::Start(folder + "stand-in-host.exe", "\"" + folder + "Brenlo.exe\" \"" +
+                                                     (scratch / "host-record.txt") + "\" \"" +
+                                                     (scratch / "host.xml") + "\"");
+    HWND dialog = nullptr;
+    gui::Eventually([&dialog] {
+        dialog = FindWindowW(L"#32770", kDialogCaption);
+        return dialog != nullptr;
+    });
+    DWORD programId = 0;
+    if (dialog == nullptr || GetWindowThreadProcessId(dialog, &programId) == 0) {
+        return false;
+    }
+    gui::Process program = gui::Open(programId);
     Sleep(500);  // painted
     const bool captured = CaptureWindow(dialog, path);
     gui::PressKey(dialog, VK_ESCAPE);
@@ -236,6 +267,10 @@ int main(int argc, char** argv) {
     }
     if (!CaptureProgress(scratch, SampleBooks(), 1010, folder + "progress.bmp")) {
         std::fprintf(stderr, "gui-screenshots: no progress.bmp\n");
+        ok = false;
+    }
+    if (!CaptureHostStarted(scratch, folder + "conditions-host.bmp")) {
+        std::fprintf(stderr, "gui-screenshots: no conditions-host.bmp\n");
         ok = false;
     }
     if (!CaptureMessages(scratch, folder)) {
