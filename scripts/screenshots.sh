@@ -22,9 +22,9 @@ python3 tools/gen-stress-books.py "$shots/Books-stress.json"
   trap brenlo_wine_cleanup EXIT
   xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" scripts/with-wm.sh \
     wine build/mingw/bin/gui-screenshots.exe "Z:${shots//\//\\}" "Z:${shots//\//\\}\\Books-stress.json"
-  # A path starting with / is taken in its Z: form.
-  wine build/mingw/bin/brenlo-cli.exe show "$root/tests/e2e/golden/blue-business.xml" \
-    --html "$shots/statements.html"
+  # Windows takes an argument starting with / for an option: the Z: forms.
+  wine build/mingw/bin/brenlo-cli.exe show "Z:${root//\//\\}\\tests\\e2e\\golden\\blue-business.xml" \
+    --html "Z:${shots//\//\\}\\statements.html"
 )
 profile=$(mktemp -d "$shots/chromium.XXXXXX")
 timeout 120 chromium --headless --no-sandbox --disable-gpu --no-first-run \
