@@ -33,6 +33,7 @@ th {{ background: #e8eef6; }}
 code, pre {{ font-family: "MS Gothic", "IPAGothic", monospace; background: #f4f4f4; }}
 pre {{ padding: .6em 1em; border: 1px solid #ddd; }}
 img {{ max-width: 100%; border: 1px solid #ccc; }}
+td:first-child {{ min-width: 14em; }}
 </style>
 </head>
 <body>
