@@ -1,6 +1,7 @@
 #include "report/XmlWriter.h"
 
 #include "platform/text/Cp932.h"
+#include "platform/text/Markup.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ void AppendAttribute(std::string& line, const char* name, const char* value) {
     line += ' ';
     line += name;
     line += "=\"";
-    line += XmlWriter::Escape(WithoutControls(value));
+    line += platform::markup::Escape(WithoutControls(value));
     line += '"';
 }
 
@@ -83,7 +84,7 @@ int XmlWriter::ValueElement(std::string& line, std::string_view name, std::strin
                             const char* attribute2Name, const char* attribute2Value) {
     AppendStartTag(line, name, level, attribute1Name, attribute1Value, attribute2Name,
                    attribute2Value);
-    line += Escape(WithoutControls(value));
+    line += platform::markup::Escape(WithoutControls(value));
     line += "</";
     line += name;
     line += '>';
@@ -103,34 +104,6 @@ int XmlWriter::EndElement(std::string& line, std::string_view name, int level) {
 int XmlWriter::Close() {
     sink_ = nullptr;
     return 0;
-}
-
-std::string XmlWriter::Escape(std::string_view text) {
-    std::string escaped;
-    escaped.reserve(text.size());
-    for (const char byte : text) {
-        switch (byte) {
-            case '&':
-                escaped += "&amp;";
-                break;
-            case '>':
-                escaped += "&gt;";
-                break;
-            case '<':
-                escaped += "&lt;";
-                break;
-            case '"':
-                escaped += "&quot;";
-                break;
-            case '\'':
-                escaped += "&apos;";
-                break;
-            default:
-                escaped += byte;
-                break;
-        }
-    }
-    return escaped;
 }
 
 int XmlWriter::WriteLine(std::string_view line) {

@@ -150,20 +150,6 @@ TEST_F(XmlWriterTest, LongValuesAreWrittenWhole) {
               "\t\t\t<LONG>" + value + "</LONG>\r\n\t\t\t<AMPS>" + escaped + "</AMPS>\r\n");
 }
 
-TEST(XmlWriterEscape, OnlyTheFiveSpecialCharactersChange) {
-    EXPECT_EQ(XmlWriter::Escape("&<>\"'"), "&amp;&lt;&gt;&quot;&apos;");
-    EXPECT_EQ(XmlWriter::Escape(""), "");
-    std::string others;
-    for (int byte = 0x01; byte <= 0xFF; ++byte) {
-        if (byte != '&' && byte != '<' && byte != '>' && byte != '"' && byte != '\'') {
-            others += static_cast<char>(byte);
-        }
-    }
-    EXPECT_EQ(XmlWriter::Escape(others), others);
-    const std::string text = Sjis("表&ソ");
-    EXPECT_EQ(XmlWriter::Escape(text), Sjis("表") + "&amp;" + Sjis("ソ"));
-}
-
 TEST(XmlWriterFailure, EachLineIsOneWriteAndAfterAFailureTheSinkIsNotTouched) {
     testsupport::FailingSink sink(5);
     XmlWriter writer;
