@@ -38,3 +38,27 @@ if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
   grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | sudo_if_needed tee -a /etc/locale.gen >/dev/null
   sudo_if_needed locale-gen
 fi
+
+# The Windows build reads reports with the same pugixml as the native build:
+# Debian's source package of the installed libpugixml-dev's version, fetched
+# once into the user's cache through a sources list of our own (the machine's
+# apt configuration stays as it is) and built by the cross compiler.
+pugixml_version=$(dpkg-query -W -f='${Version}' libpugixml-dev)
+pugixml_cache="${XDG_CACHE_HOME:-$HOME/.cache}/brenlo"
+pugixml_stamp="$pugixml_cache/pugixml/.debian-version"
+if [ "$(cat "$pugixml_stamp" 2>/dev/null)" != "$pugixml_version" ]; then
+  apt_dir="$pugixml_cache/apt"
+  mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial" "$apt_dir/sources.list.d"
+  . /etc/os-release
+  echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian $VERSION_CODENAME main" \
+    >"$apt_dir/sources.list"
+  apt_options=(-q -o "Dir::Etc::SourceList=$apt_dir/sources.list" -o "Dir::Etc::SourceParts=$apt_dir/sources.list.d"
+               -o "Dir::State::Lists=$apt_dir/lists" -o "Dir::Cache=$apt_dir/cache" -o "APT::Sandbox::User=$(id -un)")
+  apt-get "${apt_options[@]}" update >/dev/null
+  unpack=$(mktemp -d "$pugixml_cache/pugixml-source.XXXXXX")
+  (cd "$unpack" && apt-get "${apt_options[@]}" source "pugixml=$pugixml_version" >/dev/null)
+  rm -rf "$pugixml_cache/pugixml"
+  mv "$unpack"/pugixml-*/ "$pugixml_cache/pugixml"
+  rm -rf "$unpack"
+  echo "$pugixml_version" >"$pugixml_stamp"
+fi

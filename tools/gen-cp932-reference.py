@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Writes tests/platform/Cp932Reference.inc: code page 932 byte classes and
-full-width forms, derived from the system's iconv "CP932" and Python's
+"""Writes tests/platform/Cp932Reference.inc: code page 932 byte classes, the
+two-byte codes that are characters and full-width forms, derived from the system's iconv "CP932" and Python's
 unicodedata, independently of the program's own tables.
 
 Python's cp932 codec is not used: for characters with both an NEC and an IBM
@@ -100,6 +100,20 @@ def byte_classes():
     return single, lead, trail
 
 
+def character_pairs():
+    """Runs of consecutive two-byte codes that decode as one character, as
+    (first, last) codes."""
+    runs = []
+    for code in range(0x8100, 0x10000):
+        if not _is_one_char(decode(code.to_bytes(2, "big"))):
+            continue
+        if runs and runs[-1][1] + 1 == code:
+            runs[-1][1] = code
+        else:
+            runs.append([code, code])
+    return runs
+
+
 def _is_one_char(text):
     return text is not None and len(text) == 1
 
@@ -160,6 +174,15 @@ def byte_list(name, comment, values):
     return lines
 
 
+def range_list(name, comment, runs):
+    lines = [f"// {comment}", f"inline constexpr CodeRun {name}[] = {{"]
+    for start in range(0, len(runs), 6):
+        chunk = ", ".join(f"{{0x{a:04X}, 0x{b:04X}}}" for a, b in runs[start : start + 6])
+        lines.append(f"    {chunk},")
+    lines.append("};")
+    return lines
+
+
 def entry_list(name, comment, entries):
     return [f"// {comment}", f"inline constexpr FullWidthEntry {name}[] = {{", *entries, "};"]
 
@@ -167,6 +190,7 @@ def entry_list(name, comment, entries):
 def main():
     output = pathlib.Path(sys.argv[1]) if len(sys.argv) > 1 else DEFAULT_OUTPUT
     single, lead, trail = byte_classes()
+    pairs = character_pairs()
 
     wide = wide_forms()
     ascii_entries = []
@@ -213,6 +237,17 @@ def main():
         "",
         *byte_list("kTrailBytes", "Bytes that end some two-byte character.", trail),
         "",
+        "struct CodeRun {",
+        "    unsigned first;",
+        "    unsigned last;",
+        "};",
+        "",
+        *range_list(
+            "kCharacterPairs",
+            "Two-byte codes (lead * 256 + trail) that decode as one character.",
+            pairs,
+        ),
+        "",
         "struct FullWidthEntry {",
         "    const char* half;",
         "    const char* full;",
@@ -243,7 +278,8 @@ def main():
     if shutil.which("clang-format"):
         subprocess.run(["clang-format", "-i", str(output)], cwd=REPO, check=True)
     print(
-        f"{output}: {len(single)} single, {len(lead)} lead, {len(trail)} trail bytes; "
+        f"{output}: {len(single)} single, {len(lead)} lead, {len(trail)} trail bytes, "
+        f"{sum(b - a + 1 for a, b in pairs)} two-byte characters; "
         f"{len(ascii_entries)} ASCII, {len(kana_entries)} kana, "
         f"{len(composed_entries)} composed, {len(separate_entries)} separate"
     )

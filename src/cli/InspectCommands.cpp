@@ -15,8 +15,11 @@
 #include "platform/Console.h"
 #include "platform/FileSystem.h"
 #include "platform/headless/ConsoleOutput.h"
+#include "platform/text/TerminalText.h"
 
 namespace {
+
+using platform::text::ForTerminal;
 
 // A report file read and parsed; nothing after printing why.
 std::optional<inspect::Report> Load(const std::string& windowsPath, const std::string& shownName) {
@@ -24,12 +27,12 @@ std::optional<inspect::Report> Load(const std::string& windowsPath, const std::s
         platform::Files().Open(windowsPath, platform::OpenMode::Read, platform::ShareMode::Read);
     std::optional<std::string> bytes = file ? platform::ReadToEnd(*file) : std::nullopt;
     if (!bytes) {
-        std::cerr << shownName << ": cannot read the file\n";
+        std::cerr << ForTerminal(shownName) << ": cannot read the file\n";
         return std::nullopt;
     }
     inspect::ReadResult result = inspect::ReadReport(*bytes, shownName);
     if (!result.report) {
-        std::cerr << result.error.Text() << '\n';
+        std::cerr << ForTerminal(result.error.Text()) << '\n';
         return std::nullopt;
     }
     return std::move(result.report);
@@ -41,7 +44,8 @@ std::optional<inspect::Report> LoadArgument(const std::string& argument) {
     bool ok = true;
     const std::string name = platform::console::ArgumentText(argument, &ok);
     if (!ok) {
-        std::cerr << argument << ": the name has characters that code page 932 cannot hold\n";
+        std::cerr << ForTerminal(argument)
+                  << ": the name has characters that code page 932 cannot hold\n";
         return std::nullopt;
     }
     return Load(WindowsFormOf(name), platform::headless::ConsoleText(name));
@@ -61,7 +65,8 @@ int Check(const std::string& reportPath, const std::string& previousPath, bool j
     }
     const inspect::CheckResult result =
         inspect::RunChecks(*report, previous ? &*previous : nullptr);
-    std::cout << (json ? inspect::CheckJson(*report, result) : inspect::CheckText(*report, result));
+    std::cout << (json ? inspect::CheckJson(*report, result)
+                       : ForTerminal(inspect::CheckText(*report, result)));
     return result.Count(inspect::Severity::Error) > 0 ? inspect::kCheckErrors
                                                       : inspect::kCheckClean;
 }
@@ -73,7 +78,7 @@ int Show(const std::string& reportPath, const std::string& htmlPath) {
     }
     const inspect::CheckResult checks = inspect::RunChecks(*report, nullptr);
     if (htmlPath.empty()) {
-        std::cout << inspect::ShowText(*report, checks);
+        std::cout << ForTerminal(inspect::ShowText(*report, checks));
         return 0;
     }
     bool ok = true;
@@ -83,11 +88,22 @@ int Show(const std::string& reportPath, const std::string& htmlPath) {
         ok ? platform::Files().Open(path, platform::OpenMode::Write, platform::ShareMode::Exclusive)
            : nullptr;
     if (!file || !file->Write(inspect::ShowHtml(*report, checks)) || !file->Close()) {
-        std::cerr << (ok ? platform::headless::ConsoleText(name) : htmlPath)
+        std::cerr << ForTerminal(ok ? platform::headless::ConsoleText(name) : htmlPath)
                   << ": cannot write the page\n";
         return 2;
     }
     return 0;
+}
+
+// Findings or a statement cut short (a full disk, a closed pipe) are no
+// result, whatever the command found.
+int Delivered(int status) {
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "brenlo-cli: cannot write the output\n";
+        return inspect::kCheckUnreadable;
+    }
+    return status;
 }
 
 }  // namespace
@@ -99,7 +115,7 @@ std::optional<int> RunInspectCommand(int argc, char** argv) {
     const std::string_view first = argv[1];
     if (first == "--version") {
         std::cout << core::ProgramVersion() << '\n';
-        return 0;
+        return Delivered(0);
     }
     if (first != "check" && first != "show") {
         return std::nullopt;
@@ -126,12 +142,9 @@ std::optional<int> RunInspectCommand(int argc, char** argv) {
         cli.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
         const int code = cli.exit(error);
-        return code == 0 ? 0 : kUnusableOptions;
+        return Delivered(code == 0 ? 0 : kUnusableOptions);
     }
-    if (check->parsed()) {
-        return Check(report, previous, json);
-    }
-    return Show(report, html);
+    return Delivered(check->parsed() ? Check(report, previous, json) : Show(report, html));
 }
 
 void PrintChecksOfWrittenReport(const std::string& windowsPath) {
@@ -143,5 +156,5 @@ void PrintChecksOfWrittenReport(const std::string& windowsPath) {
     if (!report) {
         return;
     }
-    std::cerr << inspect::CheckText(*report, inspect::RunChecks(*report, nullptr));
+    std::cerr << ForTerminal(inspect::CheckText(*report, inspect::RunChecks(*report, nullptr)));
 }

@@ -3,36 +3,15 @@
 #include <string>
 
 #include "inspect/ShowLayout.h"
+#include "platform/text/Markup.h"
 
 namespace inspect {
 
 using layout::Block;
 using layout::Row;
+using platform::markup::Escape;
 
 namespace {
-
-std::string Escape(const std::string& text) {
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
 
 constexpr const char* kStyle = R"(
 body { font-family: "IPAGothic", "IPAexGothic", "Noto Sans CJK JP", sans-serif; margin: 1.5em; color: #111; }

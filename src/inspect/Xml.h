@@ -7,7 +7,8 @@
 #include <vector>
 
 // The little of an XML document the report reader looks at. Names, attribute
-// values and texts keep the file's bytes (Shift_JIS), entity references resolved.
+// values and texts keep the file's bytes (Shift_JIS), line ends normalized as
+// XML does and references resolved into Shift_JIS.
 namespace inspect::xml {
 
 struct Element {
@@ -15,7 +16,7 @@ struct Element {
     std::vector<std::pair<std::string, std::string>> attributes;
     std::string text;        // character data directly inside, when there are no child elements
     bool hasText = false;    // non-blank character data beside child elements
-    std::size_t offset = 0;  // of the '<' of the start tag
+    std::size_t offset = 0;  // of the element's name in its start tag
     std::vector<Element> children;
 
     const std::string* Attribute(std::string_view attributeName) const;
@@ -33,14 +34,10 @@ struct Document {
 // limit keeps the walks over the tree shallow.
 inline constexpr int kMaxDepth = 12;
 
-// pugixml where the build has it, else the tokenizer below.
+// pugixml in every build, so a report gets one verdict on every platform. Not
+// ok: a document type declaration (its entities would not be expanded), an
+// unknown entity, a character reference to a character that XML or code page
+// 932 lacks, or anything but comments and blanks after the root element.
 Document Parse(std::string_view bytes);
-// A small parser of our own for the subset the report writer produces
-// (declaration, comments, elements, attributes, character data, the
-// predefined and numeric entity references). The Windows build uses it: the
-// cross compiler has no pugixml.
-Document ParseWithTokenizer(std::string_view bytes);
-bool HavePugixml();
-Document ParseWithPugixml(std::string_view bytes);  // not ok, with a message, without pugixml
 
 }  // namespace inspect::xml

@@ -165,20 +165,24 @@ int ReportWriter::CleanAccountName(std::string_view name, std::string& out) {
     if (name.empty()) {
         return 0;
     }
+    // Markers are taken out of whole characters only: a lead byte left
+    // before a removed space would glue itself to the next byte.
+    const std::string whole = platform::cp932::WholeCharacters(name);
+    const std::string_view text = whole;
     std::string cleaned;
     std::size_t i = 0;
-    while (i < name.size()) {
+    while (i < text.size()) {
         bool skipped = false;
         for (std::string_view marker : kNameMarkers) {
-            if (name.substr(i).starts_with(marker)) {
+            if (text.substr(i).starts_with(marker)) {
                 i += marker.size();
                 skipped = true;
                 break;
             }
         }
         if (!skipped) {
-            const std::size_t width = platform::cp932::StartsDoubleByte(name, i) ? 2 : 1;
-            cleaned.append(name.substr(i, width));
+            const std::size_t width = platform::cp932::CharLengthAt(text, i);
+            cleaned.append(text.substr(i, width));
             i += width;
         }
     }

@@ -6,41 +6,17 @@
 #include <cstdint>
 
 #include "hostapi/SavedStatementRecords.h"
+#include "report/RecordFields.h"
 
 namespace breakdown {
 
-enum class Format : std::uint8_t {
-    Text,     // Shift_JIS text up to its NUL, never past the field
-    Integer,  // int32 by FormatInteger
-    Amount,   // int64 in 1/10000 yen by FormatAmount
-    Empty,    // a line of the form that the host does not store
-    Payment,  // int64 written only under the element its kind byte selects
-};
-
-// One child element of a list item and where its value stands in the entry;
-// a text also has its field's width. A payment child names the kind byte and
-// the kind that selects it.
-struct Child {
-    const char* element;
-    Format format;
-    std::size_t offset = 0;
-    std::size_t width = 0;
-    std::size_t kindOffset = 0;
-    std::uint8_t kind = 0;
-};
-
-constexpr Child TextChild(const char* element, std::size_t offset, std::size_t width) {
-    return {element, Format::Text, offset, width};
-}
-constexpr Child IntegerChild(const char* element, std::size_t offset) {
-    return {element, Format::Integer, offset};
-}
-constexpr Child AmountChild(const char* element, std::size_t offset) {
-    return {element, Format::Amount, offset};
-}
-constexpr Child EmptyChild(const char* element) {
-    return {element, Format::Empty};
-}
+using record::AmountChild;
+using record::Child;
+using record::EmptyChild;
+using record::IntegerChild;
+using record::kKeyMoneyKind;
+using record::kRenewalFeeKind;
+using record::TextChild;
 
 // One list: its item element, where its entries stand in the block, how many
 // the writer allows, and the children of an item in order.
@@ -49,7 +25,7 @@ struct ListLayout {
     std::size_t firstEntry;
     std::size_t entrySize;
     int entryLimit;
-    std::span<const Child* const> children;
+    std::span<const Child> children;
 };
 
 // Salaries.
@@ -60,8 +36,8 @@ constexpr Child kSalaryMonths = IntegerChild("JUUJITUKISUU", offsetof(SalaryEntr
 constexpr Child kSalary = AmountChild("KYUURYOU", offsetof(SalaryEntry, salary));
 constexpr Child kSalaryBonus = AmountChild("SYOUYO", offsetof(SalaryEntry, bonus));
 constexpr Child kSalaryTax = AmountChild("GENSENZEIGAKU", offsetof(SalaryEntry, taxWithheld));
-constexpr const Child* kSalaryChildren[] = {&kSalaryName, &kSalaryAge,   &kSalaryMonths,
-                                            &kSalary,     &kSalaryBonus, &kSalaryTax};
+constexpr Child kSalaryChildren[] = {kSalaryName, kSalaryAge,   kSalaryMonths,
+                                     kSalary,     kSalaryBonus, kSalaryTax};
 
 // The others line: the number of persons, then the figures of the others entry.
 constexpr char kOthersPersons[] = "SONOTA_NINBUN";
@@ -73,8 +49,7 @@ constexpr Child kOthersSalary = AmountChild("SONOTA_KYUURYOU", offsetof(SalaryEn
 constexpr Child kOthersBonus = AmountChild("SONOTA_SYOUYO", offsetof(SalaryEntry, bonus));
 constexpr Child kOthersTax =
     AmountChild("SONOTA_GENSENZEIGAKU", offsetof(SalaryEntry, taxWithheld));
-constexpr const Child* kOthersFigures[] = {&kOthersMonths, &kOthersSalary, &kOthersBonus,
-                                           &kOthersTax};
+constexpr Child kOthersFigures[] = {kOthersMonths, kOthersSalary, kOthersBonus, kOthersTax};
 
 // Family employees; the white form has no amounts and puts the age before the relationship.
 constexpr Child kFamilyName =
@@ -88,11 +63,11 @@ constexpr Child kFamilySalary = AmountChild("KYUURYOU", offsetof(FamilyEmployeeE
 constexpr Child kFamilyBonus = AmountChild("SYOUYO", offsetof(FamilyEmployeeEntry, bonus));
 constexpr Child kFamilyTax =
     AmountChild("GENSENZEIGAKU", offsetof(FamilyEmployeeEntry, taxWithheld));
-constexpr const Child* kBlueFamilyChildren[] = {&kFamilyName,   &kFamilyRelationship, &kFamilyAge,
-                                                &kFamilyMonths, &kFamilySalary,       &kFamilyBonus,
-                                                &kFamilyTax};
-constexpr const Child* kWhiteFamilyChildren[] = {&kFamilyName, &kFamilyAge, &kFamilyRelationship,
-                                                 &kFamilyMonths};
+constexpr Child kBlueFamilyChildren[] = {kFamilyName,   kFamilyRelationship, kFamilyAge,
+                                         kFamilyMonths, kFamilySalary,       kFamilyBonus,
+                                         kFamilyTax};
+constexpr Child kWhiteFamilyChildren[] = {kFamilyName, kFamilyAge, kFamilyRelationship,
+                                          kFamilyMonths};
 
 // Interest, loans and tax accountant's fees.
 constexpr Child kCounterpartyAddress =
@@ -112,22 +87,17 @@ constexpr Child kLoanInterest = AmountChild("KARIIREKINRISI", offsetof(Counterpa
 constexpr Child kFee = AmountChild("HOUSYUU_KINGAKU", offsetof(CounterpartyEntry, amountA));
 constexpr Child kFeeExpense = AmountChild("HITUYOUKEIHIGAKU", offsetof(CounterpartyEntry, amountB));
 constexpr Child kFeeTax = AmountChild("GENSENZEIGAKU", offsetof(CounterpartyEntry, amountC));
-constexpr const Child* kInterestChildren[] = {&kCounterpartyAddress, &kCounterpartyName,
-                                              &kInterestBorrowed, &kInterestCharges,
-                                              &kInterestExpense};
-constexpr const Child* kLoanChildren[] = {&kCounterpartyAddress, &kCounterpartyName, &kLoanBorrowed,
-                                          &kLoanInterest, &kInterestExpense};
-constexpr const Child* kTaxAccountantChildren[] = {&kCounterpartyAddress, &kCounterpartyName, &kFee,
-                                                   &kFeeExpense, &kFeeTax};
+constexpr Child kInterestChildren[] = {kCounterpartyAddress, kCounterpartyName, kInterestBorrowed,
+                                       kInterestCharges, kInterestExpense};
+constexpr Child kLoanChildren[] = {kCounterpartyAddress, kCounterpartyName, kLoanBorrowed,
+                                   kLoanInterest, kInterestExpense};
+constexpr Child kTaxAccountantChildren[] = {kCounterpartyAddress, kCounterpartyName, kFee,
+                                            kFeeExpense, kFeeTax};
 
 // Land and house rent.
 constexpr Child PaymentChild(const char* element, std::uint8_t kind) {
-    return {element,
-            Format::Payment,
-            offsetof(LandRentEntry, payment),
-            0,
-            offsetof(LandRentEntry, paymentKind),
-            kind};
+    return record::PaymentChild(element, offsetof(LandRentEntry, payment),
+                                offsetof(LandRentEntry, paymentKind), kind);
 }
 constexpr Child kLandlordAddress = TextChild(
     "JUUSYO_SIMEI_JOUDAN", offsetof(LandRentEntry, address), sizeof(LandRentEntry::address));
@@ -147,28 +117,25 @@ constexpr Child kBlueProperty = TextChild("TINSYAKUBUKKEN_1", offsetof(LandRentE
 constexpr Child kBluePropertyLine2 = EmptyChild("TINSYAKUBUKKEN_2");
 constexpr Child kBluePropertyLine3 = EmptyChild("TINSYAKUBUKKEN_3");
 constexpr Child kBluePropertyLine4 = EmptyChild("TINSYAKUBUKKEN_4");
-constexpr std::uint8_t kKeyMoneyKind = 0;
-constexpr std::uint8_t kRenewalFeeKind = 1;
 constexpr Child kKeyMoney = PaymentChild("KENRIKIN", kKeyMoneyKind);
 constexpr Child kRenewalFee = PaymentChild("KOUSINRYOU", kRenewalFeeKind);
 constexpr Child kRent = AmountChild("TINSYAKURYOU", offsetof(LandRentEntry, rent));
 constexpr Child kRentExpense =
     AmountChild("HITUYOUKEIHIGAKU", offsetof(LandRentEntry, expensePart));
-constexpr const Child* kLandRentChildren[] = {
-    &kLandlordAddress, &kLandlordName, &kProperty, &kPropertyLower,
-    &kKeyMoney,        &kRenewalFee,   &kRent,     &kRentExpense};
-constexpr const Child* kBlueRealEstateLandRentChildren[] = {&kBlueLandlordAddress,
-                                                            &kBlueLandlordName,
-                                                            &kBlueLandlordLine3,
-                                                            &kBlueLandlordLine4,
-                                                            &kBlueProperty,
-                                                            &kBluePropertyLine2,
-                                                            &kBluePropertyLine3,
-                                                            &kBluePropertyLine4,
-                                                            &kKeyMoney,
-                                                            &kRenewalFee,
-                                                            &kRent,
-                                                            &kRentExpense};
+constexpr Child kLandRentChildren[] = {kLandlordAddress, kLandlordName, kProperty, kPropertyLower,
+                                       kKeyMoney,        kRenewalFee,   kRent,     kRentExpense};
+constexpr Child kBlueRealEstateLandRentChildren[] = {kBlueLandlordAddress,
+                                                     kBlueLandlordName,
+                                                     kBlueLandlordLine3,
+                                                     kBlueLandlordLine4,
+                                                     kBlueProperty,
+                                                     kBluePropertyLine2,
+                                                     kBluePropertyLine3,
+                                                     kBluePropertyLine4,
+                                                     kKeyMoney,
+                                                     kRenewalFee,
+                                                     kRent,
+                                                     kRentExpense};
 
 // Sales customers and purchase suppliers.
 constexpr Child kCustomerName =
@@ -179,8 +146,8 @@ constexpr Child kCounterpartyLocation =
     TextChild("SYOZAITI", offsetof(CustomerEntry, location), sizeof(CustomerEntry::location));
 constexpr Child kSales = AmountChild("URIAGEKINGAKU", offsetof(CustomerEntry, amount));
 constexpr Child kPurchases = AmountChild("SIIREKINGAKU", offsetof(CustomerEntry, amount));
-constexpr const Child* kCustomerChildren[] = {&kCustomerName, &kCounterpartyLocation, &kSales};
-constexpr const Child* kSupplierChildren[] = {&kSupplierName, &kCounterpartyLocation, &kPurchases};
+constexpr Child kCustomerChildren[] = {kCustomerName, kCounterpartyLocation, kSales};
+constexpr Child kSupplierChildren[] = {kSupplierName, kCounterpartyLocation, kPurchases};
 
 // The two lines after the customer and supplier items, read from the whole block.
 constexpr std::size_t CustomerEntryAmount(int entry) {
@@ -196,8 +163,8 @@ constexpr Child kOtherSuppliers = AmountChild(
     "JOUKIIGAI_SIIRESAKIKEI", CustomerEntryAmount(hostapi::general::kOtherSuppliersEntry));
 constexpr Child kReducedRatePurchases =
     AmountChild(kReducedRatePart, hostapi::general::kCustomersReducedRatePurchases);
-constexpr const Child* kCustomerTotals[] = {&kOtherCustomers, &kReducedRateSales};
-constexpr const Child* kSupplierTotals[] = {&kOtherSuppliers, &kReducedRatePurchases};
+constexpr Child kCustomerTotals[] = {kOtherCustomers, kReducedRateSales};
+constexpr Child kSupplierTotals[] = {kOtherSuppliers, kReducedRatePurchases};
 
 // Repairs.
 constexpr Child kPayeeAddress =
@@ -211,9 +178,8 @@ constexpr Child kPaymentDate = IntegerChild("SIHARAINENGAPPI", offsetof(RepairEn
 constexpr Child kRepairAmount = AmountChild("SIHARAIKINGAKU", offsetof(RepairEntry, amount));
 constexpr Child kRepairExpense =
     AmountChild("HITUYOUKEIHIGAKU", offsetof(RepairEntry, expensePart));
-constexpr const Child* kRepairChildren[] = {&kPayeeAddress, &kPayeeName,   &kWork,
-                                            &kWorkLower,    &kPaymentDate, &kRepairAmount,
-                                            &kRepairExpense};
+constexpr Child kRepairChildren[] = {kPayeeAddress, kPayeeName,    kWork,         kWorkLower,
+                                     kPaymentDate,  kRepairAmount, kRepairExpense};
 
 constexpr std::size_t EntryAt(std::size_t first, int index, std::size_t entrySize) {
     return first + static_cast<std::size_t>(index) * entrySize;
@@ -233,8 +199,8 @@ constexpr ListLayout kRealEstateSalaries{kSalaryItem, hostapi::realestate::kSala
 
 constexpr ListLayout FamilyEmployees(std::size_t first, int count, bool blue) {
     return {kFamilyItem, first, sizeof(FamilyEmployeeEntry), count,
-            blue ? std::span<const Child* const>(kBlueFamilyChildren)
-                 : std::span<const Child* const>(kWhiteFamilyChildren)};
+            blue ? std::span<const Child>(kBlueFamilyChildren)
+                 : std::span<const Child>(kWhiteFamilyChildren)};
 }
 
 constexpr ListLayout kInterest{
@@ -265,8 +231,8 @@ constexpr ListLayout kRealEstateTaxAccountant{
 
 constexpr ListLayout LandRents(std::size_t first, int count, bool blueRealEstate) {
     return {kLandRentItem, first, sizeof(LandRentEntry), count,
-            blueRealEstate ? std::span<const Child* const>(kBlueRealEstateLandRentChildren)
-                           : std::span<const Child* const>(kLandRentChildren)};
+            blueRealEstate ? std::span<const Child>(kBlueRealEstateLandRentChildren)
+                           : std::span<const Child>(kLandRentChildren)};
 }
 
 constexpr ListLayout kCustomers{

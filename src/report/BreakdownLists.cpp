@@ -39,47 +39,6 @@ hostapi::BlockView BlockOf(const Record* record, int block) {
     return hostapi::BlockView::OfTaskMemory(record->blocks[block]);
 }
 
-// Writes one child of the entry at `entry` in the block. A field that the
-// block does not hold whole reads as absent and gives an empty element.
-int WriteChild(XmlWriter& writer, std::string& line, const hostapi::BlockView& block,
-               std::size_t entry, const Child& child, int level) {
-    std::string value;
-    switch (child.format) {
-        case Format::Text:
-            value = block.Text(entry + child.offset, child.width).value_or(std::string_view());
-            break;
-        case Format::Integer:
-            value = ReportWriter::FormatInteger(block.Int32(entry + child.offset).value_or(0));
-            break;
-        case Format::Amount:
-            value = ReportWriter::FormatAmount(block.Int64(entry + child.offset).value_or(0));
-            break;
-        case Format::Empty:
-            break;
-        case Format::Payment: {
-            const std::optional<std::uint8_t> kind = block.Uint8(entry + child.kindOffset);
-            if (kind && *kind != kKeyMoneyKind && *kind != kRenewalFeeKind) {
-                return 1;
-            }
-            if (kind == child.kind) {
-                value = ReportWriter::FormatAmount(block.Int64(entry + child.offset).value_or(0));
-            }
-            break;
-        }
-    }
-    return writer.ValueElement(line, child.element, value, level);
-}
-
-int WriteChildren(XmlWriter& writer, std::string& line, const hostapi::BlockView& block,
-                  std::size_t entry, std::span<const Child* const> children, int level) {
-    for (const Child* child : children) {
-        if (!WriteChild(writer, line, block, entry, *child, level)) {
-            return 0;
-        }
-    }
-    return 1;
-}
-
 // Items 1 to itemCount, each from the next entry. With `itemElements` false
 // the children stand directly in the section, one level higher.
 int WriteItems(XmlWriter* writer, const hostapi::BlockView& block, const ListLayout& list,
@@ -94,14 +53,14 @@ int WriteItems(XmlWriter* writer, const hostapi::BlockView& block, const ListLay
         }
         const std::size_t entry = EntryAt(list.firstEntry, n - 1, list.entrySize);
         if (!itemElements) {
-            if (!WriteChildren(*writer, line, block, entry, list.children, kItemLevel)) {
+            if (!record::WriteChildren(*writer, block, entry, list.children, kItemLevel)) {
                 return 0;
             }
             continue;
         }
         const std::string ordinal = std::to_string(n);
         if (!writer->StartElement(line, list.item, kItemLevel, kCountAttribute, ordinal.c_str()) ||
-            !WriteChildren(*writer, line, block, entry, list.children, kChildLevel) ||
+            !record::WriteChildren(*writer, block, entry, list.children, kChildLevel) ||
             !writer->EndElement(line, list.item, kItemLevel)) {
             return 0;
         }
@@ -112,16 +71,13 @@ int WriteItems(XmlWriter* writer, const hostapi::BlockView& block, const ListLay
 // The others line of a salary list: the number of persons, then the figures of the others entry.
 int WriteOthers(XmlWriter& writer, const hostapi::BlockView& block, std::size_t personsEntry,
                 const Child& persons, std::size_t othersEntry) {
-    std::string line;
-    return WriteChild(writer, line, block, personsEntry, persons, kItemLevel) &&
-           WriteChildren(writer, line, block, othersEntry, kOthersFigures, kItemLevel);
+    return record::WriteChild(writer, block, personsEntry, persons, kItemLevel) &&
+           record::WriteChildren(writer, block, othersEntry, kOthersFigures, kItemLevel);
 }
 
 // Lines written from the whole block after the items.
-int WriteTotals(XmlWriter& writer, const hostapi::BlockView& block,
-                std::span<const Child* const> totals) {
-    std::string line;
-    return WriteChildren(writer, line, block, 0, totals, kItemLevel);
+int WriteTotals(XmlWriter& writer, const hostapi::BlockView& block, std::span<const Child> totals) {
+    return record::WriteChildren(writer, block, 0, totals, kItemLevel);
 }
 
 }  // namespace

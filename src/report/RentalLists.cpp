@@ -1,4 +1,3 @@
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -6,6 +5,7 @@
 
 #include "hostapi/BlockView.h"
 #include "report/Amount4.h"
+#include "report/RecordFields.h"
 #include "report/ReportWriter.h"
 #include "report/XmlWriter.h"
 
@@ -16,106 +16,53 @@ constexpr int kValueLevel = 5;
 constexpr int kUseLevel = 4;
 constexpr int kRentalBlock = 1;
 constexpr int kUseBlock = 7;
-constexpr int kAreaFractionDigits = 2;
 constexpr int kHalfUp = 0;
-// Contract dates keep year and month: the day digits are dropped.
-constexpr std::int32_t kDayDivisor = 100;
 constexpr char kRentalItem[] = "FUDOUSAN_UTIWAKE";
 
-enum class Value : std::uint8_t {
-    Text,     // cut to `limit` bytes
-    Empty,    // a line the host does not store
-    Month,    // a date without its day
-    Area,     // empty for exactly 0
-    Amount,   // whole yen
-    Integer,  // a count
-};
-
-struct Field {
-    const char* tag;
-    Value value;
-    std::size_t offset = 0;
-    std::size_t width = 0;
-    std::size_t limit = 0;
-};
+using record::AmountChild;
+using record::AreaChild;
+using record::Child;
+using record::EmptyChild;
+using record::IntegerChild;
+using record::MonthChild;
+using record::TextChild;
 
 #define BRENLO_FIELD(Record, member) offsetof(Record, member), sizeof(Record::member)
 
-constexpr std::array kRentalFields = {
-    Field{"KASIYA_KASITI", Value::Text, BRENLO_FIELD(RentalEntry, houseOrLand), 10},
-    Field{"YOUTO", Value::Text, BRENLO_FIELD(RentalEntry, use), 12},
-    Field{"SYOZAITI_JOUDAN", Value::Text, BRENLO_FIELD(RentalEntry, location), 30},
-    Field{"SYOZAITI_GEDAN", Value::Empty},
-    Field{"JUUSYO_SIMEI_JOUDAN", Value::Text, BRENLO_FIELD(RentalEntry, tenantAddress), 30},
-    Field{"JUUSYO_SIMEI_GEDAN", Value::Text, BRENLO_FIELD(RentalEntry, tenantName), 30},
-    Field{"KEIYAKUKIKAN_FROM", Value::Month, BRENLO_FIELD(RentalEntry, contractFrom)},
-    Field{"KEIYAKUKIKAN_TO", Value::Month, BRENLO_FIELD(RentalEntry, contractTo)},
-    Field{"KASITUKEMENSEKI", Value::Area, BRENLO_FIELD(RentalEntry, area)},
-    Field{"TINTAIRYOU_TUKIGAKU", Value::Amount, BRENLO_FIELD(RentalEntry, monthlyRent)},
-    Field{"TINTAIRYOU_NENGAKU", Value::Amount, BRENLO_FIELD(RentalEntry, yearlyRent)},
-    Field{"REIKIN", Value::Amount, BRENLO_FIELD(RentalEntry, gratuity)},
-    Field{"KENRIKIN", Value::Amount, BRENLO_FIELD(RentalEntry, keyMoney)},
-    Field{"KOUSINRYOU", Value::Amount, BRENLO_FIELD(RentalEntry, renewalFee)},
-    Field{"MEIGISYOKANRYOU_SONOTA", Value::Amount, BRENLO_FIELD(RentalEntry, transferFeeOther)},
-    Field{"HOSYOUKIN_SIKIKIN", Value::Amount, BRENLO_FIELD(RentalEntry, deposit)},
-};
-
-constexpr std::array kUseFields = {
-    Field{"JUUTAKU_TATEMONO_IKKODATE", Value::Integer,
-          BRENLO_FIELD(RentalUseSummary, housingDetached)},
-    Field{"JUUTAKU_TATEMONO_IKKODATEIGAI", Value::Integer,
-          BRENLO_FIELD(RentalUseSummary, housingOtherBuildings)},
-    Field{"JUUTAKU_TOTI_KEIYAKU", Value::Integer,
-          BRENLO_FIELD(RentalUseSummary, housingLandContracts)},
-    Field{"JUUTAKU_TOTI_SOUMENSEKI", Value::Area, BRENLO_FIELD(RentalUseSummary, housingLandArea)},
-    Field{"JUUTAKUIGAI_TATEMONO_IKKODATE", Value::Integer,
-          BRENLO_FIELD(RentalUseSummary, otherDetached)},
-    Field{"JUUTAKUIGAI_TATEMONO_IKKODATEIGAI", Value::Integer,
-          BRENLO_FIELD(RentalUseSummary, otherBuildings)},
-    Field{"JUUTAKUIGAI_TOTI_KEIYAKU", Value::Integer,
-          BRENLO_FIELD(RentalUseSummary, otherLandContracts)},
-    Field{"JUUTAKUIGAI_TOTI_SOUMENSEKI", Value::Area,
-          BRENLO_FIELD(RentalUseSummary, otherLandArea)},
-    Field{"CHUUSYAJOU_YANETUKI", Value::Integer, BRENLO_FIELD(RentalUseSummary, parkingRoofed)},
-    Field{"CHUUSYAJOU_AOZORA", Value::Integer, BRENLO_FIELD(RentalUseSummary, parkingOpen)},
+constexpr Child kRentalFields[] = {
+    TextChild("KASIYA_KASITI", BRENLO_FIELD(RentalEntry, houseOrLand), 10),
+    TextChild("YOUTO", BRENLO_FIELD(RentalEntry, use), 12),
+    TextChild("SYOZAITI_JOUDAN", BRENLO_FIELD(RentalEntry, location), 30),
+    EmptyChild("SYOZAITI_GEDAN"),
+    TextChild("JUUSYO_SIMEI_JOUDAN", BRENLO_FIELD(RentalEntry, tenantAddress), 30),
+    TextChild("JUUSYO_SIMEI_GEDAN", BRENLO_FIELD(RentalEntry, tenantName), 30),
+    MonthChild("KEIYAKUKIKAN_FROM", offsetof(RentalEntry, contractFrom)),
+    MonthChild("KEIYAKUKIKAN_TO", offsetof(RentalEntry, contractTo)),
+    AreaChild("KASITUKEMENSEKI", offsetof(RentalEntry, area)),
+    AmountChild("TINTAIRYOU_TUKIGAKU", offsetof(RentalEntry, monthlyRent)),
+    AmountChild("TINTAIRYOU_NENGAKU", offsetof(RentalEntry, yearlyRent)),
+    AmountChild("REIKIN", offsetof(RentalEntry, gratuity)),
+    AmountChild("KENRIKIN", offsetof(RentalEntry, keyMoney)),
+    AmountChild("KOUSINRYOU", offsetof(RentalEntry, renewalFee)),
+    AmountChild("MEIGISYOKANRYOU_SONOTA", offsetof(RentalEntry, transferFeeOther)),
+    AmountChild("HOSYOUKIN_SIKIKIN", offsetof(RentalEntry, deposit)),
 };
 
 #undef BRENLO_FIELD
 
-// The text of one field of a record; a field the block does not hold whole is empty.
-std::string FieldValue(const hostapi::BlockView& record, const Field& field) {
-    switch (field.value) {
-        case Value::Text:
-            return ReportWriter::CopyTruncated(
-                record.Text(field.offset, field.width).value_or(std::string_view()), field.limit);
-        case Value::Empty:
-            return {};
-        case Value::Month:
-            return ReportWriter::FormatInteger(record.Int32(field.offset).value_or(0) /
-                                               kDayDivisor);
-        case Value::Area: {
-            const std::int64_t area = record.Int64(field.offset).value_or(0);
-            return area == 0 ? std::string() : ReportWriter::FormatArea(area, kAreaFractionDigits);
-        }
-        case Value::Amount:
-            return ReportWriter::FormatAmount(record.Int64(field.offset).value_or(0));
-        case Value::Integer:
-            return ReportWriter::FormatInteger(record.Int32(field.offset).value_or(0));
-    }
-    return {};
-}
-
-template <std::size_t N>
-int WriteFields(XmlWriter& writer, const hostapi::BlockView& record,
-                const std::array<Field, N>& fields, int level) {
-    std::string line;
-    for (const Field& field : fields) {
-        if (!writer.ValueElement(line, field.tag, FieldValue(record, field), level)) {
-            return 0;
-        }
-    }
-    return 1;
-}
+constexpr Child kUseFields[] = {
+    IntegerChild("JUUTAKU_TATEMONO_IKKODATE", offsetof(RentalUseSummary, housingDetached)),
+    IntegerChild("JUUTAKU_TATEMONO_IKKODATEIGAI",
+                 offsetof(RentalUseSummary, housingOtherBuildings)),
+    IntegerChild("JUUTAKU_TOTI_KEIYAKU", offsetof(RentalUseSummary, housingLandContracts)),
+    AreaChild("JUUTAKU_TOTI_SOUMENSEKI", offsetof(RentalUseSummary, housingLandArea)),
+    IntegerChild("JUUTAKUIGAI_TATEMONO_IKKODATE", offsetof(RentalUseSummary, otherDetached)),
+    IntegerChild("JUUTAKUIGAI_TATEMONO_IKKODATEIGAI", offsetof(RentalUseSummary, otherBuildings)),
+    IntegerChild("JUUTAKUIGAI_TOTI_KEIYAKU", offsetof(RentalUseSummary, otherLandContracts)),
+    AreaChild("JUUTAKUIGAI_TOTI_SOUMENSEKI", offsetof(RentalUseSummary, otherLandArea)),
+    IntegerChild("CHUUSYAJOU_YANETUKI", offsetof(RentalUseSummary, parkingRoofed)),
+    IntegerChild("CHUUSYAJOU_AOZORA", offsetof(RentalUseSummary, parkingOpen)),
+};
 
 }  // namespace
 
@@ -137,7 +84,7 @@ int ReportWriter::WriteRentalList(XmlWriter* writer, int maxItems) {
         }
         const std::string count = std::to_string(n);
         if (!writer->StartElement(line, kRentalItem, kItemLevel, "COUNT", count.c_str()) ||
-            !WriteFields(*writer, entry, kRentalFields, kValueLevel) ||
+            !record::WriteChildren(*writer, entry, 0, kRentalFields, kValueLevel) ||
             !writer->EndElement(line, kRentalItem, kItemLevel)) {
             return 0;
         }
@@ -150,8 +97,9 @@ int ReportWriter::WriteRentalUse(XmlWriter* writer) {
         return 0;
     }
     // Whatever the block does not hold, or all of it when it is absent, is written empty.
-    return WriteFields(*writer, hostapi::BlockView::OfTaskMemory(realEstate->blocks[kUseBlock]),
-                       kUseFields, kUseLevel);
+    return record::WriteChildren(*writer,
+                                 hostapi::BlockView::OfTaskMemory(realEstate->blocks[kUseBlock]), 0,
+                                 kUseFields, kUseLevel);
 }
 
 std::string ReportWriter::FormatArea(std::int64_t area, int fractionDigits) {

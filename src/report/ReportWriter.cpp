@@ -193,7 +193,10 @@ int ReportWriter::WriteData(XmlWriter* writer, const StDATAINFO* entry) {
     return 1;
 }
 
-std::string ReportWriter::ToFullWidth(std::string_view text) {
+std::string ReportWriter::ToFullWidth(std::string_view name) {
+    // Widened from whole characters: a lone lead byte would pair with the
+    // first byte of the next character's full-width form.
+    const std::string text = platform::cp932::WholeCharacters(name);
     std::string wide = platform::cp932::ToFullWidth(text);
     if (text.size() <= kWholeNameBytes) {
         return wide;

@@ -1,41 +1,24 @@
 #include "report/XmlWriter.h"
 
 #include "platform/text/Cp932.h"
+#include "platform/text/Markup.h"
 
 namespace {
 
 constexpr char kLineEnd[] = "\r\n";
 
-// Bytes that XML 1.0 allows in no document. Shift_JIS trail bytes start at
-// 0x40, so leaving these out never breaks a double-byte character.
-bool IsForbiddenControl(unsigned char byte) {
-    return byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r';
+// Bytes that XML 1.0 allows in no document: single-byte characters, so that
+// taking them out of whole characters leaves whole characters.
+bool IsForbiddenControl(char byte) {
+    const auto b = static_cast<unsigned char>(byte);
+    return b < 0x20 && b != '\t' && b != '\n' && b != '\r';
 }
 
 // The text as the report may hold it, so that the report always decodes:
-// without the forbidden controls, without a lead byte that no trail byte
-// follows (at the end, before a byte that cannot be one, or left alone once a
-// control was dropped) and without the bytes that are no character at all.
-// Every complete pair stays as it is.
+// whole characters of code page 932 without the forbidden controls.
 std::string WithoutControls(std::string_view text) {
-    std::string controlsDropped;
-    controlsDropped.reserve(text.size());
-    for (const char byte : text) {
-        if (!IsForbiddenControl(static_cast<unsigned char>(byte))) {
-            controlsDropped.push_back(byte);
-        }
-    }
-    std::string kept;
-    kept.reserve(controlsDropped.size());
-    for (std::size_t i = 0; i < controlsDropped.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(controlsDropped[i]);
-        if (platform::cp932::StartsDoubleByte(controlsDropped, i)) {
-            kept.append(controlsDropped, i, 2);
-            ++i;
-        } else if (platform::cp932::IsSingleByteCharacter(byte)) {
-            kept.push_back(controlsDropped[i]);
-        }
-    }
+    std::string kept = platform::cp932::WholeCharacters(text);
+    std::erase_if(kept, IsForbiddenControl);
     return kept;
 }
 
@@ -47,7 +30,7 @@ void AppendAttribute(std::string& line, const char* name, const char* value) {
     line += ' ';
     line += name;
     line += "=\"";
-    line += XmlWriter::Escape(WithoutControls(value));
+    line += platform::markup::Escape(WithoutControls(value));
     line += '"';
 }
 
@@ -101,7 +84,7 @@ int XmlWriter::ValueElement(std::string& line, std::string_view name, std::strin
                             const char* attribute2Name, const char* attribute2Value) {
     AppendStartTag(line, name, level, attribute1Name, attribute1Value, attribute2Name,
                    attribute2Value);
-    line += Escape(WithoutControls(value));
+    line += platform::markup::Escape(WithoutControls(value));
     line += "</";
     line += name;
     line += '>';
@@ -121,34 +104,6 @@ int XmlWriter::EndElement(std::string& line, std::string_view name, int level) {
 int XmlWriter::Close() {
     sink_ = nullptr;
     return 0;
-}
-
-std::string XmlWriter::Escape(std::string_view text) {
-    std::string escaped;
-    escaped.reserve(text.size());
-    for (const char byte : text) {
-        switch (byte) {
-            case '&':
-                escaped += "&amp;";
-                break;
-            case '>':
-                escaped += "&gt;";
-                break;
-            case '<':
-                escaped += "&lt;";
-                break;
-            case '"':
-                escaped += "&quot;";
-                break;
-            case '\'':
-                escaped += "&apos;";
-                break;
-            default:
-                escaped += byte;
-                break;
-        }
-    }
-    return escaped;
 }
 
 int XmlWriter::WriteLine(std::string_view line) {

@@ -7,9 +7,9 @@
 #include "platform/ByteSink.h"
 
 // Writes the report line by line: TAB indentation, CR LF line ends and the
-// five predefined entity references; the Shift_JIS text passes unchanged.
-// Every line is one write to the sink (a file or memory). After the first
-// failed write every later write fails without touching the sink.
+// five predefined entity references (platform::markup::Escape); the Shift_JIS text passes
+// unchanged. Every line is one write to the sink (a file or memory). After the first failed write
+// every later write fails without touching the sink.
 class XmlWriter {
 public:
     XmlWriter() = default;
@@ -38,10 +38,6 @@ public:
     // Whether the writer had no sink or a write failed: the sink then does not
     // hold everything that was asked of the writer.
     bool Failed() const { return failed_; }
-
-    // The text with & > < " ' replaced by their entity references; every
-    // other byte unchanged.
-    static std::string Escape(std::string_view text);
 
 private:
     int WriteLine(std::string_view line);

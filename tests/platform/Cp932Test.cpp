@@ -68,6 +68,20 @@ TEST(Cp932ByteClass, TrailBytesAreExactlyThoseOfReference) {
     }
 }
 
+TEST(Cp932ByteClass, CharacterPairsAreExactlyThoseOfReference) {
+    for (unsigned code = 0; code <= 0xFFFF; ++code) {
+        const bool expected = std::any_of(std::begin(cp932_reference::kCharacterPairs),
+                                          std::end(cp932_reference::kCharacterPairs),
+                                          [&](const cp932_reference::CodeRun& run) {
+                                              return code >= run.first && code <= run.last;
+                                          });
+        ASSERT_EQ(platform::cp932::IsDoubleByteCharacter(static_cast<unsigned char>(code >> 8),
+                                                         static_cast<unsigned char>(code & 0xFF)),
+                  expected)
+            << std::hex << code;
+    }
+}
+
 // One letter per byte: L lead, T trail, S single.
 std::string Classes(std::string_view text) {
     std::string letters;

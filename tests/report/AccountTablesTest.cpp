@@ -106,10 +106,34 @@ TEST(AccountTableName, MarkerBytesAcrossTwoCharactersAreLeftAlone) {
     EXPECT_EQ(out, bracket);
 }
 
-TEST(AccountTableName, LeadByteAtTheEndStandsAlone) {
-    std::string out;
-    EXPECT_EQ(ReportWriter::CleanAccountName("ab\x81", out), 1);
-    EXPECT_EQ(out, "ab\x81");
+TEST(AccountTableName, BytesThatAreNoCharacterAreDroppedBeforeMarkers) {
+    const struct {
+        std::string_view name;
+        std::string_view cleaned;
+    } cases[] = {
+        {"ab\x81", "ab"},                                  // a lead byte at the end
+        {"\x41\x82\x20\x42", "AB"},                        // a lead byte before a space
+        {"\x83\x41\x85\x40\x83\x42", "\x83\x41\x83\x42"},  // 85 40 is no character
+        {"\xEA\xEA\x81\x40\x98\x80", ""},                  // neither is EA EA nor 98 80
+    };
+    for (const auto& c : cases) {
+        std::string out;
+        EXPECT_EQ(ReportWriter::CleanAccountName(c.name, out), 1);
+        EXPECT_EQ(out, c.cleaned) << testing::PrintToString(std::string(c.name));
+    }
+}
+
+TEST_F(AccountTableTest, SpareNamesWithBrokenBytesStayText) {
+    AddRow(7, "\x41\x82\x20\x42", 0, 10000);
+    AddRow(8, "\x83\x41\xFC\xFC\x83\x42", 0, 20000);
+    const AmountTableRow table[] = {{"KEIHI_YOBI1", 7, 1}, {"KEIHI_YOBI2", 8, 1}};
+    EXPECT_EQ(report_.WriteAmountTable(&xml_, table), 1);
+    EXPECT_EQ(Lines(), (std::vector<std::string>{
+                           Value("KEIHI_YOBI1_KAMOKU", "AB"),
+                           Value("KEIHI_YOBI1", "1"),
+                           Value("KEIHI_YOBI2_KAMOKU", "\x83\x41\x83\x42"),
+                           Value("KEIHI_YOBI2", "2"),
+                       }));
 }
 
 TEST_F(AccountTableTest, AmountRowsWithUserNamedRows) {

@@ -44,7 +44,7 @@ protected:
     void SetUpDeduction(std::int64_t realEstateIncome, std::uint8_t choice) {
         unsigned char* block = GeneralBlock(0, general::kBlockSize[0]);
         std::memcpy(block + general::kRealEstateIncome, &realEstateIncome, sizeof realEstateIncome);
-        block[general::kBlueDeductionChoice] = choice;
+        SetChoice(choice);
     }
 };
 

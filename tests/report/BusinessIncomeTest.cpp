@@ -21,6 +21,7 @@
 
 namespace {
 
+using reporttest::Occurrences;
 using reporttest::SectionNames;
 
 using ::testing::ElementsAre;
@@ -47,25 +48,11 @@ protected:
         entry_.returnKind = hostapi::kBlueReturn;
     }
 
-    void SetChoice(std::uint8_t choice) {
-        static_cast<unsigned char*>(
-            collected_.general.blocks[0])[hostapi::general::kBlueDeductionChoice] = choice;
-    }
-
     void SetNotes(std::string_view notes) {
         std::memcpy(static_cast<char*>(collected_.general.blocks[5]) + hostapi::general::kNotes,
                     notes.data(), notes.size());
     }
 };
-
-std::size_t Occurrences(const std::string& text, std::string_view part) {
-    std::size_t count = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos;
-         at = text.find(part, at + part.size())) {
-        ++count;
-    }
-    return count;
-}
 
 TEST_F(BusinessIncomeTest, BlueReturnWritesThirteenSectionsInOrder) {
     EXPECT_EQ(report_.WriteBusinessIncome(&xml_, &entry_), 1);

@@ -21,6 +21,7 @@
 
 namespace {
 
+using reporttest::Occurrences;
 using reporttest::SectionNames;
 
 using ::testing::ElementsAre;
@@ -30,15 +31,6 @@ using ::testing::IsEmpty;
 using ::testing::Not;
 
 constexpr int kRentalBlock = 1;
-
-std::size_t Occurrences(const std::string& text, std::string_view part) {
-    std::size_t count = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos;
-         at = text.find(part, at + part.size())) {
-        ++count;
-    }
-    return count;
-}
 
 // Every statement block delivered and zeroed, one rented property, a blue return.
 class RealEstateIncomeTest : public testsupport::RunPartsTest {
@@ -57,11 +49,6 @@ protected:
         rentals[1].endMarker = hostapi::realestate::kRentalEndMarker;
         SetChoice(1);
         entry_.returnKind = hostapi::kBlueReturn;
-    }
-
-    void SetChoice(std::uint8_t choice) {
-        static_cast<unsigned char*>(
-            collected_.general.blocks[0])[hostapi::general::kBlueDeductionChoice] = choice;
     }
 
     void SetInterest(std::int64_t amount) {

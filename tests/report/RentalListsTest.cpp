@@ -21,6 +21,7 @@
 
 namespace {
 
+using reporttest::Occurrences;
 using ::testing::HasSubstr;
 using ::testing::Not;
 using testsupport::Sjis;
@@ -37,15 +38,6 @@ void SetText(char (&field)[N], std::string_view text) {
 std::string Value(std::string_view tag, std::string_view text, int level = 5) {
     return std::string(static_cast<std::size_t>(level), '\t') + "<" + std::string(tag) + ">" +
            std::string(text) + "</" + std::string(tag) + ">\r\n";
-}
-
-std::size_t Occurrences(const std::string& text, std::string_view part) {
-    std::size_t count = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos;
-         at = text.find(part, at + part.size())) {
-        ++count;
-    }
-    return count;
 }
 
 // The real-estate statement in collected data, and the report's lines in memory.

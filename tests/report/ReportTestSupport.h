@@ -39,6 +39,16 @@ inline std::set<std::string> EntriesIn(const std::filesystem::path& folder) {
     return names;
 }
 
+// How many times `part` stands in `text`, not overlapping.
+inline std::size_t Occurrences(const std::string& text, std::string_view part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos;
+         at = text.find(part, at + part.size())) {
+        ++count;
+    }
+    return count;
+}
+
 // A value element at level 4, as the section writers write them, without its line end.
 inline std::string Value(std::string_view tag, std::string_view value) {
     return "\t\t\t\t<" + std::string(tag) + ">" + std::string(value) + "</" + std::string(tag) +

@@ -59,7 +59,8 @@ protected:
         for (int row = 0; row < 43; ++row) {
             collected_.rows.push_back(std::make_unique<StAOSUMINFO>());
         }
-        GeneralBlock(0)[hostapi::general::kBlueDeductionChoice] = 1;
+        GeneralBlock(0);
+        SetChoice(1);
     }
 
     void SetName(const std::string& name) {

@@ -49,7 +49,7 @@ protected:
         for (int block = 0; block < hostapi::general::kBlockCount; ++block) {
             GeneralBlock(block);
         }
-        GeneralBlock(0)[hostapi::general::kBlueDeductionChoice] = 1;
+        SetChoice(1);
         RealEstateBlock(1, 3 * sizeof(RentalEntry));
         entry_.returnKind = hostapi::kBlueReturn;
     }

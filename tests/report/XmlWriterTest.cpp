@@ -111,12 +111,16 @@ TEST_F(XmlWriterTest, IncompleteDoubleByteCharactersAreLeftOut) {
         std::string value;
         std::string written;
     } cases[] = {
-        {"AA\x82", "AA"},                             // a lead byte at the end
-        {"A\x82 B", "A B"},                           // before a byte that cannot follow it
-        {"\x82\x01", ""},                             // alone once the control is dropped
-        {"\x82\x7F\x8A", "\x7F"},                     // 0x7F is no trail byte
-        {"\x87\x40\xFA\x40\xF0\x40\xFC\xFC\x81\x5C",  // NEC, IBM, user-defined pairs
-         "\x87\x40\xFA\x40\xF0\x40\xFC\xFC\x81\x5C"},
+        {"AA\x82", "AA"},    // a lead byte at the end
+        {"A\x82 B", "A B"},  // before a byte that cannot follow it
+        {"\x82\x01", ""},    // before a control
+        {"A\x85\x40\x98\x80"
+         "B\xEA\xEA\x87\xEF\xFC\xFC",
+         "AB"},                    // pairs that are no character
+        {"\x85\x82\xA0", ""},      // stepped over whole, as Windows does: 82 starts nothing
+        {"\x82\x7F\x8A", "\x7F"},  // 0x7F is no trail byte
+        {"\x87\x40\xFA\x40\xF0\x40\xFC\x4B\x81\x5C",  // NEC, IBM, user-defined pairs
+         "\x87\x40\xFA\x40\xF0\x40\xFC\x4B\x81\x5C"},
         {"\xB6\xDE", "\xB6\xDE"},  // half-width kana stand alone
         {"\x80\xA0\xFD\xFE\xFF"
          "A",
@@ -144,20 +148,6 @@ TEST_F(XmlWriterTest, LongValuesAreWrittenWhole) {
     EXPECT_EQ(writer_.ValueElement(line_, "AMPS", std::string(300, '&'), 3), 1);
     EXPECT_EQ(Written(),
               "\t\t\t<LONG>" + value + "</LONG>\r\n\t\t\t<AMPS>" + escaped + "</AMPS>\r\n");
-}
-
-TEST(XmlWriterEscape, OnlyTheFiveSpecialCharactersChange) {
-    EXPECT_EQ(XmlWriter::Escape("&<>\"'"), "&amp;&lt;&gt;&quot;&apos;");
-    EXPECT_EQ(XmlWriter::Escape(""), "");
-    std::string others;
-    for (int byte = 0x01; byte <= 0xFF; ++byte) {
-        if (byte != '&' && byte != '<' && byte != '>' && byte != '"' && byte != '\'') {
-            others += static_cast<char>(byte);
-        }
-    }
-    EXPECT_EQ(XmlWriter::Escape(others), others);
-    const std::string text = Sjis("表&ソ");
-    EXPECT_EQ(XmlWriter::Escape(text), Sjis("表") + "&amp;" + Sjis("ソ"));
 }
 
 TEST(XmlWriterFailure, EachLineIsOneWriteAndAfterAFailureTheSinkIsNotTouched) {

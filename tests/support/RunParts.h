@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -48,6 +49,13 @@ protected:
     std::unique_ptr<ReportWriter> ReportOf(IncomeKind kind, std::int16_t progressBase = 0,
                                            const Edition& edition = Edition::Brenlo()) {
         return std::make_unique<ReportWriter>(collected_, progress_, kind, edition, progressBase);
+    }
+
+    // The blue-return deduction chosen in the statements' block 0, which must
+    // be there.
+    void SetChoice(std::uint8_t choice) {
+        static_cast<unsigned char*>(
+            collected_.general.blocks[0])[hostapi::general::kBlueDeductionChoice] = choice;
     }
 
     // What the sections wrote so far.

@@ -7,6 +7,7 @@
 
 #include "platform/DialogTemplate.h"
 #include "platform/headless/ConsoleProgressWindow.h"
+#include "platform/text/TerminalText.h"
 
 namespace platform::headless {
 namespace {
@@ -43,13 +44,16 @@ ConsoleWindowSystem::ConsoleWindowSystem(std::ostream& output, std::istream& inp
 int ConsoleWindowSystem::ShowMessageBox(WindowHandle, const std::string& text,
                                         const std::string& caption, unsigned flags) {
     std::ostream& lines = output_->Lines();
-    lines << '[' << ConsoleText(caption) << "]\n";
-    std::string body;
+    // Messages carry host texts (company, account and file names): they reach
+    // the terminal as text only.
+    lines << '[' << text::ForTerminal(ConsoleText(caption)) << "]\n";
+    std::string lineEnds;
     for (char c : ConsoleText(text)) {
         if (c != '\r') {
-            body += c;
+            lineEnds += c;
         }
     }
+    std::string body = text::ForTerminal(lineEnds);
     if (body.empty() || body.back() != '\n') {
         body += '\n';
     }

@@ -15,6 +15,19 @@ bool IsTrailByte(unsigned char byte);
 // 0x80, 0xA0 and 0xFD to 0xFF are none, and lead bytes only begin one.
 bool IsSingleByteCharacter(unsigned char byte);
 
+// Whether a lead byte and a trail byte form a character of code page 932:
+// JIS X 0208, the NEC special characters, the NEC-selected and IBM
+// extensions and the user-defined area. Other pairs (85 40, EA EA, FC FC ...)
+// decode to nothing, though Windows still steps over them as one.
+bool IsDoubleByteCharacter(unsigned char lead, unsigned char trail);
+
+// The text without what decodes to nothing: a lead byte without its trail
+// byte, a pair that is no character (both bytes) and a byte that is no
+// character by itself. Every character stays whole, and so does what is left
+// when whole characters are taken out of the result: cleanings of host texts
+// start from it.
+std::string WholeCharacters(std::string_view text);
+
 enum class ByteClass { Single, Lead, Trail };
 
 // Whether a character that begins at position i (a position reached by

@@ -73,6 +73,13 @@ TEST_F(ConsoleWindowSystemTest, MessageBoxKeepsOneLineBreakAtTheEnd) {
     EXPECT_EQ("[A]\n完了\n\n[B]\n\n\n", output_.str());
 }
 
+TEST_F(ConsoleWindowSystemTest, HostTextsCannotDriveTheTerminal) {
+    // A company name in a message and a caption, with a title and a clear screen.
+    windows_.ShowMessageBox(0, "A\x1B]0;x\x07\x1B[2J\r\nB", "\x1B[2Jc", platform::kMbOk);
+    EXPECT_EQ("[\xE2\x90\x9B[2Jc]\nA\xE2\x90\x9B]0;x\xE2\x90\x87\xE2\x90\x9B[2J\nB\n\n",
+              output_.str());
+}
+
 TEST_F(ConsoleWindowSystemTest, ABadByteDoesNotHideTheMessage) {
     windows_.ShowMessageBox(0, "a\x81 b\x81", "c", platform::kMbOk);
     EXPECT_EQ("[c]\na? b?\n\n", output_.str());
