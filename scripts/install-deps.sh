@@ -49,16 +49,21 @@ pugixml_stamp="$pugixml_cache/pugixml/.debian-version"
 if [ "$(cat "$pugixml_stamp" 2>/dev/null)" != "$pugixml_version" ]; then
   apt_dir="$pugixml_cache/apt"
   mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial" "$apt_dir/sources.list.d"
-  . /etc/os-release
-  echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian $VERSION_CODENAME main" \
-    >"$apt_dir/sources.list"
+  # The machine's own Debian archives, as source archives.
+  rm -f "$apt_dir/sources.list.d/"*
+  for f in /etc/apt/sources.list.d/*.sources; do
+    [ -f "$f" ] && grep -q 'debian-archive-keyring' "$f" &&
+      sed -E 's/^Types:.*/Types: deb-src/' "$f" >"$apt_dir/sources.list.d/$(basename "$f")"
+  done
+  grep -hE '^deb .*debian' /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null |
+    sed 's/^deb /deb-src /' >"$apt_dir/sources.list" || true
   apt_options=(-q -o "Dir::Etc::SourceList=$apt_dir/sources.list" -o "Dir::Etc::SourceParts=$apt_dir/sources.list.d"
                -o "Dir::State::Lists=$apt_dir/lists" -o "Dir::Cache=$apt_dir/cache" -o "APT::Sandbox::User=$(id -un)")
   apt-get "${apt_options[@]}" update >/dev/null
   unpack=$(mktemp -d "$pugixml_cache/pugixml-source.XXXXXX")
+  trap 'rm -rf "$unpack"' EXIT
   (cd "$unpack" && apt-get "${apt_options[@]}" source "pugixml=$pugixml_version" >/dev/null)
   rm -rf "$pugixml_cache/pugixml"
   mv "$unpack"/pugixml-*/ "$pugixml_cache/pugixml"
-  rm -rf "$unpack"
   echo "$pugixml_version" >"$pugixml_stamp"
 fi
