@@ -168,7 +168,8 @@ std::string ElementNamed(const std::string& text, const Report& report) {
     }
     auto word = [](char c) { return std::isupper(static_cast<unsigned char>(c)) || c == '_'; };
     for (const std::string& tag : tags) {
-        for (std::size_t at = text.find(tag); at != std::string::npos; at = text.find(tag, at + 1)) {
+        for (std::size_t at = text.find(tag); at != std::string::npos;
+             at = text.find(tag, at + 1)) {
             const std::size_t end = at + tag.size();
             if ((at == 0 || !word(text[at - 1])) && (end == text.size() || !word(text[end]))) {
                 return tag;
