@@ -26,19 +26,21 @@ std::string CheckText(const Report& report, const CheckResult& result) {
         out += report.name + ": " + SeverityName(f.severity) + " [" + f.rule + "] " + f.where +
                "\n  " + f.japanese + "\n  " + f.english + "\n";
     }
-    // The rules run wrapped to fit 80 columns.
-    std::string ran, skipped;
-    std::size_t column = 0;
+    // The rules run, wrapped to fit 80 columns.
+    std::string ran = " ", skipped;
+    std::size_t column = 2;
     for (const RuleRun& rule : result.rules) {
         if (rule.ran) {
-            if (column + rule.rule.size() > 76) {
+            const bool first = ran.size() == 1;
+            if (!first && column + rule.rule.size() + 2 > 78) {
                 ran += ",\n ";
-                column = 0;
-            } else if (!ran.empty()) {
+                column = 2;
+            } else if (!first) {
                 ran += ",";
+                ++column;
             }
             ran += " " + rule.rule;
-            column += rule.rule.size() + 2;
+            column += rule.rule.size() + 1;
         } else {
             skipped +=
                 "  " + rule.rule + ": " + rule.reasonJapanese + "\n    " + rule.reason + "\n";

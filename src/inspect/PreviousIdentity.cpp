@@ -66,7 +66,7 @@ const char* KindEn(const Report& r) {
 }
 
 void Join(Mismatch& m, const std::string& ja, const std::string& en) {
-    m.japanese += (m.japanese.empty() ? "" : "、") + ja;
+    m.japanese += ja + "。";
     m.english += (m.english.empty() ? "" : "; ") + en;
 }
 
@@ -104,7 +104,7 @@ std::optional<Mismatch> PreviousMismatch(const Report& report, const Report& pre
     if (m.english.empty()) {
         return std::nullopt;
     }
-    m.japanese = "前年分として指定された報告書は使えません: " + m.japanese + "。";
+    m.japanese = "前年分として指定された報告書は使えません: " + m.japanese;
     m.english = "The report given as last year's cannot be used: " + m.english + ".";
     return m;
 }
