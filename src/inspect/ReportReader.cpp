@@ -148,12 +148,13 @@ private:
         return false;
     }
 
-    // The export writes no control characters but tab, CR and LF and no
-    // character references; either means the file was made or edited elsewhere.
+    // The export drops the control characters XML forbids (all below 0x20 but
+    // tab, CR and LF; DEL it keeps) and writes no character references:
+    // either means the file was made or edited elsewhere.
     bool OnlyWrittenCharacters() {
         for (std::size_t i = 0; i < bytes_.size(); ++i) {
             const auto c = static_cast<unsigned char>(bytes_[i]);
-            if ((c < 0x20 && c != '\t' && c != '\r' && c != '\n') || c == 0x7f) {
+            if (c < 0x20 && c != '\t' && c != '\r' && c != '\n') {
                 return Fail(i, ElementBefore(bytes_, i) + " holds the control character " +
                                    CodePoint(c) + ", which the export never writes");
             }
