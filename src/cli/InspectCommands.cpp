@@ -21,44 +21,56 @@ namespace {
 
 using platform::text::ForTerminal;
 
-// A report file read and parsed; nothing after printing why.
-std::optional<inspect::Report> Load(const std::string& windowsPath, const std::string& shownName) {
+// A report file read and parsed, or why not.
+inspect::ReadResult Read(const std::string& windowsPath, const std::string& shownName) {
     auto file =
         platform::Files().Open(windowsPath, platform::OpenMode::Read, platform::ShareMode::Read);
     std::optional<std::string> bytes = file ? platform::ReadToEnd(*file) : std::nullopt;
     if (!bytes) {
-        std::cerr << ForTerminal(shownName) << ": cannot read the file\n";
-        return std::nullopt;
+        inspect::ReadResult result;
+        result.error = {shownName, 0, "cannot read the file"};
+        return result;
     }
-    inspect::ReadResult result = inspect::ReadReport(*bytes, shownName);
-    if (!result.report) {
-        std::cerr << ForTerminal(result.error.Text()) << '\n';
-        return std::nullopt;
-    }
-    return std::move(result.report);
+    return inspect::ReadReport(*bytes, shownName);
 }
 
 // Names are shown as the console text of their Shift_JIS form: Windows hands
 // arguments over in code page 932, and the output is UTF-8.
-std::optional<inspect::Report> LoadArgument(const std::string& argument) {
+inspect::ReadResult ReadArgument(const std::string& argument) {
     bool ok = true;
     const std::string name = platform::console::ArgumentText(argument, &ok);
     if (!ok) {
-        std::cerr << ForTerminal(argument)
-                  << ": the name has characters that code page 932 cannot hold\n";
-        return std::nullopt;
+        inspect::ReadResult result;
+        result.error = {argument, 0, "the name has characters that code page 932 cannot hold"};
+        return result;
     }
-    return Load(WindowsFormOf(name), platform::headless::ConsoleText(name));
+    return Read(WindowsFormOf(name), platform::headless::ConsoleText(name));
+}
+
+// The report, or nothing after saying why on standard error (and, for
+// --json, as a JSON document on standard output).
+std::optional<inspect::Report> Load(inspect::ReadResult result, bool json = false) {
+    if (!result.report) {
+        std::cerr << ForTerminal(result.error.Text()) << '\n';
+        if (json) {
+            std::cout << inspect::UnreadableJson(result.error);
+        }
+    }
+    return std::move(result.report);
+}
+
+std::optional<inspect::Report> LoadArgument(const std::string& argument) {
+    return Load(ReadArgument(argument));
 }
 
 int Check(const std::string& reportPath, const std::string& previousPath, bool json) {
-    const std::optional<inspect::Report> report = LoadArgument(reportPath);
+    const std::optional<inspect::Report> report = Load(ReadArgument(reportPath), json);
     if (!report) {
         return inspect::kCheckUnreadable;
     }
     std::optional<inspect::Report> previous;
     if (!previousPath.empty()) {
-        previous = LoadArgument(previousPath);
+        previous = Load(ReadArgument(previousPath), json);
         if (!previous) {
             return inspect::kCheckUnreadable;
         }
@@ -128,11 +140,13 @@ std::optional<int> RunInspectCommand(int argc, char** argv) {
     CLI::App* check = cli.add_subcommand(
         "check",
         "Checks that the report's statements add up; exit 0 clean or warnings only, "
-        "1 errors, 2 unreadable input");
+        "1 errors, 2 unreadable input, 64 usage error");
     check->add_option("REPORT", report, "the report (Shift_JIS XML)")->required();
     check->add_option("--previous", previous,
-                      "last year's report: its closing balances must open this year");
-    check->add_flag("--json", json, "the findings as JSON");
+                      "last year's report of the same company and kind: its closing balances "
+                      "must open this year");
+    check->add_flag("--json", json,
+                    "the findings as JSON (an unreadable report as a JSON object with the error)");
     CLI::App* show = cli.add_subcommand(
         "show", "Shows the report as the statements of the forms, with the checks' findings");
     show->add_option("REPORT", report, "the report (Shift_JIS XML)")->required();
@@ -152,7 +166,7 @@ void PrintChecksOfWrittenReport(const std::string& windowsPath) {
         return;
     }
     const std::optional<inspect::Report> report =
-        Load(windowsPath, platform::headless::ConsoleText(windowsPath));
+        Load(Read(windowsPath, platform::headless::ConsoleText(windowsPath)));
     if (!report) {
         return;
     }

@@ -1,4 +1,4 @@
-// The rules on the breakdown lists, the rental list and last year's balances.
+// The rules on the breakdown lists and the rental list.
 #include <algorithm>
 #include <initializer_list>
 #include <string>
@@ -6,96 +6,128 @@
 #include <vector>
 
 #include "inspect/Checker.h"
+#include "inspect/Labels.h"
 
 namespace inspect::rules {
 
 // A breakdown list may hold less than its profit-and-loss line (small
-// items stay off the list) but never more.
-std::string Checker::NotAbove(std::string_view listTag, const std::vector<std::string>& amountTags,
-                              std::int64_t line, const std::vector<std::string>& lineTags,
-                              const std::string& whatJa, const std::string& whatEn) {
+// items stay off the list) but never more: cutting its amounts to whole yen
+// only lowers its sum. The line, cut from one exact amount, can lie up to a
+// yen below it, and one more for each further line it is the sum of.
+Reason Checker::NotAbove(std::string_view listTag, const std::vector<std::string>& amountTags,
+                         const CutSum& line, std::vector<std::string> lineTags,
+                         const std::string& whatJa, const std::string& whatEn) {
     const Section* list = r_.Find(listTag);
     if (list == nullptr) {
-        return "the report has no " + std::string(listTag) + " list";
+        const std::string title(SectionTitle(listTag, r_.RealEstate()));
+        return {title + "がありません。", "the report has no list " + title};
     }
-    std::int64_t sum = 0;
-    int lines = 0;
+    CutSum sum;
     auto add = [&](const Fields& fields) {
         for (const std::string& tag : amountTags) {
-            if (fields.Find(tag) != nullptr) {
-                sum += fields.Yen(tag);
-                ++lines;
-            }
+            sum.Add(fields.Yen(tag));
         }
     };
     add(*list);
     for (const Item& item : list->items) {
         add(item);
     }
-    const std::int64_t excess = sum - line;
-    if (excess > 0) {
-        const Severity severity = ForDifference(excess, std::max(lines, 1));
-        Add(severity, std::string(listTag), lineTags,
-            {{"list total", sum}, {"profit-and-loss line", line}, {"excess", excess}},
-            whatJa + "の内訳の合計 " + Yen(sum) + " が損益計算書の金額 " + Yen(line) + " を " +
-                Yen(excess) + " 超えています" +
-                (severity == Severity::Warning ? "（端数処理の範囲）。" : "。"),
-            "The " + whatEn + " breakdown adds up to " + YenEn(sum) +
-                ", more than the profit-and-loss line of " + YenEn(line) + " by " + YenEn(excess) +
-                (severity == Severity::Warning ? " (within rounding)." : "."));
+    const std::int64_t excess = sum.yen - line.yen;
+    if (excess <= 0) {
+        return {};
     }
+    const std::int64_t allowed = std::max(line.above - 1, 0) + sum.below;
+    const bool rounding = excess <= allowed;
+    const Reason hints = rounding ? Reason{} : Hints(excess, {{list, ""}});
+    Place place = At(kProfitAndLoss, lineTags.front());
+    place.section = std::string(listTag);
+    place.tags = std::move(lineTags);
+    Add(rounding ? Severity::Warning : Severity::Error, std::move(place),
+        {{"list total", sum.yen}, {"profit-and-loss line", line.yen}, {"excess", excess}},
+        std::string(SectionTitle(listTag, r_.RealEstate())) + "の合計 " + Yen(sum.yen) + " は" +
+            whatJa + " " + Yen(line.yen) + " より " + Yen(excess) + " 多い" +
+            (rounding ? "（金額の円未満切り捨てで生じうる差）。" : "。") + hints.japanese,
+        "The " + whatEn + " breakdown adds up to " + YenEn(sum.yen) + ", " + YenEn(excess) +
+            " more than the profit-and-loss line of " + YenEn(line.yen) +
+            (rounding ? ", which cutting the amounts to whole yen can explain." : ".") +
+            hints.english);
     return {};
 }
 
-std::string Checker::Salaries() {
+namespace {
+
+CutSum Line(std::int64_t yen) {
+    CutSum line;
+    line.Add(yen);
+    return line;
+}
+
+}  // namespace
+
+Reason Checker::Salaries() {
     const Section* pl = r_.Find(kProfitAndLoss);
     if (pl == nullptr) {
-        return "the report has no profit-and-loss statement";
+        return NoProfitAndLoss();
     }
-    std::int64_t line = pl->Yen("KYUURYOUTINGIN");
-    std::vector<std::string> tags = {"KYUURYOUTINGIN"};
-    std::string whatJa = "給料賃金";
+    CutSum line = Line(pl->Yen("KYUURYOUTINGIN"));
+    std::string whatJa = "損益計算書の給料賃金";
     // Wages of the workshop stand in the manufacturing cost, the breakdown lists them too.
     if (const Section* cost = r_.Find("SEIZOUGENKA"); cost != nullptr) {
-        line += cost->Yen("ROUMUHI");
-        whatJa = "給料賃金（製造原価の労務費を含む）";
+        line.Add(cost->Yen("ROUMUHI"));
+        whatJa = "損益計算書の給料賃金と製造原価の労務費の合計";
     }
     return NotAbove("KYUURYOUTINGIN", {"KYUURYOU", "SYOUYO", "SONOTA_KYUURYOU", "SONOTA_SYOUYO"},
-                    line, tags, whatJa, "salaries and wages");
+                    line, {"KYUURYOUTINGIN"}, whatJa, "salaries and wages");
 }
 
-std::string Checker::LandRent() {
+// Blue returns deduct what the family employees were paid; white returns a
+// fixed amount per person, which the list does not add up to.
+Reason Checker::FamilyEmployees() {
     const Section* pl = r_.Find(kProfitAndLoss);
     if (pl == nullptr) {
-        return "the report has no profit-and-loss statement";
+        return NoProfitAndLoss();
     }
-    return NotAbove("TIDAIYATIN", {"HITUYOUKEIHIGAKU"}, pl->Yen("TIDAIYATIN"), {"HITUYOUKEIHIGAKU"},
-                    "地代家賃", "land and house rent");
+    if (pl->Find("SENJYUUSYAKYUUYO") == nullptr) {
+        return {"専従者給与の行がありません（白色申告は専従者控除）。",
+                "the statement has no family employees' salaries (white returns deduct a fixed "
+                "amount)"};
+    }
+    return NotAbove("SENJUUSYA", {"KYUURYOU", "SYOUYO"}, Line(pl->Yen("SENJYUUSYAKYUUYO")),
+                    {"SENJYUUSYAKYUUYO"}, "損益計算書の専従者給与", "family employees' salaries");
 }
 
-std::string Checker::Interest() {
+Reason Checker::LandRent() {
     const Section* pl = r_.Find(kProfitAndLoss);
     if (pl == nullptr) {
-        return "the report has no profit-and-loss statement";
+        return NoProfitAndLoss();
+    }
+    return NotAbove("TIDAIYATIN", {"HITUYOUKEIHIGAKU"}, Line(pl->Yen("TIDAIYATIN")), {"TIDAIYATIN"},
+                    "損益計算書の地代家賃", "land and house rent");
+}
+
+Reason Checker::Interest() {
+    const Section* pl = r_.Find(kProfitAndLoss);
+    if (pl == nullptr) {
+        return NoProfitAndLoss();
     }
     if (r_.RealEstate()) {
-        return NotAbove("KARIIREKINRISI", {"HITUYOUKEIHIGAKU"}, pl->Yen("SYAKUNYUUKINRISI"),
-                        {"HITUYOUKEIHIGAKU"}, "借入金利子", "interest on borrowings");
+        return NotAbove("KARIIREKINRISI", {"HITUYOUKEIHIGAKU"}, Line(pl->Yen("SYAKUNYUUKINRISI")),
+                        {"SYAKUNYUUKINRISI"}, "損益計算書の借入金利子", "interest on borrowings");
     }
-    return NotAbove("RISIWARIBIKIRYOU", {"HITUYOUKEIHIGAKU"}, pl->Yen("RISIWARIBIKIRYOU"),
-                    {"HITUYOUKEIHIGAKU"}, "利子割引料", "interest and discount");
+    return NotAbove("RISIWARIBIKIRYOU", {"HITUYOUKEIHIGAKU"}, Line(pl->Yen("RISIWARIBIKIRYOU")),
+                    {"RISIWARIBIKIRYOU"}, "損益計算書の利子割引料", "interest and discount");
 }
 
 // The form has no line of its own for the tax accountant: the fee stands
 // on a line the user named (報酬, 税理士), else among the named lines and
 // the miscellaneous expenses.
-std::string Checker::TaxAccountant() {
+Reason Checker::TaxAccountant() {
     const Section* pl = r_.Find(kProfitAndLoss);
     if (pl == nullptr) {
-        return "the report has no profit-and-loss statement";
+        return NoProfitAndLoss();
     }
-    std::int64_t named = 0, fees = 0;
-    bool feeLine = false;
+    CutSum named, fees;
+    std::vector<std::string> namedTags, feeTags;
     for (const Field& field : pl->fields) {
         if (!EndsWith(field.tag, "_KAMOKU") || field.tag.starts_with("KURI") ||
             field.tag.starts_with("SYUUNYUUKINGAKU")) {
@@ -103,89 +135,56 @@ std::string Checker::TaxAccountant() {
         }
         const std::string amountTag = field.tag.substr(0, field.tag.size() - 7);
         const std::int64_t yen = pl->Yen(amountTag);
-        named += yen;
+        named.Add(yen);
+        namedTags.push_back(amountTag);
         if (field.text.find("報酬") != std::string::npos ||
             field.text.find("税理士") != std::string::npos) {
-            fees += yen;
-            feeLine = true;
+            fees.Add(yen);
+            feeTags.push_back(amountTag);
         }
     }
-    const std::int64_t line = feeLine ? fees : named + pl->Yen("ZAPPI") + pl->Yen("SONOTANOKEIHI");
-    return NotAbove("ZEIRISIHOUSYUU", {"HITUYOUKEIHIGAKU"}, line, {"HITUYOUKEIHIGAKU"},
-                    feeLine ? "税理士等の報酬" : "税理士等の報酬（科目設定経費と雑費）",
-                    "tax accountant's fee");
+    if (!feeTags.empty()) {
+        return NotAbove("ZEIRISIHOUSYUU", {"HITUYOUKEIHIGAKU"}, fees, feeTags,
+                        "損益計算書の報酬の行", "tax accountant's fee");
+    }
+    named.Add(pl->Yen("ZAPPI"));
+    named.Add(pl->Yen("SONOTANOKEIHI"));
+    namedTags.insert(namedTags.begin(), pl->Find("ZAPPI") ? "ZAPPI" : "SONOTANOKEIHI");
+    return NotAbove("ZEIRISIHOUSYUU", {"HITUYOUKEIHIGAKU"}, named, namedTags,
+                    "損益計算書の雑費と科目設定の経費の合計", "tax accountant's fee");
 }
 
-std::string Checker::Rentals() {
+Reason Checker::Rentals() {
     if (!r_.RealEstate()) {
-        return "only real-estate income has a rental list";
+        return {"賃貸の内訳は不動産所得だけにあります。",
+                "only real-estate income has a rental list"};
     }
     const Section* list = r_.Find("FUDOUSANSYUUNYUU");
     const Section* pl = r_.Find(kProfitAndLoss);
     if (list == nullptr || pl == nullptr) {
-        return "the report has no rental list";
+        return {"不動産所得の収入の内訳がありません。", "the report has no rental list"};
     }
     auto total = [list](std::initializer_list<const char*> tags) {
-        std::int64_t sum = 0;
+        CutSum sum;
         for (const Item& item : list->items) {
             for (const char* tag : tags) {
-                sum += item.Yen(tag);
+                sum.Add(item.Yen(tag));
             }
         }
         return sum;
     };
-    const int n = static_cast<int>(list->items.size());
-    Equal(std::string(kProfitAndLoss), {"TINTAIRYO"}, total({"TINTAIRYOU_NENGAKU"}), std::max(n, 1),
-          pl->Yen("TINTAIRYO"), "不動産所得の収入の内訳の賃貸料（年額）と賃貸料",
-          "Yearly rents of the rental list against the rental income");
-    Equal(std::string(kProfitAndLoss), {"REIKIN_KENRIKIN_KOUSINRYOU"},
-          total({"REIKIN", "KENRIKIN", "KOUSINRYOU"}), std::max(3 * n, 1),
-          pl->Yen("REIKIN_KENRIKIN_KOUSINRYOU"), "内訳の礼金・権利金・更新料と損益計算書",
-          "Key money, gratuities and renewal fees of the rental list against the statement");
+    const std::vector<Search> search = {{list, ""}};
+    Compare(At(kProfitAndLoss, "TINTAIRYO"), total({"TINTAIRYOU_NENGAKU"}), pl->Yen("TINTAIRYO"),
+            Written::Cut, "賃貸料と収入の内訳の賃貸料（年額）",
+            "Rental income against the yearly rents of the rental list", search);
+    Compare(At(kProfitAndLoss, "REIKIN_KENRIKIN_KOUSINRYOU"),
+            total({"REIKIN", "KENRIKIN", "KOUSINRYOU"}), pl->Yen("REIKIN_KENRIKIN_KOUSINRYOU"),
+            Written::Cut, "礼金・権利金・更新料と収入の内訳",
+            "Key money, gratuities and renewal fees against the rental list", search);
     if (pl->Find("MEIGIKAKIKAERYOU_SONOTA") != nullptr) {
-        Equal(std::string(kProfitAndLoss), {"MEIGIKAKIKAERYOU_SONOTA"},
-              total({"MEIGISYOKANRYOU_SONOTA"}), std::max(n, 1), pl->Yen("MEIGIKAKIKAERYOU_SONOTA"),
-              "内訳の名義書換料その他と損益計算書",
-              "Name-transfer and other fees of the rental list against the statement");
-    }
-    return {};
-}
-
-std::string Checker::PreviousBalances() {
-    if (previous_ == nullptr) {
-        return "no previous year's report given (--previous)";
-    }
-    const Section* bs = BalanceSheet();
-    if (bs == nullptr) {
-        return BalanceSkipped();
-    }
-    const Section* last = previous_->Blue() ? previous_->Find(kBalanceSheet) : nullptr;
-    if (last == nullptr || previous_->kind != r_.kind) {
-        return "the previous report has no balance sheet of the same income kind";
-    }
-    for (const Field& field : bs->fields) {
-        if (!EndsWith(field.tag, "_KISYU")) {
-            continue;
-        }
-        const std::string stem = field.tag.substr(0, field.tag.size() - 6);
-        const std::int64_t opening = ParseAmount(field.text).value_or(0);
-        std::int64_t closing = last->Yen(stem + "_KIMATU");
-        // Capital carries the year's income and the owner's drawings and contributions over.
-        if (stem == "MOTOIREKIN") {
-            closing += last->Yen("KOUJYOMAESYOTOKUKINNGAKU_KIMATU") +
-                       last->Yen("JIGYOUNUSIKARI_KIMATU") - last->Yen("JIGYOUNUSIKASI_KIMATU");
-        }
-        if (opening == closing) {
-            continue;
-        }
-        Add(Severity::Error, std::string(kBalanceSheet), {field.tag},
-            {{field.tag, opening},
-             {"previous end of period", closing},
-             {"difference", opening - closing}},
-            field.tag + " の期首 " + Yen(opening) + " が前年の期末 " + Yen(closing) +
-                " と一致しません。",
-            field.tag + " opens at " + YenEn(opening) + " but last year closed at " +
-                YenEn(closing) + ".");
+        Compare(At(kProfitAndLoss, "MEIGIKAKIKAERYOU_SONOTA"), total({"MEIGISYOKANRYOU_SONOTA"}),
+                pl->Yen("MEIGIKAKIKAERYOU_SONOTA"), Written::Cut, "名義書換料・その他と収入の内訳",
+                "Name-transfer and other fees against the rental list", search);
     }
     return {};
 }

@@ -10,31 +10,50 @@ const char* SeverityName(Severity severity) {
     return severity == Severity::Error ? "error" : "warning";
 }
 
+// Texts that are not UTF-8 cannot reach here (the reader decoded them), but
+// a JSON writer must never throw out of this subsystem.
+std::string Dump(const nlohmann::ordered_json& doc) {
+    return doc.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
+}
+
 }  // namespace
 
+// Element names stay out of the text: the findings say where in the form's
+// words; --json carries the names beside them.
 std::string CheckText(const Report& report, const CheckResult& result) {
     std::string out;
     for (const Finding& f : result.findings) {
-        out += report.name + ": " + SeverityName(f.severity) + " [" + f.rule + "] " + f.section;
-        for (const std::string& tag : f.tags) {
-            out += " " + tag;
-        }
-        out += "\n  " + f.japanese + "\n  " + f.english + "\n";
+        out += report.name + ": " + SeverityName(f.severity) + " [" + f.rule + "] " + f.where +
+               "\n  " + f.japanese + "\n  " + f.english + "\n";
     }
-    std::string ran, skipped;
+    // The rules run, wrapped to fit 80 columns.
+    std::string ran = " ", skipped;
+    std::size_t column = 2;
     for (const RuleRun& rule : result.rules) {
         if (rule.ran) {
-            ran += (ran.empty() ? "" : ", ") + rule.rule;
+            const bool first = ran.size() == 1;
+            if (!first && column + rule.rule.size() + 2 > 78) {
+                ran += ",\n ";
+                column = 2;
+            } else if (!first) {
+                ran += ",";
+                ++column;
+            }
+            ran += " " + rule.rule;
+            column += rule.rule.size() + 1;
         } else {
-            skipped += "  " + rule.rule + ": " + rule.reason + "\n";
+            skipped +=
+                "  " + rule.rule + ": " + rule.reasonJapanese + "\n    " + rule.reason + "\n";
         }
     }
-    out += "rules run: " + ran + "\n";
+    out += "実行した検査 / rules run:\n" + ran + "\n";
     if (!skipped.empty()) {
-        out += "rules skipped:\n" + skipped;
+        out += "実行しなかった検査 / rules skipped:\n" + skipped;
     }
-    out += std::to_string(result.Count(Severity::Error)) + " error(s), " +
-           std::to_string(result.Count(Severity::Warning)) + " warning(s)\n";
+    const std::string errors = std::to_string(result.Count(Severity::Error));
+    const std::string warnings = std::to_string(result.Count(Severity::Warning));
+    out += "エラー " + errors + " 件、警告 " + warnings + " 件 / " + errors + " error(s), " +
+           warnings + " warning(s)\n";
     return out;
 }
 
@@ -50,6 +69,7 @@ std::string CheckJson(const Report& report, const CheckResult& result) {
         finding["severity"] = SeverityName(f.severity);
         finding["section"] = f.section;
         finding["tags"] = f.tags;
+        finding["where"] = f.where;
         nlohmann::ordered_json figures = nlohmann::ordered_json::object();
         for (const Figure& figure : f.figures) {
             figures[figure.name] = figure.yen;
@@ -66,12 +86,20 @@ std::string CheckJson(const Report& report, const CheckResult& result) {
         entry["ran"] = rule.ran;
         if (!rule.ran) {
             entry["reason"] = rule.reason;
+            entry["reason_ja"] = rule.reasonJapanese;
         }
         doc["rules"].push_back(entry);
     }
-    // Texts that are not UTF-8 cannot reach here (the reader decoded them), but
-    // a JSON writer must never throw out of this subsystem.
-    return doc.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
+    return Dump(doc);
+}
+
+std::string UnreadableJson(const ReadError& error) {
+    nlohmann::ordered_json doc;
+    doc["file"] = error.file;
+    doc["unreadable"] = true;
+    doc["line"] = error.line;
+    doc["error"] = error.message;
+    return Dump(doc);
 }
 
 }  // namespace inspect

@@ -10,6 +10,8 @@ namespace inspect {
 std::string CheckText(const Report& report, const CheckResult& result);
 // The same as one JSON document (UTF-8).
 std::string CheckJson(const Report& report, const CheckResult& result);
+// Why a report could not be checked, as one JSON document: file, line, error.
+std::string UnreadableJson(const ReadError& error);
 
 // Exit statuses of `check`.
 inline constexpr int kCheckClean = 0;

@@ -1,21 +1,26 @@
 #include "inspect/Checker.h"
 
-#include <cstdlib>
+#include <algorithm>
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "inspect/Labels.h"
 
 namespace inspect {
 
 // Beside its callers Yen and YenEn: GCC 12 gives a false -Wrestrict on the
 // insert below in some translation units (Checks.cpp among them).
 std::string WithSeparators(std::int64_t yen) {
-    const bool negative = yen < 0;
-    std::string digits = std::to_string(negative ? -yen : yen);
+    // Unsigned, so that the most negative amount has a magnitude too.
+    const std::uint64_t magnitude =
+        yen < 0 ? 0 - static_cast<std::uint64_t>(yen) : static_cast<std::uint64_t>(yen);
+    std::string digits = std::to_string(magnitude);
     for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3) {
         digits.insert(static_cast<std::size_t>(i), ",");
     }
-    return negative ? "-" + digits : digits;
+    return yen < 0 ? "-" + digits : digits;
 }
 
 }  // namespace inspect
@@ -29,24 +34,31 @@ std::string YenEn(std::int64_t yen) {
     return WithSeparators(yen) + " yen";
 }
 
-// A rule returns why it did not apply, or an empty text when it ran.
+Reason NoProfitAndLoss() {
+    return {"損益計算書がありません。", "the report has no profit-and-loss statement"};
+}
+
 template <typename F>
 void Checker::Rule(const char* id, F body) {
     rule_ = id;
     RuleRun run;
     run.rule = id;
-    run.reason = body();
-    run.ran = run.reason.empty();
+    Reason reason = body();
+    run.ran = reason.english.empty();
+    run.reason = std::move(reason.english);
+    run.reasonJapanese = std::move(reason.japanese);
     result_.rules.push_back(std::move(run));
 }
 
 CheckResult Checker::Run() {
+    Rule("BS-LINES", [this] { return BalanceLines(); });
     Rule("BS-OPENING", [this] { return BalanceOpening(); });
     Rule("BS-CLOSING", [this] { return BalanceClosing(); });
     Rule("PL-INCOME", [this] { return Income(); });
     Rule("MONTHLY-SALES", [this] { return MonthlySales(); });
     Rule("BLUE-DEDUCTION", [this] { return BlueDeduction(); });
     Rule("LIST-SALARIES", [this] { return Salaries(); });
+    Rule("LIST-FAMILY-EMPLOYEES", [this] { return FamilyEmployees(); });
     Rule("LIST-LAND-RENT", [this] { return LandRent(); });
     Rule("LIST-INTEREST", [this] { return Interest(); });
     Rule("LIST-TAX-ACCOUNTANT", [this] { return TaxAccountant(); });
@@ -55,13 +67,34 @@ CheckResult Checker::Run() {
     return std::move(result_);
 }
 
-Finding& Checker::Add(Severity severity, std::string section, std::vector<std::string> tags,
-                      std::vector<Figure> figures, std::string japanese, std::string english) {
+Place Checker::At(std::string_view section, std::string_view tag) const {
+    const Section* s = r_.Find(section);
+    const std::string line = s ? LineName(*s, section, tag) : FormLineName(section, tag);
+    return {std::string(section),
+            {std::string(tag)},
+            std::string(SectionTitle(section, r_.RealEstate())) + " " + line};
+}
+
+Place Checker::AtBalance(std::string_view tag) const {
+    const bool opening = EndsWith(tag, "_KISYU");
+    std::string_view stem = tag.substr(0, tag.size() - (opening ? 6 : 7));
+    const Section* s = r_.Find(kBalanceSheet);
+    const std::string line =
+        s ? LineName(*s, kBalanceSheet, stem) : FormLineName(kBalanceSheet, stem);
+    return {std::string(kBalanceSheet),
+            {std::string(tag)},
+            std::string(SectionTitle(kBalanceSheet, r_.RealEstate())) +
+                (opening ? " 期首 " : " 期末 ") + line};
+}
+
+Finding& Checker::Add(Severity severity, Place place, std::vector<Figure> figures,
+                      std::string japanese, std::string english) {
     Finding f;
     f.rule = rule_;
     f.severity = severity;
-    f.section = std::move(section);
-    f.tags = std::move(tags);
+    f.section = std::move(place.section);
+    f.tags = std::move(place.tags);
+    f.where = std::move(place.where);
     f.figures = std::move(figures);
     f.japanese = std::move(japanese);
     f.english = std::move(english);
@@ -69,27 +102,95 @@ Finding& Checker::Add(Severity severity, std::string section, std::vector<std::s
     return result_.findings.back();
 }
 
-// Every amount is cut to whole yen from the host's ten-thousandths, so a sum
-// of n lines may differ from its total by less than n yen.
-Severity Checker::ForDifference(std::int64_t difference, int lines) {
-    return std::llabs(difference) < lines ? Severity::Warning : Severity::Error;
-}
-
-void Checker::Equal(std::string section, std::vector<std::string> tags, std::int64_t sum, int lines,
-                    std::int64_t stated, const std::string& whatJa, const std::string& whatEn) {
-    const std::int64_t difference = sum - stated;
-    if (difference == 0) {
+// Every amount is cut to whole yen from the host's ten-thousandths, so a
+// stated figure may differ from the sum of its lines, but only within what
+// the cutting of each line and of the figure itself can explain.
+void Checker::Compare(Place place, const CutSum& sum, std::int64_t stated, Written written,
+                      const std::string& whatJa, const std::string& whatEn,
+                      const std::vector<Search>& search) {
+    const bool loss = written == Written::Rounded && sum.yen < 0;
+    const std::int64_t expected = loss ? 0 : sum.yen;
+    if (stated == expected) {
         return;
     }
-    const Severity severity = ForDifference(difference, lines);
-    const std::string roundingJa = severity == Severity::Warning ? "（端数処理の範囲）" : "";
-    const std::string roundingEn = severity == Severity::Warning ? " (within rounding)" : "";
-    Add(severity, std::move(section), std::move(tags),
-        {{"sum of the lines", sum}, {"stated", stated}, {"difference", difference}},
-        whatJa + ": 明細の合計 " + Yen(sum) + " と記載額 " + Yen(stated) + " の差額 " +
-            Yen(difference) + roundingJa + "。",
-        whatEn + ": the lines add up to " + YenEn(sum) + ", the report states " + YenEn(stated) +
-            ", a difference of " + YenEn(difference) + roundingEn + ".");
+    const std::int64_t low = sum.yen - sum.below;
+    const std::int64_t high = sum.yen + sum.above;
+    std::int64_t least = 0, most = 0;
+    if (written == Written::Rounded) {
+        least = std::max<std::int64_t>(low, 0);
+        most = std::max<std::int64_t>(high, 0);
+    } else {
+        least = sum.below == 0 ? sum.yen : (low >= 0 ? low : low + 1);
+        most = sum.above == 0 ? sum.yen : (high > 0 ? high - 1 : high);
+    }
+    const bool rounding = stated >= least && stated <= most;
+    const std::int64_t off = stated - expected;
+    const std::int64_t by = off < 0 ? -off : off;
+    const Reason hints = rounding ? Reason{} : Hints(by, search);
+    Add(rounding ? Severity::Warning : Severity::Error, std::move(place),
+        {{"sum of the lines", sum.yen}, {"stated", stated}, {"difference", sum.yen - stated}},
+        whatJa + ": 記載額 " + Yen(stated) + " は計算した額 " + Yen(expected) +
+            (loss ? "（損失 " + Yen(sum.yen) + " は 0円と記載）" : "") + " より " + Yen(by) +
+            (off > 0 ? " 多い" : " 少ない") +
+            (rounding ? "（金額の円未満切り捨てで生じうる差）。" : "。") + hints.japanese,
+        whatEn + ": the report states " + YenEn(stated) + ", " + YenEn(by) +
+            (off > 0 ? " more" : " less") + " than the " + YenEn(expected) + " computed" +
+            (loss ? " (a loss of " + YenEn(sum.yen) + " is written as 0)" : "") +
+            (rounding ? ", which cutting the amounts to whole yen can explain." : ".") +
+            hints.english);
+}
+
+// The checks an accountant does by hand on a difference: a line of that
+// amount left out or counted twice, a line of half of it on the wrong side,
+// two digits swapped.
+Reason Checker::Hints(std::int64_t difference, const std::vector<Search>& search) const {
+    if (difference <= 0) {
+        return {};
+    }
+    std::string sameJa, halfJa;
+    int same = 0, half = 0;
+    for (const Search& s : search) {
+        if (s.section == nullptr) {
+            continue;
+        }
+        auto visit = [&](const Fields& fields) {
+            for (const Field& field : fields.fields) {
+                const std::int64_t yen = ParseAmount(field.text).value_or(0);
+                const std::int64_t size = yen < 0 ? -yen : yen;
+                if (yen == 0 || !EndsWith(field.tag, s.end) ||
+                    !HoldsYen(s.section->tag, field.tag)) {
+                    continue;
+                }
+                const bool balance = s.section->tag == kBalanceSheet;
+                const std::string name =
+                    (balance ? AtBalance(field.tag) : At(s.section->tag, field.tag)).where;
+                if (size == difference && same++ < 3) {
+                    sameJa += (sameJa.empty() ? "" : "、") + name + "（" + Yen(yen) + "）";
+                } else if (difference % 2 == 0 && size == difference / 2 && half++ < 3) {
+                    halfJa += (halfJa.empty() ? "" : "、") + name + "（" + Yen(yen) + "）";
+                }
+            }
+        };
+        visit(*s.section);
+        for (const Item& item : s.section->items) {
+            visit(item);
+        }
+    }
+    Reason out;
+    if (!sameJa.empty()) {
+        out.japanese += " 差額と同じ金額の行: " + sameJa + "。";
+        out.english += " Lines of the difference's amount: " + sameJa + ".";
+    }
+    if (!halfJa.empty()) {
+        out.japanese += " 差額の半分の金額の行（反対側への記入？）: " + halfJa + "。";
+        out.english +=
+            " Lines of half the difference (entered on the wrong side?): " + halfJa + ".";
+    }
+    if (difference % 9 == 0) {
+        out.japanese += " 差額は 9 の倍数です（数字の入れ替わり？）。";
+        out.english += " The difference is a multiple of 9 (two digits swapped?).";
+    }
+    return out;
 }
 
 }  // namespace inspect::rules

@@ -21,6 +21,31 @@ inline bool EndsWith(std::string_view s, std::string_view end) {
 std::string Yen(std::int64_t yen);
 std::string YenEn(std::int64_t yen);
 
+// Why a rule did not apply, in both languages; empty when it ran.
+struct Reason {
+    std::string japanese;
+    std::string english;
+};
+
+// Where a finding lies: the section and lines, and the same as the form prints them.
+struct Place {
+    std::string section;
+    std::vector<std::string> tags;
+    std::string where;
+};
+
+// How the export wrote a figure the rules compare with a sum.
+enum class Written {
+    Cut,      // cut to whole yen towards zero
+    Rounded,  // rounded half up to whole yen, a loss written as 0
+};
+
+// Lines to search for the amount a difference could come from.
+struct Search {
+    const Section* section;
+    std::string_view end;  // only lines whose tag ends so ("" for all)
+};
+
 class Checker {
 public:
     Checker(const Report& report, const Report* previous) : r_(report), previous_(previous) {}
@@ -28,41 +53,49 @@ public:
     CheckResult Run();
 
 private:
-    // Running rules and recording findings: Checker.cpp.
+    // Running rules, places and findings: Checker.cpp.
     template <typename F>
     void Rule(const char* id, F body);
-    Finding& Add(Severity severity, std::string section, std::vector<std::string> tags,
-                 std::vector<Figure> figures, std::string japanese, std::string english);
-    static Severity ForDifference(std::int64_t difference, int lines);
-    void Equal(std::string section, std::vector<std::string> tags, std::int64_t sum, int lines,
-               std::int64_t stated, const std::string& whatJa, const std::string& whatEn);
+    Place At(std::string_view section, std::string_view tag) const;
+    Place AtBalance(std::string_view tag) const;  // 貸借対照表 期首/期末 and the account
+    Finding& Add(Severity severity, Place place, std::vector<Figure> figures, std::string japanese,
+                 std::string english);
+    void Compare(Place place, const CutSum& sum, std::int64_t stated, Written written,
+                 const std::string& whatJa, const std::string& whatEn,
+                 const std::vector<Search>& search);
+    Reason Hints(std::int64_t difference, const std::vector<Search>& search) const;
 
     // Balance sheet, income, monthly sales, blue-return deduction: StatementRules.cpp.
     const Section* BalanceSheet() const;
-    std::string BalanceSkipped() const;
-    void Balance(const char* when, const char* whenJa, std::int64_t assets, std::int64_t right,
-                 std::vector<std::string> tags);
-    std::string BalanceOpening();
-    std::string BalanceClosing();
-    std::string Income();
-    std::string MonthlySales();
-    std::string BlueDeduction();
+    Reason BalanceSkipped() const;
+    void Balance(bool opening, const CutSum& assets, const CutSum& right, const Section& bs);
+    Reason BalanceLines();
+    Reason BalanceOpening();
+    Reason BalanceClosing();
+    Reason Income();
+    Reason MonthlySales();
+    Reason BlueDeduction();
 
-    // Breakdown lists, rentals, last year's balances: BreakdownRules.cpp.
-    std::string NotAbove(std::string_view listTag, const std::vector<std::string>& amountTags,
-                         std::int64_t line, const std::vector<std::string>& lineTags,
-                         const std::string& whatJa, const std::string& whatEn);
-    std::string Salaries();
-    std::string LandRent();
-    std::string Interest();
-    std::string TaxAccountant();
-    std::string Rentals();
-    std::string PreviousBalances();
+    // Breakdown lists, rentals: BreakdownRules.cpp.
+    Reason NotAbove(std::string_view listTag, const std::vector<std::string>& amountTags,
+                    const CutSum& line, std::vector<std::string> lineTags,
+                    const std::string& whatJa, const std::string& whatEn);
+    Reason Salaries();
+    Reason FamilyEmployees();
+    Reason LandRent();
+    Reason Interest();
+    Reason TaxAccountant();
+    Reason Rentals();
+
+    // Last year's report: PreviousRules.cpp.
+    Reason PreviousBalances();
 
     const Report& r_;
     const Report* previous_;
     CheckResult result_;
     std::string rule_;
 };
+
+Reason NoProfitAndLoss();
 
 }  // namespace inspect::rules

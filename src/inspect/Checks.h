@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "inspect/Report.h"
@@ -21,6 +22,8 @@ struct Finding {
     Severity severity = Severity::Error;
     std::string section;            // the section concerned, e.g. TAISYAKUTAISYOUHYO
     std::vector<std::string> tags;  // the lines concerned in that section
+    std::string
+        where;  // the same as the form prints it: 損益計算書 所得金額, 貸借対照表 期首 資産合計
     std::vector<Figure> figures;
     std::string japanese;  // one line each
     std::string english;
@@ -29,7 +32,8 @@ struct Finding {
 struct RuleRun {
     std::string rule;
     bool ran = false;
-    std::string reason;  // why the rule did not apply
+    std::string reason;          // why the rule did not apply
+    std::string reasonJapanese;  // the same in Japanese
 };
 
 struct CheckResult {
@@ -39,18 +43,42 @@ struct CheckResult {
     int Count(Severity severity) const;
 };
 
-// `previous` is last year's report of the same company and kind, or null.
+// `previous` is what the user gave as last year's report, or null.
 CheckResult RunChecks(const Report& report, const Report* previous);
+
+// A sum of amounts the export cut to whole yen (towards zero), and where the
+// exact sum can lie: below yen + above and above yen - below, or at yen when
+// both are 0. Each amount the cutting lowered counts one yen above, each it
+// raised one below.
+struct CutSum {
+    std::int64_t yen = 0;
+    int above = 0;
+    int below = 0;
+
+    // Adds or (sign -1) subtracts an amount.
+    void Add(std::int64_t amount, int sign = 1);
+    // Whether the exact sums of this and `other` can be the same.
+    bool CanEqual(const CutSum& other) const;
+};
 
 // What the rules compute, shared with the statements shown.
 struct BalanceTotals {
     std::int64_t assetsOpening = 0, assetsClosing = 0;
     std::int64_t liabilitiesOpening = 0, liabilitiesClosing = 0;
 };
-// The balance sheet's sides: 事業主貸 counts with the assets although the table
-// lists it after them; the rest of the table after it stands with the
-// liabilities and capital (貸倒引当金 and the year's income included).
+// The balance sheet's sides, each line by what it is wherever it stands:
+// 事業主貸 with the assets, 貸倒引当金 and the year's income with the
+// liabilities and capital. Lines of neither side count on none.
 BalanceTotals BalanceSheetTotals(const Section& balanceSheet);
+struct BalanceSides {
+    CutSum assetsOpening, assetsClosing;
+    CutSum liabilitiesOpening, liabilitiesClosing;
+};
+BalanceSides BalanceSheetSides(const Section& balanceSheet);
+
+enum class Side { Assets, LiabilitiesAndCapital, None };
+// By the account of a balance-sheet line (with or without _KISYU/_KIMATU).
+Side SideOf(std::string_view tag);
 
 struct IncomeTotals {
     std::int64_t revenue = 0;
@@ -59,7 +87,11 @@ struct IncomeTotals {
     std::int64_t reversals = 0;   // business only: reserves and allowances taken back
     std::int64_t provisions = 0;  // family employees' salaries, reserves set aside
     std::int64_t income = 0;
-    int lines = 0;  // amounts added up
+    // Each amount is cut to whole yen, so the exact income lies below
+    // income + above and above income - below (it is income when both are 0):
+    // the count of amounts whose cutting lowered, or raised, the income.
+    int above = 0;
+    int below = 0;
 };
 // The profit-and-loss statement added up as the form does, either form.
 IncomeTotals ProfitAndLossTotals(const Section& profitAndLoss);

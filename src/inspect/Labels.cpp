@@ -1,6 +1,8 @@
 #include "inspect/Labels.h"
 
+#include <algorithm>
 #include <array>
+#include <utility>
 
 namespace inspect {
 
@@ -228,6 +230,48 @@ const Label* FindLabel(std::string_view section, std::string_view tag) {
         }
     }
     return any;
+}
+
+std::string FormLineName(std::string_view section, std::string_view tag) {
+    const Label* label = FindLabel(section, tag);
+    return std::string(label ? label->text : tag);
+}
+
+std::string LineName(const Fields& fields, std::string_view section, std::string_view tag) {
+    const std::string stem(tag);
+    if (const Field* named = fields.Find(stem + "_KAMOKU");
+        named != nullptr && !named->text.empty()) {
+        return named->text;
+    }
+    for (const auto& [prefix, what] :
+         {std::pair<std::string_view, std::string_view>{"URIAGEKINGAKU", "売上"},
+          {"SIIREKINGAKU", "仕入"}}) {
+        const std::string_view month = tag.substr(std::min(prefix.size(), tag.size()));
+        if (section == "TUKIBETUURIAGESHIIRE" && tag.starts_with(prefix) && !month.empty() &&
+            month.find_first_not_of("0123456789") == std::string_view::npos) {
+            return std::string(month) + "月 " + std::string(what);
+        }
+    }
+    return FormLineName(section, tag);
+}
+
+bool HoldsYen(std::string_view section, std::string_view tag) {
+    if (tag.ends_with("_KAMOKU")) {
+        return false;
+    }
+    if (section == "TAISYAKUTAISYOUHYO") {
+        for (const std::string_view end : {"_KISYU", "_KIMATU"}) {
+            if (tag.ends_with(end)) {
+                tag.remove_suffix(end.size());
+            }
+        }
+    }
+    if (const Label* label = FindLabel(section, tag); label != nullptr) {
+        return label->yen;
+    }
+    // The monthly figures and the lines the user names are all amounts.
+    return section == "SONEKIKEISANSYO" || section == "TUKIBETUURIAGESHIIRE" ||
+           section == "SEIZOUGENKA" || section == "TAISYAKUTAISYOUHYO";
 }
 
 std::string_view SectionTitle(std::string_view section, bool realEstate) {

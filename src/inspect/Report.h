@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -16,8 +17,16 @@ struct Field {
     int line = 0;
 };
 
-// Amount of a value text: empty is zero, otherwise an optional minus and digits.
+// The most digits an amount has: the most whole yen the host's
+// ten-thousandths hold in 64 bits.
+inline constexpr std::size_t kMostAmountDigits = 15;
+
+// Amount of a value text as the export writes it: empty is zero, otherwise an
+// optional minus and at most kMostAmountDigits digits; nothing for anything else.
 std::optional<std::int64_t> ParseAmount(std::string_view text);
+
+// a + b, or nothing when the sum does not fit 64 bits.
+std::optional<std::int64_t> AddYen(std::int64_t a, std::int64_t b);
 
 // Value elements in file order, with look-up by tag.
 struct Fields {
@@ -27,7 +36,7 @@ struct Fields {
     std::string Text(std::string_view tag) const;
     // Nothing when the element is missing or not an amount.
     std::optional<std::int64_t> Amount(std::string_view tag) const;
-    // Missing and malformed amounts count as zero.
+    // A missing line counts as zero; the reader lets no malformed amount through.
     std::int64_t Yen(std::string_view tag) const { return Amount(tag).value_or(0); }
 };
 
@@ -79,6 +88,10 @@ struct ReadResult {
 };
 
 // Reads the bytes of a report file; `name` appears in the error. Never throws.
+// Only what the export can write reads: amounts as ParseAmount takes them, no
+// control characters but tab, CR and LF, no character references, and amounts
+// whose magnitudes add up far inside 64 bits, so that no sum the checks form
+// can overflow.
 ReadResult ReadReport(std::string_view bytes, std::string_view name);
 
 }  // namespace inspect

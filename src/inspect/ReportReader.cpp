@@ -1,10 +1,12 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "inspect/Labels.h"
 #include "inspect/Report.h"
 #include "inspect/Xml.h"
 #include "platform/text/Cp932.h"
@@ -17,8 +19,7 @@ std::optional<std::int64_t> ParseAmount(std::string_view text) {
     }
     const bool negative = text.front() == '-';
     const std::string_view digits = negative ? text.substr(1) : text;
-    // Eighteen digits stay far inside int64, so sums of a report cannot overflow.
-    if (digits.empty() || digits.size() > 18) {
+    if (digits.empty() || digits.size() > kMostAmountDigits) {
         return std::nullopt;
     }
     std::int64_t value = 0;
@@ -29,6 +30,14 @@ std::optional<std::int64_t> ParseAmount(std::string_view text) {
         value = value * 10 + (c - '0');
     }
     return negative ? -value : value;
+}
+
+std::optional<std::int64_t> AddYen(std::int64_t a, std::int64_t b) {
+    std::int64_t sum = 0;
+    if (__builtin_add_overflow(a, b, &sum)) {
+        return std::nullopt;
+    }
+    return sum;
 }
 
 const Field* Fields::Find(std::string_view tag) const {
@@ -71,6 +80,28 @@ namespace {
 
 constexpr std::string_view kIncomeTags[] = {"EIGYOUSYOTOKU", "SONOTASYOTOKU", "FUDOUSANSYOTOKU"};
 
+// The magnitudes of all amounts stay below a quarter of int64: every sum of
+// some of them, and the difference of two such sums, then fits.
+constexpr std::int64_t kMostYenInAll = INT64_MAX / 4;
+
+// The element whose start tag comes last before `offset`, for messages.
+std::string ElementBefore(std::string_view bytes, std::size_t offset) {
+    std::size_t open = bytes.rfind('<', offset);
+    while (open != std::string_view::npos && open + 1 < bytes.size() && bytes[open + 1] == '/') {
+        open = open == 0 ? std::string_view::npos : bytes.rfind('<', open - 1);
+    }
+    if (open == std::string_view::npos) {
+        return "the prolog";
+    }
+    const std::size_t end = bytes.find_first_of(" \t\r\n/>", open + 1);
+    return "<" + std::string(bytes.substr(open + 1, std::min(end, offset) - open - 1)) + ">";
+}
+
+std::string CodePoint(unsigned char c) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    return std::string("U+00") + kHex[c >> 4] + kHex[c & 15];
+}
+
 class Reader {
 public:
     Reader(std::string_view bytes, std::string_view name) : bytes_(bytes), name_(name) {
@@ -84,6 +115,10 @@ public:
 
     ReadResult Run() {
         ReadResult result;
+        if (!OnlyWrittenCharacters()) {
+            result.error = error_;
+            return result;
+        }
         const xml::Document doc = xml::Parse(bytes_);
         if (!doc.ok) {
             Fail(doc.errorOffset, "not well-formed XML (" + doc.error + ")");
@@ -111,6 +146,52 @@ private:
         error_.line = LineOf(offset);
         error_.message = std::move(message);
         return false;
+    }
+
+    // The export drops the control characters XML forbids (all below 0x20 but
+    // tab, CR and LF; DEL it keeps) and writes no character references:
+    // either means the file was made or edited elsewhere.
+    bool OnlyWrittenCharacters() {
+        for (std::size_t i = 0; i < bytes_.size(); ++i) {
+            const auto c = static_cast<unsigned char>(bytes_[i]);
+            if (c < 0x20 && c != '\t' && c != '\r' && c != '\n') {
+                return Fail(i, ElementBefore(bytes_, i) + " holds the control character " +
+                                   CodePoint(c) + ", which the export never writes");
+            }
+            if (c == '&' && i + 1 < bytes_.size() && bytes_[i + 1] == '#') {
+                const std::size_t end = bytes_.find_first_of(";<", i);
+                const std::size_t length = end == std::string_view::npos ? 12 : end - i + 1;
+                return Fail(i,
+                            ElementBefore(bytes_, i) + " holds the character reference \"" +
+                                std::string(bytes_.substr(i, std::min<std::size_t>(length, 12))) +
+                                "\", which the export never writes");
+            }
+        }
+        return true;
+    }
+
+    // Each amount as the export writes it, and all of them far inside 64 bits.
+    bool Amounts(const std::string& section, const Fields& fields) {
+        for (const Field& field : fields.fields) {
+            if (!HoldsYen(section, field.tag)) {
+                continue;
+            }
+            const std::optional<std::int64_t> yen = ParseAmount(field.text);
+            if (!yen) {
+                return Fail(LineStart(field.line),
+                            "<" + field.tag + "> holds \"" + field.text +
+                                "\", not an amount in whole yen (an optional minus and at most " +
+                                std::to_string(kMostAmountDigits) + " digits)");
+            }
+            const std::optional<std::int64_t> total = AddYen(allYen_, *yen < 0 ? -*yen : *yen);
+            if (!total || *total > kMostYenInAll) {
+                return Fail(LineStart(field.line), "<" + field.tag + "> holds \"" + field.text +
+                                                       "\", and the report's amounts add up "
+                                                       "beyond what the checks can sum");
+            }
+            allYen_ = *total;
+        }
+        return true;
     }
 
     bool Decode(const std::string& bytes, std::string& out, const xml::Element& at) {
@@ -278,8 +359,13 @@ private:
         }
         for (const xml::Element& child : income->children) {
             Section section;
-            if (!SectionOf(child, section)) {
+            if (!SectionOf(child, section) || !Amounts(section.tag, section)) {
                 return false;
+            }
+            for (const Item& item : section.items) {
+                if (!Amounts(section.tag, item)) {
+                    return false;
+                }
             }
             report.sections.push_back(std::move(section));
         }
@@ -296,6 +382,7 @@ private:
     std::string name_;
     std::vector<std::size_t> lineStarts_;
     std::string incomeTag_;
+    std::int64_t allYen_ = 0;
     ReadError error_;
 };
 

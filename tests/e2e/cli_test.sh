@@ -101,6 +101,59 @@ check "--yes with --no: exit status $status" [ "$status" -eq 64 ]
 run --books "$scratch/Books-blue.json" --kind real-estate --out "$scratch/r.xml" --quiet --program-folder "$source_dir/samples"
 check "sample folder as program folder: exit status $status" [ "$status" -eq 0 ]
 
+# check: every sample report is free of errors, and its text speaks the
+# form's words, never an element name.
+for company in blue white; do
+  for kind in business other real-estate; do
+    report="$scratch/$company-$kind.xml"
+    run check "$report"
+    check "check $company $kind: exit status $status" [ "$status" -eq 0 ]
+    names=$(grep -ao '<[A-Z][A-Z0-9_]*>' "$report" | tr -d '<>' | sort -u)
+    check "check $company $kind: no element name in the text" \
+      bash -c '! grep -owF -f <(printf "%s\n" "$1") <<<"$2"' _ "$names" "$out"
+  done
+done
+
+# A loss: 5,000,000 yen more salaries, borrowed; the deduction's calculation
+# starts from 0, the balance sheet keeps the loss.
+jq '(.entries[0].blue.business.pl[] | select(.itemNo == 20) | .closing) += 5000000
+  | (.entries[0].blue.business.pl[] | select(.itemNo == 32) | .closing) |= (tonumber + 5000000 | tostring)
+  | (.entries[0].blue.business.pl[] | select(.itemNo == 33 or .itemNo == 43) | .closing) |= (tonumber - 5000000 | tostring)
+  | (.entries[0].blue.business.pl[] | select(.itemNo == 44) | .closing) = 0
+  | (.entries[0].blue.business.pl[] | select(.itemNo == 45) | .closing) |= (tonumber - 4762346 | tostring)
+  | (.entries[0].blue.business.liabilities[] | select(.itemNo == 3) | .closing) += 5000000
+  | (.entries[0].blue.business.liabilities[] | select(.itemNo == 24) | .closing) |= (tonumber - 5000000 | tostring)' \
+  "$source_dir/samples/Books-blue.json" >"$scratch/Books-loss.json"
+for kind in business other; do
+  run --books "$scratch/Books-loss.json" --kind "$kind" --out "$scratch/loss-$kind.xml" --yes --quiet
+  check "loss $kind: exported" [ "$status" -eq 0 ]
+  check "loss $kind: deduction's income 0" grep -qF '<AOIROKOUJOMAESYOTOKU>0<' "$scratch/loss-$kind.xml"
+  run check "$scratch/loss-$kind.xml"
+  check "loss $kind: check finds no error ($status)" [ "$status" -eq 0 ]
+done
+
+# A damaged report is unreadable, named where it is damaged, also as JSON.
+LC_ALL=C sed 's/>186420</>1,000</' "$scratch/blue-business.xml" >"$scratch/damaged.xml"
+run check "$scratch/damaged.xml"
+check "damaged: exit status $status" [ "$status" -eq 2 ]
+check "damaged: element and text named" grep -qF '<GENKIN_KISYU> holds "1,000"' <<<"$err"
+run check --json "$scratch/damaged.xml"
+check "damaged --json: exit status $status" [ "$status" -eq 2 ]
+check "damaged --json: an object with the error" [ "$(jq -c '[.unreadable, .line]' <<<"$out")" = '[true,267]' ]
+
+LC_ALL=C sed '/<TAISYAKUTAISYOUHYO>/,/<\/TAISYAKUTAISYOUHYO>/d' "$scratch/blue-business.xml" >"$scratch/no-bs.xml"
+run check "$scratch/no-bs.xml"
+check "no balance sheet: exit status $status" [ "$status" -eq 1 ]
+
+run check "$scratch/blue-business.xml" --previous "$scratch/white-business.xml"
+check "previous of another company: exit status $status" [ "$status" -eq 1 ]
+check "previous of another company: one error" [ "$(grep -c 'PREVIOUS-BALANCES\]' <<<"$out")" -eq 1 ]
+
+run check
+check "check without a report: exit status $status" [ "$status" -eq 64 ]
+run check --help
+check "check --help names the usage status" grep -qF '64 usage error' <<<"$out"
+
 # A real full disk, where this machine lets us mount a small one: the report
 # fails, the earlier file at the path stays as it was, nothing else is left.
 mkdir -p "$full_disk"

@@ -15,11 +15,17 @@ std::string Replace(std::string text, const std::string& from, const std::string
     return at == std::string::npos ? text : text.replace(at, from.size(), to);
 }
 
+// The blue business report with its first cash balance written as `text`.
+std::function<std::string(std::string)> Cash(std::string text) {
+    return [text](std::string s) { return Replace(s, ">186420<", ">" + text + "<"); };
+}
+
 struct ReadCase {
     const char* what;
     const char* golden;
     std::function<std::string(std::string)> damage;
-    int errorLine;  // 0: reads
+    int errorLine;               // 0: reads
+    const char* says = nullptr;  // what the message must quote
 };
 
 const ReadCase kCases[] = {
@@ -57,6 +63,29 @@ const ReadCase kCases[] = {
      [](std::string s) { return Replace(s, "</TINTAIRYO>", "</TINTAIRYOU>"); }, 21},
     {"other encoding declared", "blue-business",
      [](std::string s) { return Replace(s, "Shift_JIS", "EUC-JP"); }, 1},
+    // Amounts only as the export writes them: an optional minus and at most 15 digits.
+    {"15 digits and a minus", "blue-business", Cash("-999999999999999"), 0},
+    {"thousands separators", "blue-business", Cash("1,000"), 267, "<GENKIN_KISYU> holds \"1,000\""},
+    {"plus sign", "blue-business", Cash("+186420"), 267, "\"+186420\""},
+    {"blanks around", "blue-business", Cash(" 186420 "), 267, "\" 186420 \""},
+    {"full-width digits", "blue-business", Cash("\x82\x50\x82\x57\x82\x55"), 267, "\"１８６\""},
+    {"fraction", "blue-business", Cash("186420.5"), 267, "\"186420.5\""},
+    {"letter", "blue-business", Cash("12a"), 267, "\"12a\""},
+    {"16 digits", "blue-business", Cash("1000000000000000"), 267, "\"1000000000000000\""},
+    {"minus alone", "blue-business", Cash("-"), 267, "\"-\""},
+    {"control character", "blue-business",
+     [](std::string s) { return Replace(s, "<SIMEI>", "<SIMEI>\x01"); }, 99, "<SIMEI>"},
+    {"character reference", "blue-business",
+     [](std::string s) { return Replace(s, "<SIMEI>", "<SIMEI>&#65;"); }, 99, "&#65;"},
+    {"amounts beyond what a sum holds", "blue-business",
+     [](std::string s) {
+         std::string many;
+         for (int i = 0; i < 2400; ++i) {
+             many += "<SONOTA_KYUURYOU>999999999999999</SONOTA_KYUURYOU>\n";
+         }
+         return Replace(s, "<SONOTA_NINBUN>", many + "<SONOTA_NINBUN>");
+     },
+     -1, "add up"},
 };
 
 TEST(ReportReaderTest, GoldenAndDamagedReports) {
@@ -73,6 +102,10 @@ TEST(ReportReaderTest, GoldenAndDamagedReports) {
             EXPECT_FALSE(result.error.message.empty()) << c.what;
             if (c.errorLine > 0) {
                 EXPECT_EQ(result.error.line, c.errorLine) << c.what << ": " << result.error.Text();
+            }
+            if (c.says != nullptr) {
+                EXPECT_NE(result.error.message.find(c.says), std::string::npos)
+                    << c.what << ": " << result.error.Text();
             }
         }
     }
