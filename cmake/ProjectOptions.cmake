@@ -43,8 +43,12 @@ function(brenlo_add_library name)
       get_filename_component(source ${source} ABSOLUTE)
       file(RELATIVE_PATH relative ${PROJECT_SOURCE_DIR} ${source})
       set(copy ${PROJECT_BINARY_DIR}/cp932/${relative})
+      # The copy names its original relative to the build folder, as the
+      # compiler cache hands every other path to the compiler: the copies are
+      # then the same in every clone.
+      file(RELATIVE_PATH line_name ${PROJECT_BINARY_DIR} ${source})
       add_custom_command(OUTPUT ${copy}
-                         COMMAND python3 ${PROJECT_SOURCE_DIR}/tools/cp932-literals.py ${source} ${copy}
+                         COMMAND python3 ${PROJECT_SOURCE_DIR}/tools/cp932-literals.py ${source} ${copy} ${line_name}
                          DEPENDS ${source} ${PROJECT_SOURCE_DIR}/tools/cp932-literals.py VERBATIM)
       list(APPEND sources ${copy})
     endforeach()

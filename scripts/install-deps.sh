@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build git
+  build-essential cmake ninja-build git ccache
   googletest libgtest-dev libgmock-dev
   nlohmann-json3-dev libcli11-dev
   mingw-w64 g++-mingw-w64-x86-64-posix

@@ -2,8 +2,17 @@
 # The whole test suite from a clean clone: installs what the builds need,
 # builds and tests natively (POSIX adapter) and with AddressSanitizer/UBSan,
 # then cross-builds for Windows and runs the same tests under Wine.
+#
+#   scripts/test.sh           everything (what CI runs)
+#   scripts/test.sh --quick   the structure check, the native build and its tests
 set -uo pipefail
 cd "$(dirname "$0")/.."
+quick=0
+case "${1:-}" in
+  "") ;;
+  --quick) quick=1 ;;
+  *) echo "usage: scripts/test.sh [--quick]" >&2; exit 64 ;;
+esac
 root=$(pwd)
 logdir="$root/build/test-logs"
 
@@ -102,7 +111,38 @@ run_fuzzers() {
   done
 }
 
+# The compiler cache's counters before the builds, to tell this run's share.
+cache_counters() {
+  command -v ccache >/dev/null && ccache --print-stats 2>/dev/null |
+    awk '$1 ~ /^(direct_cache_hit|preprocessed_cache_hit|cache_miss)$/ {n[$1] = $2}
+         END {print n["direct_cache_hit"] + n["preprocessed_cache_hit"], n["cache_miss"] + 0}'
+}
+cache_before=$(cache_counters)
+
+# The compiler cache's statistics, and this run's hits and misses (counted
+# cache-wide: another build at the same time counts too).
+report_cache() {
+  command -v ccache >/dev/null || return 0
+  step "Compiler cache"
+  ccache -s
+  local after
+  after=$(cache_counters)
+  if [ -n "$cache_before" ] && [ -n "$after" ]; then
+    set -- $cache_before $after
+    printf 'This run: %d hits, %d misses\n' $(($3 - $1)) $(($4 - $2))
+  fi
+}
+
+# Everything but the native build and its tests is left to the full run.
+finish() {
+  report_cache
+  [ "$failed_total" -gt 0 ] && failed=1
+  printf '\nSummary: %d passed, %d failed\n' "$passed_total" "$failed_total"
+  exit "$failed"
+}
+
 run_native native || failed=1
+[ "$quick" = 1 ] && finish
 if [ "${BRENLO_E2E_AS_USER:-1}" != 0 ]; then
   run_e2e_as_user
 fi
@@ -159,6 +199,4 @@ else
   failed=1
 fi
 
-[ "$failed_total" -gt 0 ] && failed=1
-printf '\nSummary: %d passed, %d failed\n' "$passed_total" "$failed_total"
-exit "$failed"
+finish

@@ -7,9 +7,10 @@ bytes. Octal, because a hex escape would swallow a following digit; escapes,
 because a trail byte may be 0x5C and would start an escape itself. Comments
 get the same treatment, harmlessly. The bytes come from glibc's iconv, which
 writes what Windows writes (Python's cp932 codec does not). A `#line` keeps
-diagnostics and stack traces on the original file and lines.
+diagnostics and stack traces on the original file and lines, naming it NAME
+(a path relative to the build folder keeps the copy the same in every clone).
 
-    cp932-literals.py SOURCE OUTPUT
+    cp932-literals.py SOURCE OUTPUT NAME
 """
 import os
 import subprocess
@@ -31,7 +32,7 @@ def cp932_bytes(characters):
     return result
 
 
-def main(source, output):
+def main(source, output, name):
     with open(source, encoding="utf-8") as f:
         text = f.read()
     wide = sorted({ch for ch in text if ord(ch) > 0x7F})
@@ -49,9 +50,9 @@ def main(source, output):
             pieces.append("".join(f"\\{b:03o}" for b in table[ch]))
     os.makedirs(os.path.dirname(output), exist_ok=True)
     with open(output, "w", encoding="ascii", newline="") as f:
-        f.write(f'#line 1 "{source}"\n')
+        f.write(f'#line 1 "{name}"\n')
         f.write("".join(pieces))
 
 
 if __name__ == "__main__":
-    main(sys.argv[1], sys.argv[2])
+    main(sys.argv[1], sys.argv[2], sys.argv[3])

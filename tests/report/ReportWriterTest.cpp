@@ -265,7 +265,7 @@ TEST_F(ReportWriterTest, WholeEnvelopeMatchesTheGoldenFile) {
     entry_.returnKind = 0;
     writer_ = ReportOf(2, 500);
     const std::optional<std::string> golden =
-        ReadFile(BRENLO_SOURCE_DIR "\\tests\\report\\golden\\Envelope.xml");
+        ReadFile(std::string(BRENLO_SOURCE_DIR) + "\\tests\\report\\golden\\Envelope.xml");
     ASSERT_TRUE(golden.has_value());
     EXPECT_EQ(Report(7), *golden);
     EXPECT_EQ(Output(), std::set<std::string>{"report.xml"});
