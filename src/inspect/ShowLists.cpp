@@ -99,6 +99,13 @@ Block List(const Section& section) {
             }
         }
     }
+    // Columns no entry fills stay off, as the form's empty rows do.
+    std::erase_if(tags, [&section](const std::string& tag) {
+        return std::none_of(section.items.begin(), section.items.end(), [&tag](const Item& item) {
+            return !item.Text(tag).empty() ||
+                   (tag == "KEIYAKUKIKAN_FROM" && !item.Text("KEIYAKUKIKAN_TO").empty());
+        });
+    });
     block.header.push_back("No.");
     block.numeric.push_back(true);
     for (const std::string& tag : tags) {
