@@ -69,8 +69,10 @@ std::optional<CliOptions> ParseCliOptions(int argc, char** argv, int& status) {
     cli.add_flag("--quiet", quiet, "show no progress");
     cli.add_flag("--check", check, "check the written report and print the findings (stderr)");
     cli.footer(
-        "Reading reports back: brenlo-cli check REPORT.xml, brenlo-cli show REPORT.xml "
-        "(each with --help); brenlo-cli --version");
+        "Reading reports back (each with --help):\n"
+        "  check REPORT   checks that the report's statements add up\n"
+        "  show REPORT    shows the report as the forms' statements, in the terminal or as a page\n"
+        "brenlo-cli --version");
 
     LocalizeCli(cli);
     try {

@@ -36,23 +36,37 @@ constexpr TextRow kHelpTexts[] = {
     {"show no progress", "進行状況を表示しません"},
     {"check the written report and print the findings (stderr)",
      "出力した帳票を確認し、結果を標準エラー出力に表示します"},
-    {"Reading reports back: brenlo-cli check REPORT.xml, brenlo-cli show REPORT.xml "
-     "(each with --help); brenlo-cli --version",
-     "帳票の確認と表示：brenlo-cli check 帳票.xml、brenlo-cli show 帳票.xml"
-     "（それぞれ --help で説明を表示）。バージョン：brenlo-cli --version"},
+    {"Reading reports back (each with --help):\n"
+     "  check REPORT   checks that the report's statements add up\n"
+     "  show REPORT    shows the report as the forms' statements, in the terminal or as a page\n"
+     "brenlo-cli --version",
+     "帳票の確認と表示（それぞれ --help で説明を表示）:\n"
+     "  check 帳票     帳票の各表の金額が合っているか確認します\n"
+     "  show 帳票      帳票を決算書の形で画面または HTML ページに表示します\n"
+     "バージョン: brenlo-cli --version"},
     {"Reads an income-tax report back.", "出力した所得税の帳票を確認・表示します。"},
     {"Checks that the report's statements add up; exit 0 clean or warnings only, "
-     "1 errors, 2 unreadable input",
+     "1 errors, 2 unreadable input, 64 usage error",
      "帳票の各表の金額が合っているか確認します。終了コード：0 問題なし（警告のみを含む）、"
-     "1 エラーあり、2 帳票を読めない"},
+     "1 エラーあり、2 帳票を読めない、64 指定の誤り"},
     {"the report (Shift_JIS XML)", "帳票ファイル（Shift_JIS の XML）"},
-    {"last year's report: its closing balances must open this year",
-     "前年の帳票：前年の期末残高が今年の期首残高と一致するか確認します"},
-    {"the findings as JSON", "結果を JSON で出力します"},
+    {"last year's report of the same company and kind: its closing balances must open this "
+     "year",
+     "同じ事業所・同じ所得の前年の帳票：前年の期末残高が今年の期首残高と一致するか確認します"},
+    {"the findings as JSON (an unreadable report as a JSON object with the error)",
+     "結果を JSON で出力します（読めない帳票はエラーを JSON で出力）"},
     {"Shows the report as the statements of the forms, with the checks' findings",
      "帳票を決算書の形で表示し、確認結果を該当の行に添えます"},
-    {"write one self-contained HTML page instead",
-     "画面に表示する代わりに HTML ファイルに出力します"},
+    {"write one self-contained HTML page instead (- for standard output)",
+     "画面に表示する代わりに HTML ファイルに出力します（- で標準出力）"},
+    {"write the page to a new temporary file and open it in the browser",
+     "HTML ページを一時ファイルに出力してブラウザで開きます"},
+    {"columns of the terminal view (default: the terminal's, else 80)",
+     "画面表示の桁数（省略時は端末の幅、端末でなければ 80）"},
+    {"last year's report: its figures beside this year's, with the change",
+     "前年の帳票：前年の金額と増減を今年の金額の横に表示します"},
+    {"percent: with --previous, mark lines that moved by more (default 20)",
+     "%：--previous と併せて、これを超えて増減した行に印を付けます（省略時 20）"},
     {"Print this help message and exit", "この説明を表示して終了します"},
     {"Options", "オプション"},
     {"Positionals", "引数"},

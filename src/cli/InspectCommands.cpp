@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include <iostream>
+#include <random>
 #include <string_view>
 
 #include "cli/CliOptions.h"
@@ -10,9 +11,11 @@
 #include "core/ProgramResources.h"
 #include "inspect/CheckOutput.h"
 #include "inspect/Checks.h"
+#include "inspect/PreviousIdentity.h"
 #include "inspect/Report.h"
 #include "inspect/Show.h"
 #include "platform/Console.h"
+#include "platform/FileReplacement.h"
 #include "platform/FileSystem.h"
 #include "platform/headless/ConsoleOutput.h"
 #include "platform/text/TerminalText.h"
@@ -83,24 +86,82 @@ int Check(const std::string& reportPath, const std::string& previousPath, bool j
                                                       : inspect::kCheckClean;
 }
 
-int Show(const std::string& reportPath, const std::string& htmlPath) {
-    const std::optional<inspect::Report> report = LoadArgument(reportPath);
+struct ShowRequest {
+    std::string report, previous, html;
+    bool open = false;
+    int width = 0;
+    int threshold = 20;
+};
+
+// The page in a new file of the temporary folder, opened in the browser.
+int OpenPage(const std::string& page) {
+    const std::string folder = platform::Files().TempFolder();
+    std::random_device random;
+    std::string path;
+    for (int attempt = 0; attempt < 100 && path.empty(); ++attempt) {
+        const std::string candidate =
+            folder + "brenlo-show-" + std::to_string(random() % 100000000u) + ".html";
+        if (platform::Files().KindOf(candidate) == platform::EntryKind::None) {
+            path = candidate;
+        }
+    }
+    if (folder.empty() || path.empty() ||
+        !platform::WriteReplacing(path,
+                                  [&page](platform::ByteSink& sink) { return sink.Write(page); })) {
+        std::cerr << "show: cannot write the page in the temporary folder\n";
+        return 2;
+    }
+    if (!platform::console::OpenWithDefaultProgram(path)) {
+        std::cerr << platform::headless::ConsoleText(path)
+                  << ": written, but no browser could be started\n";
+        return 2;
+    }
+    return 0;
+}
+
+int Show(const ShowRequest& request) {
+    const std::optional<inspect::Report> report = LoadArgument(request.report);
     if (!report) {
         return inspect::kCheckUnreadable;
     }
-    const inspect::CheckResult checks = inspect::RunChecks(*report, nullptr);
-    if (htmlPath.empty()) {
-        std::cout << ForTerminal(inspect::ShowText(*report, checks));
+    std::optional<inspect::Report> previous;
+    if (!request.previous.empty()) {
+        previous = LoadArgument(request.previous);
+        if (!previous) {
+            return inspect::kCheckUnreadable;
+        }
+        if (const auto mismatch = inspect::PreviousMismatch(*report, *previous)) {
+            std::cerr << "show: " << ForTerminal(mismatch->english + " / " + mismatch->japanese)
+                      << '\n';
+            return inspect::kCheckUnreadable;
+        }
+    }
+    const inspect::CheckResult checks =
+        inspect::RunChecks(*report, previous ? &*previous : nullptr);
+    inspect::ShowOptions options;
+    options.previous = previous ? &*previous : nullptr;
+    options.threshold = request.threshold;
+    if (request.open) {
+        return OpenPage(inspect::ShowHtml(*report, checks, options));
+    }
+    if (request.html == "-") {
+        std::cout << inspect::ShowHtml(*report, checks, options);
+        return 0;
+    }
+    if (request.html.empty()) {
+        const int columns = platform::console::TerminalColumns(stdout);
+        options.width = request.width > 0 ? request.width : columns > 0 ? columns : 80;
+        std::cout << ForTerminal(inspect::ShowText(*report, checks, options));
         return 0;
     }
     bool ok = true;
-    const std::string name = platform::console::ArgumentText(htmlPath, &ok);
+    const std::string name = platform::console::ArgumentText(request.html, &ok);
     const std::string path = WindowsFormOf(name);
     auto file =
         ok ? platform::Files().Open(path, platform::OpenMode::Write, platform::ShareMode::Exclusive)
            : nullptr;
-    if (!file || !file->Write(inspect::ShowHtml(*report, checks)) || !file->Close()) {
-        std::cerr << ForTerminal(ok ? platform::headless::ConsoleText(name) : htmlPath)
+    if (!file || !file->Write(inspect::ShowHtml(*report, checks, options)) || !file->Close()) {
+        std::cerr << ForTerminal(ok ? platform::headless::ConsoleText(name) : request.html)
                   << ": cannot write the page\n";
         return 2;
     }
@@ -135,13 +196,14 @@ std::optional<int> RunInspectCommand(int argc, char** argv) {
 
     CLI::App cli{"Reads an income-tax report back.", "brenlo-cli"};
     cli.require_subcommand(1);
-    std::string report, previous, html;
+    std::string previous;
+    ShowRequest request;
     bool json = false;
     CLI::App* check = cli.add_subcommand(
         "check",
         "Checks that the report's statements add up; exit 0 clean or warnings only, "
         "1 errors, 2 unreadable input, 64 usage error");
-    check->add_option("REPORT", report, "the report (Shift_JIS XML)")->required();
+    check->add_option("REPORT", request.report, "the report (Shift_JIS XML)")->required();
     check->add_option("--previous", previous,
                       "last year's report of the same company and kind: its closing balances "
                       "must open this year");
@@ -149,8 +211,21 @@ std::optional<int> RunInspectCommand(int argc, char** argv) {
                     "the findings as JSON (an unreadable report as a JSON object with the error)");
     CLI::App* show = cli.add_subcommand(
         "show", "Shows the report as the statements of the forms, with the checks' findings");
-    show->add_option("REPORT", report, "the report (Shift_JIS XML)")->required();
-    show->add_option("--html", html, "write one self-contained HTML page instead");
+    show->add_option("REPORT", request.report, "the report (Shift_JIS XML)")->required();
+    CLI::Option* html =
+        show->add_option("--html", request.html,
+                         "write one self-contained HTML page instead (- for standard output)");
+    show->add_flag("--open", request.open,
+                   "write the page to a new temporary file and open it in the browser")
+        ->excludes(html);
+    show->add_option("--width", request.width,
+                     "columns of the terminal view (default: the terminal's, else 80)")
+        ->check(CLI::Range(40, 1000));
+    show->add_option("--previous", request.previous,
+                     "last year's report: its figures beside this year's, with the change");
+    show->add_option("--threshold", request.threshold,
+                     "percent: with --previous, mark lines that moved by more (default 20)")
+        ->check(CLI::Range(0, 1000000));
     LocalizeCli(cli);
     try {
         cli.parse(argc, argv);
@@ -158,7 +233,10 @@ std::optional<int> RunInspectCommand(int argc, char** argv) {
         const int code = cli.exit(error);
         return Delivered(code == 0 ? 0 : kUnusableOptions);
     }
-    return Delivered(check->parsed() ? Check(report, previous, json) : Show(report, html));
+    if (check->parsed()) {
+        return Delivered(Check(request.report, previous, json));
+    }
+    return Delivered(Show(request));
 }
 
 void PrintChecksOfWrittenReport(const std::string& windowsPath) {

@@ -69,7 +69,8 @@ CheckResult Checker::Run() {
 
 Place Checker::At(std::string_view section, std::string_view tag) const {
     const Section* s = r_.Find(section);
-    const std::string line = s ? LineName(*s, section, tag) : FormLineName(section, tag);
+    const std::string line =
+        s ? LineName(FormOf(r_), *s, section, tag) : FormLineName(FormOf(r_), section, tag);
     return {std::string(section),
             {std::string(tag)},
             std::string(SectionTitle(section, r_.RealEstate())) + " " + line};
@@ -79,8 +80,8 @@ Place Checker::AtBalance(std::string_view tag) const {
     const bool opening = EndsWith(tag, "_KISYU");
     std::string_view stem = tag.substr(0, tag.size() - (opening ? 6 : 7));
     const Section* s = r_.Find(kBalanceSheet);
-    const std::string line =
-        s ? LineName(*s, kBalanceSheet, stem) : FormLineName(kBalanceSheet, stem);
+    const std::string line = s ? LineName(FormOf(r_), *s, kBalanceSheet, stem)
+                               : FormLineName(FormOf(r_), kBalanceSheet, stem);
     return {std::string(kBalanceSheet),
             {std::string(tag)},
             std::string(SectionTitle(kBalanceSheet, r_.RealEstate())) +

@@ -40,45 +40,6 @@ constexpr std::array kTitles = {
 // Written once: every line the report writer produces. Lines the user names
 // (…_YOBIn) show the account name the report carries beside them.
 constexpr std::array kLabels = {
-    // Profit and loss, business (blue and white) and real estate.
-    Label{"SONEKIKEISANSYO", "URIAGEKINGAKU", "売上（収入）金額", true},
-    Label{"SONEKIKEISANSYO", "SYUNYUGAKU", "売上（収入）金額", true},
-    Label{"SONEKIKEISANSYO", "KAJISYOUHI", "家事消費", true},
-    Label{"SONEKIKEISANSYO", "SONOTASYUNYU", "その他の収入", true},
-    Label{"SONEKIKEISANSYO", "KISYUSYOHINTANAOROSIDAKA", "期首商品（製品）棚卸高", true},
-    Label{"SONEKIKEISANSYO", "SIIREKINGAKU", "仕入金額（製品製造原価）", true},
-    Label{"SONEKIKEISANSYO", "KIMATUSYOHINTANAOROSIDAKA", "期末商品（製品）棚卸高", true},
-    Label{"SONEKIKEISANSYO", "SOZEIKOUKA", "租税公課", true},
-    Label{"SONEKIKEISANSYO", "NIZUKURIUNTIN", "荷造運賃", true},
-    Label{"SONEKIKEISANSYO", "SUIDOUKOUNETUHI", "水道光熱費", true},
-    Label{"SONEKIKEISANSYO", "RYOHIKOUTUUHI", "旅費交通費", true},
-    Label{"SONEKIKEISANSYO", "TUUSINHI", "通信費", true},
-    Label{"SONEKIKEISANSYO", "KOUKOKUSENDENHI", "広告宣伝費", true},
-    Label{"SONEKIKEISANSYO", "SETTAIKOUSAIHI", "接待交際費", true},
-    Label{"SONEKIKEISANSYO", "SONGAIHOKENRYOU", "損害保険料", true},
-    Label{"SONEKIKEISANSYO", "SYUUZENHI", "修繕費", true},
-    Label{"SONEKIKEISANSYO", "SYOUMOUHINHI", "消耗品費", true},
-    Label{"SONEKIKEISANSYO", "GENKASHOUKYAKUHI", "減価償却費", true},
-    Label{"SONEKIKEISANSYO", "FUKURIKOUSEIHI", "福利厚生費", true},
-    Label{"SONEKIKEISANSYO", "KYUURYOUTINGIN", "給料賃金", true},
-    Label{"SONEKIKEISANSYO", "GAICHUUKOUTIN", "外注工賃", true},
-    Label{"SONEKIKEISANSYO", "RISIWARIBIKIRYOU", "利子割引料", true},
-    Label{"SONEKIKEISANSYO", "TIDAIYATIN", "地代家賃", true},
-    Label{"SONEKIKEISANSYO", "KASIDAOREKIN", "貸倒金", true},
-    Label{"SONEKIKEISANSYO", "ZAPPI", "雑費", true},
-    Label{"SONEKIKEISANSYO", "KURIMODOSI_KASIDAOREHIKIATEKIN", "繰戻額等 貸倒引当金", true},
-    Label{"SONEKIKEISANSYO", "SENJYUUSYAKYUUYO", "専従者給与", true},
-    Label{"SONEKIKEISANSYO", "SENJYUSYAKOUJYO", "専従者控除", true},
-    Label{"SONEKIKEISANSYO", "KURIIRE_KASIDAOREHIKIATEKIN", "繰入額等 貸倒引当金", true},
-    Label{"SONEKIKEISANSYO", "TINTAIRYO", "賃貸料", true},
-    Label{"SONEKIKEISANSYO", "REIKIN_KENRIKIN_KOUSINRYOU", "礼金・権利金・更新料", true},
-    Label{"SONEKIKEISANSYO", "MEIGIKAKIKAERYOU_SONOTA", "名義書換料・その他", true},
-    Label{"SONEKIKEISANSYO", "SYUUNYUUKINGAKU_YOBI", "その他の収入", true},
-    Label{"SONEKIKEISANSYO", "SYAKUNYUUKINRISI", "借入金利子", true},
-    Label{"SONEKIKEISANSYO", "SONOTANOKEIHI", "その他の経費", true},
-    Label{"SONEKIKEISANSYO", "HITUYOUKEIHI_YOBI", "（科目設定）", true},
-    Label{"SONEKIKEISANSYO", "AOIROKOUJO_SENTAKU", "青色申告特別控除の選択", false},
-    Label{"SONEKIKEISANSYO", "FUSAIRISIGAKU", "土地等を取得するための負債の利子", true},
     // Monthly sales and purchases.
     Label{"TUKIBETUURIAGESHIIRE", "KAJISYOUHI", "家事消費等", true},
     Label{"TUKIBETUURIAGESHIIRE", "ZATUSYUNYU", "雑収入", true},
@@ -92,22 +53,9 @@ constexpr std::array kLabels = {
     Label{"KASIDAOREKURIIRE", "IKKATU_KURIIREGAKU", "一括評価による本年分繰入額", true},
     Label{"AOIROKOUJO", "FUDOUSANSYOTOKU", "不動産所得の金額", true},
     Label{"AOIROKOUJO", "AOIROKOUJOMAESYOTOKU", "青色申告特別控除前の所得金額", true},
-    Label{"AOIROKOUJO", "AOIROKOUJO_SENTAKU", "控除の選択（1:65万 3:55万 2:10万）", false},
+    Label{"AOIROKOUJO", "AOIROKOUJO_SENTAKU", "控除の選択", false},
     Label{"AOIROKOUJO", "AOIROKOUJO_KOUJYOGAKU", "青色申告特別控除額", true},
     Label{"AOIROKOUJO", "JOUKIIGAI_KOUJYOGAKU", "上記以外の青色申告特別控除額", true},
-    // Manufacturing cost.
-    Label{"SEIZOUGENKA", "KISYUGENZAIRYOUTANAOROSIDAKA", "期首原材料棚卸高", true},
-    Label{"SEIZOUGENKA", "GENZAIRYOUSIIREDAKA", "原材料仕入高", true},
-    Label{"SEIZOUGENKA", "KIMATUGENZAIRYOUTANAOROSIDAKA", "期末原材料棚卸高", true},
-    Label{"SEIZOUGENKA", "ROUMUHI", "労務費", true},
-    Label{"SEIZOUGENKA", "GAICHUUKOUTIN", "外注工賃", true},
-    Label{"SEIZOUGENKA", "DENNRYOKUHI", "電力費", true},
-    Label{"SEIZOUGENKA", "SUIDOUKOUNETUHI", "水道光熱費", true},
-    Label{"SEIZOUGENKA", "SYUZENHI", "修繕費", true},
-    Label{"SEIZOUGENKA", "GENKASYOUKYAKUHI", "減価償却費", true},
-    Label{"SEIZOUGENKA", "ZAPPI", "雑費", true},
-    Label{"SEIZOUGENKA", "KISYUHANSEIHIN", "期首半製品・仕掛品棚卸高", true},
-    Label{"SEIZOUGENKA", "KIMATUHANSEIHIN", "期末半製品・仕掛品棚卸高", true},
     // Balance sheet accounts (both kinds).
     Label{"TAISYAKUTAISYOUHYO", "GENKIN", "現金", true},
     Label{"TAISYAKUTAISYOUHYO", "TOUZAYOKIN", "当座預金", true},
@@ -214,6 +162,35 @@ constexpr std::array kLabels = {
     Label{"", "KANYUUDANTAIMEI", "加入団体名", false},
 };
 
+constexpr std::array kForms = {Form::BlueBusiness, Form::WhiteBusiness, Form::BlueRealEstate,
+                               Form::WhiteRealEstate};
+
+struct Code {
+    std::string_view tag, code, meaning;
+};
+
+constexpr std::array kCodes = {
+    Code{"AOIROKOUJO_SENTAKU", "1", "65万円"},
+    Code{"AOIROKOUJO_SENTAKU", "3", "55万円"},
+    Code{"AOIROKOUJO_SENTAKU", "2", "10万円"},
+};
+
+const Label* FindFormLabel(Form form, std::string_view section, std::string_view tag) {
+    for (const auto lines : {ProfitAndLossLines(form), ManufacturingCostLines(form)}) {
+        for (const FormLine& line : lines) {
+            if (!tag.empty() && line.label.tag == tag && line.label.section == section) {
+                return &line.label;
+            }
+        }
+    }
+    return nullptr;
+}
+
+std::string Named(const Label& label) {
+    const std::string text = label.text.empty() ? std::string(label.tag) : std::string(label.text);
+    return label.number.empty() ? text : std::string(label.number) + " " + text;
+}
+
 }  // namespace
 
 const Label* FindLabel(std::string_view section, std::string_view tag) {
@@ -229,15 +206,16 @@ const Label* FindLabel(std::string_view section, std::string_view tag) {
             any = &label;
         }
     }
+    for (const Form form : kForms) {
+        if (const Label* label = FindFormLabel(form, section, tag); label != nullptr) {
+            return label;
+        }
+    }
     return any;
 }
 
-std::string FormLineName(std::string_view section, std::string_view tag) {
-    const Label* label = FindLabel(section, tag);
-    return std::string(label ? label->text : tag);
-}
-
-std::string LineName(const Fields& fields, std::string_view section, std::string_view tag) {
+std::string LineName(Form form, const Fields& fields, std::string_view section,
+                     std::string_view tag) {
     const std::string stem(tag);
     if (const Field* named = fields.Find(stem + "_KAMOKU");
         named != nullptr && !named->text.empty()) {
@@ -252,7 +230,7 @@ std::string LineName(const Fields& fields, std::string_view section, std::string
             return std::string(month) + "月 " + std::string(what);
         }
     }
-    return FormLineName(section, tag);
+    return FormLineName(form, section, tag);
 }
 
 bool HoldsYen(std::string_view section, std::string_view tag) {
@@ -282,6 +260,47 @@ std::string_view SectionTitle(std::string_view section, bool realEstate) {
         }
     }
     return section;
+}
+
+}  // namespace inspect
+
+namespace inspect {
+
+Form FormOf(const Report& report) {
+    if (report.RealEstate()) {
+        return report.Blue() ? Form::BlueRealEstate : Form::WhiteRealEstate;
+    }
+    return report.Blue() ? Form::BlueBusiness : Form::WhiteBusiness;
+}
+
+std::string FormLineName(Form form, std::string_view section, std::string_view tag) {
+    if (const Label* label = FindFormLabel(form, section, tag); label != nullptr) {
+        return Named(*label);
+    }
+    return FormLineName(section, tag);
+}
+
+std::string FormLineName(std::string_view section, std::string_view tag) {
+    const Label* label = FindLabel(section, tag);
+    if (label == nullptr) {
+        return std::string(tag);
+    }
+    for (const Form form : kForms) {
+        const Label* other = FindFormLabel(form, section, tag);
+        if (other != nullptr && other->number != label->number) {
+            return std::string(label->text.empty() ? tag : label->text);
+        }
+    }
+    return Named(*label);
+}
+
+std::string_view CodeMeaning(std::string_view tag, std::string_view code) {
+    for (const Code& known : kCodes) {
+        if (known.tag == tag && known.code == code) {
+            return known.meaning;
+        }
+    }
+    return {};
 }
 
 }  // namespace inspect

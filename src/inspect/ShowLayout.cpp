@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -9,23 +10,21 @@
 
 namespace inspect::layout {
 
-namespace {
-
-// A total row of the balance sheet: both sides' sums at the start and the end.
-Row SumRow(const char* label, std::int64_t opening, std::int64_t closing) {
-    Row sum;
-    sum.cells = {label, WithSeparators(opening), WithSeparators(closing)};
-    sum.total = true;
-    return sum;
-}
-
 bool IsAmountText(const std::string& text) {
     return !text.empty() && ParseAmount(text).has_value();
 }
 
-std::string Shown(const std::string& text, bool yen) {
+// Dates and codes are shown as the dialog writes them; amounts with separators.
+std::string Shown(const std::string& tag, const std::string& text, bool yen) {
     if (yen && IsAmountText(text)) {
         return WithSeparators(*ParseAmount(text));
+    }
+    if (const std::string_view meaning = CodeMeaning(tag, text); !meaning.empty()) {
+        return std::string(meaning);
+    }
+    if (tag.starts_with("KEIYAKUKIKAN_") || tag == "SIHARAINENGAPPI" ||
+        tag.starts_with("JIGYOUNENDO")) {
+        return DateText(text);
     }
     return text;
 }
@@ -33,7 +32,7 @@ std::string Shown(const std::string& text, bool yen) {
 std::string LabelOf(const std::string& section, const std::string& tag, const Fields& fields) {
     // Lines the user named carry their account name in a _KAMOKU element.
     if (const Field* named = fields.Find(tag + "_KAMOKU"); named != nullptr) {
-        return named->text.empty() ? "（" + tag + "）" : named->text;
+        return named->text.empty() ? "（科目名なし）" : named->text;
     }
     for (const char* monthly : {"URIAGEKINGAKU", "SIIREKINGAKU"}) {
         const std::string prefix = monthly;
@@ -74,12 +73,26 @@ bool Unused(const Section& section, const std::string& stem) {
     return true;
 }
 
-Row TotalRow(std::string label, std::int64_t yen) {
+Row AmountRow(std::string tag, std::string label, const std::string& text, bool yen) {
     Row row;
-    row.cells = {std::move(label), WithSeparators(yen)};
-    row.total = true;
+    row.cells = {std::move(label), Shown(tag, text, yen)};
+    if (yen) {
+        row.amount = ParseAmount(text).value_or(0);
+    }
+    row.tag = std::move(tag);
     return row;
 }
+
+Row SumRow(std::string number, std::string label, std::int64_t yen) {
+    Row row;
+    row.number = std::move(number);
+    row.cells = {std::move(label), WithSeparators(yen)};
+    row.total = true;
+    row.amount = yen;
+    return row;
+}
+
+namespace {
 
 void Attach(Block& block, const CheckResult& checks) {
     for (const Finding& finding : checks.findings) {
@@ -96,156 +109,152 @@ void Attach(Block& block, const CheckResult& checks) {
     }
 }
 
-Block Lines(const Section& section) {
-    Block block;
-    for (const Field& field : section.fields) {
-        if (field.tag.ends_with("_KAMOKU")) {
-            continue;
-        }
-        if (Unused(section, field.tag)) {
-            continue;
-        }
-        Row row;
-        row.tag = field.tag;
-        row.cells = {LabelOf(section.tag, field.tag, section),
-                     Shown(field.text, IsYen(section.tag, field.tag))};
-        block.rows.push_back(std::move(row));
-    }
-    return block;
-}
+// A statement as its form prints it: the report's lines by number, the
+// sums where the form puts them, then whatever the form does not place.
+class FormStatement {
+public:
+    FormStatement(const Report& report, const Section& section, std::span<const FormLine> lines)
+        : report_(report), section_(section), lines_(lines), values_(lines.size()) {}
 
-Block BalanceSheet(const Section& section) {
-    Block block;
-    block.header = {"科目", "期首", "期末"};
-    block.numeric = {false, true, true};
-    std::vector<std::string> stems;
-    for (const Field& field : section.fields) {
-        for (const char* suffix : {"_KISYU", "_KIMATU"}) {
-            if (field.tag.ends_with(suffix)) {
-                const std::string stem =
-                    field.tag.substr(0, field.tag.size() - std::string(suffix).size());
-                if (std::find(stems.begin(), stems.end(), stem) == stems.end()) {
-                    stems.push_back(stem);
+    Block Build() {
+        Block block;
+        block.header = {"科目", "金額"};
+        block.numeric = {false, true};
+        for (std::size_t i = 0; i < lines_.size(); ++i) {
+            const Label& label = lines_[i].label;
+            if (!lines_[i].sum.empty()) {
+                if (SumShown(lines_[i].sum)) {
+                    values_[i] = Sum(lines_[i].sum);
+                    block.rows.push_back(
+                        SumRow(std::string(label.number), std::string(label.text), *values_[i]));
+                }
+            } else if (label.tag.empty()) {
+                Row heading;
+                heading.number = std::string(label.number);
+                heading.cells = {std::string(label.text)};
+                heading.heading = true;
+                block.rows.push_back(std::move(heading));
+            } else if (std::optional<Row> row = LineRow(label)) {
+                values_[i] = row->amount.value_or(0);
+                block.rows.push_back(std::move(*row));
+            }
+        }
+        for (const Field& field : section_.fields) {
+            if (!field.tag.ends_with("_KAMOKU") && Index(field.tag) == lines_.size()) {
+                block.rows.push_back(AmountRow(field.tag,
+                                               LabelOf(section_.tag, field.tag, section_),
+                                               field.text, IsYen(section_.tag, field.tag)));
+            }
+        }
+        return block;
+    }
+
+private:
+    std::optional<Row> LineRow(const Label& label) const {
+        const Section* from =
+            label.section == section_.tag ? &section_ : report_.Find(label.section);
+        const std::string tag(label.tag);
+        const Field* field = from ? from->Find(tag) : nullptr;
+        if (field == nullptr || Unused(*from, tag)) {
+            return std::nullopt;
+        }
+        const std::string text =
+            label.text.empty() ? LabelOf(from->tag, tag, *from) : std::string(label.text);
+        Row row = AmountRow(tag, text, field->text, label.yen);
+        row.number = std::string(label.number);
+        return row;
+    }
+
+    // The line named by a number or a tag; lines_.size() when none.
+    std::size_t Index(std::string_view name) const {
+        for (std::size_t i = 0; i < lines_.size(); ++i) {
+            if (lines_[i].label.number == name ||
+                (lines_[i].sum.empty() && lines_[i].label.tag == name)) {
+                return i;
+            }
+        }
+        return lines_.size();
+    }
+
+    // Calls `term` with each term of a sum and its sign.
+    template <typename Term>
+    static void Terms(std::string_view sum, Term term) {
+        int sign = 1;
+        std::size_t start = 0;
+        for (std::size_t i = 0; i <= sum.size(); ++i) {
+            if (i == sum.size() || sum[i] == '+' || sum[i] == '-') {
+                term(sum.substr(start, i - start), sign);
+                sign = i < sum.size() && sum[i] == '-' ? -1 : 1;
+                start = i + 1;
+            }
+        }
+    }
+
+    bool SumShown(std::string_view sum) const {
+        bool shown = true;
+        Terms(sum, [&](std::string_view term, int) {
+            if (term.find('~') == std::string_view::npos) {
+                const std::size_t at = Index(term);
+                shown = shown && at < lines_.size() && values_[at].has_value();
+            }
+        });
+        return shown;
+    }
+
+    std::int64_t Sum(std::string_view sum) const {
+        std::int64_t total = 0;
+        Terms(sum, [&](std::string_view term, int sign) {
+            const std::size_t tilde = term.find('~');
+            if (tilde == std::string_view::npos) {
+                total += sign * values_[Index(term)].value_or(0);
+                return;
+            }
+            const std::size_t last = Index(term.substr(tilde + 1));
+            for (std::size_t i = Index(term.substr(0, tilde)); i <= last && i < lines_.size();
+                 ++i) {
+                if (lines_[i].sum.empty()) {
+                    total += sign * values_[i].value_or(0);
                 }
             }
-        }
+        });
+        return total;
     }
-    const BalanceTotals totals = BalanceSheetTotals(section);
-    for (const std::string& stem : stems) {
-        const Field* opening = section.Find(stem + "_KISYU");
-        const Field* closing = section.Find(stem + "_KIMATU");
-        if (stem == "JIGYOUNUSIKASI") {
-            // The form prints 事業主貸 at the foot of the assets column.
-            Row row;
-            row.tag = stem + "_KIMATU";
-            row.cells = {LabelOf(section.tag, stem, section), "",
-                         closing ? Shown(closing->text, true) : ""};
-            block.rows.push_back(std::move(row));
-            block.rows.push_back(SumRow("資産合計", totals.assetsOpening, totals.assetsClosing));
-            continue;
-        }
-        if (Unused(section, stem)) {
-            continue;
-        }
-        Row row;
-        row.tag = closing && stem == "KOUJYOMAESYOTOKUKINNGAKU" ? closing->tag : stem + "_KISYU";
-        if (stem == "MOTOIREKIN") {
-            row.tag = "MOTOIREKIN_KISYU";
-        }
-        row.cells = {LabelOf(section.tag, stem, section), opening ? Shown(opening->text, true) : "",
-                     closing ? Shown(closing->text, true) : ""};
-        block.rows.push_back(std::move(row));
-    }
-    block.rows.push_back(
-        SumRow("負債・資本合計", totals.liabilitiesOpening, totals.liabilitiesClosing));
-    return block;
-}
 
-Block List(const Section& section) {
+    const Report& report_;
+    const Section& section_;
+    std::span<const FormLine> lines_;
+    std::vector<std::optional<std::int64_t>> values_;
+};
+
+Block Lines(const Section& section) {
     Block block;
-    std::vector<std::string> tags;
-    for (const Item& item : section.items) {
-        for (const Field& field : item.fields) {
-            if (std::find(tags.begin(), tags.end(), field.tag) == tags.end()) {
-                tags.push_back(field.tag);
-            }
-        }
-    }
-    block.header.push_back("No.");
-    block.numeric.push_back(true);
-    for (const std::string& tag : tags) {
-        block.header.push_back(LabelOf(section.tag, tag, section));
-        block.numeric.push_back(IsYen(section.tag, tag));
-    }
-    for (const Item& item : section.items) {
-        Row row;
-        row.cells.push_back(item.count > 0 ? std::to_string(item.count) : "");
-        bool any = false;
-        for (const std::string& tag : tags) {
-            const std::string text = item.Text(tag);
-            any = any || !text.empty();
-            row.cells.push_back(Shown(text, IsYen(section.tag, tag)));
-        }
-        if (any) {  // the form's empty rows stay off the page
-            block.rows.push_back(std::move(row));
-        }
-    }
-    // Fields beside the items: the others line and the list totals.
+    block.header = {"科目", "金額"};
+    block.numeric = {false, true};
     for (const Field& field : section.fields) {
-        if (field.text.empty()) {
-            continue;
-        }
-        Row row;
-        row.tag = field.tag;
-        row.cells.assign(block.header.size(), "");
-        row.cells[0] = "";
-        const std::string label = LabelOf(section.tag, field.tag, section);
-        row.cells[std::min<std::size_t>(1, row.cells.size() - 1)] =
-            label + " " + Shown(field.text, IsYen(section.tag, field.tag));
-        block.rows.push_back(std::move(row));
-    }
-    if (block.rows.empty() && tags.empty()) {
-        block.header.clear();
-        block.numeric.clear();
-    }
-    return block;
-}
-
-Block Notes(const Section& section) {
-    Block block;
-    std::size_t last = 0;
-    for (std::size_t i = 0; i < section.fields.size(); ++i) {
-        if (!section.fields[i].text.empty()) {
-            last = i + 1;
+        if (!field.tag.ends_with("_KAMOKU") && !Unused(section, field.tag)) {
+            block.rows.push_back(AmountRow(field.tag, LabelOf(section.tag, field.tag, section),
+                                           field.text, IsYen(section.tag, field.tag)));
         }
     }
-    for (std::size_t i = 0; i < last; ++i) {
-        Row row;
-        row.tag = section.fields[i].tag;
-        row.cells = {section.fields[i].text};
-        block.rows.push_back(std::move(row));
+    if (section.tag == "TUKIBETUURIAGESHIIRE") {
+        std::int64_t sales = 0, purchases = 0;
+        for (int m = 1; m <= 12; ++m) {
+            sales += section.Yen("URIAGEKINGAKU" + std::to_string(m));
+            purchases += section.Yen("SIIREKINGAKU" + std::to_string(m));
+        }
+        block.rows.push_back(SumRow("", "売上 計（家事消費・雑収入を含む）",
+                                    sales + section.Yen("KAJISYOUHI") + section.Yen("ZATUSYUNYU")));
+        block.rows.push_back(SumRow("", "仕入 計", purchases));
     }
-    block.header = {"記載事項"};
-    block.numeric = {false};
     return block;
-}
-
-std::string KindName(const Report& report) {
-    switch (report.kind) {
-        case IncomeKind::Business:
-            return "事業所得（営業等）";
-        case IncomeKind::Other:
-            return "事業所得（農業・その他）";
-        case IncomeKind::RealEstate:
-            return "不動産所得";
-    }
-    return "";
 }
 
 }  // namespace
 
-std::vector<Block> LayOut(const Report& report, const CheckResult& checks) {
+std::vector<Block> LayOut(const Report& report, const CheckResult& checks,
+                          const ShowOptions& options) {
     std::vector<Block> blocks;
+    const Form form = FormOf(report);
     for (const Section& section : report.sections) {
         Block block;
         if (section.tag == "TAISYAKUTAISYOUHYO") {
@@ -254,66 +263,55 @@ std::vector<Block> LayOut(const Report& report, const CheckResult& checks) {
             block = Notes(section);
         } else if (!section.items.empty() || section.tag == "FUDOUSANSYUUNYUU") {
             block = List(section);
+        } else if (section.tag == "SONEKIKEISANSYO") {
+            block = FormStatement(report, section, ProfitAndLossLines(form)).Build();
+        } else if (section.tag == "SEIZOUGENKA" && !ManufacturingCostLines(form).empty()) {
+            block = FormStatement(report, section, ManufacturingCostLines(form)).Build();
         } else {
             block = Lines(section);
-            if (section.tag == "SONEKIKEISANSYO") {
-                const IncomeTotals t = ProfitAndLossTotals(section);
-                block.rows.push_back(TotalRow("収入金額 計", t.revenue));
-                if (!report.RealEstate()) {
-                    block.rows.push_back(TotalRow("売上原価", t.costOfSales));
-                    block.rows.push_back(TotalRow("差引金額", t.revenue - t.costOfSales));
-                }
-                block.rows.push_back(TotalRow("経費 計", t.expenses));
-                if (t.reversals != 0) {
-                    block.rows.push_back(TotalRow("繰戻額等 計", t.reversals));
-                }
-                block.rows.push_back(TotalRow("繰入額等・専従者 計", t.provisions));
-                block.rows.push_back(TotalRow(
-                    report.Blue() ? "青色申告特別控除前の所得金額" : "所得金額", t.income));
-            } else if (section.tag == "SEIZOUGENKA") {
-                const std::int64_t materials = section.Yen("KISYUGENZAIRYOUTANAOROSIDAKA") +
-                                               section.Yen("GENZAIRYOUSIIREDAKA") -
-                                               section.Yen("KIMATUGENZAIRYOUTANAOROSIDAKA");
-                std::int64_t others = 0;
-                for (const Field& field : section.fields) {
-                    const std::string& tag = field.tag;
-                    if (tag.ends_with("_KAMOKU") || tag.find("GENZAIRYOU") != std::string::npos ||
-                        tag == "ROUMUHI" || tag.find("HANSEIHIN") != std::string::npos) {
-                        continue;
-                    }
-                    others += ParseAmount(field.text).value_or(0);
-                }
-                const std::int64_t total = materials + section.Yen("ROUMUHI") + others;
-                block.rows.push_back(TotalRow("原材料費", materials));
-                block.rows.push_back(TotalRow("その他の製造経費 計", others));
-                block.rows.push_back(TotalRow("総製造費", total));
-                block.rows.push_back(TotalRow(
-                    "製品製造原価",
-                    total + section.Yen("KISYUHANSEIHIN") - section.Yen("KIMATUHANSEIHIN")));
-            } else if (section.tag == "TUKIBETUURIAGESHIIRE") {
-                std::int64_t sales = 0, purchases = 0;
-                for (int m = 1; m <= 12; ++m) {
-                    sales += section.Yen("URIAGEKINGAKU" + std::to_string(m));
-                    purchases += section.Yen("SIIREKINGAKU" + std::to_string(m));
-                }
-                block.rows.push_back(
-                    TotalRow("売上 計（家事消費・雑収入を含む）",
-                             sales + section.Yen("KAJISYOUHI") + section.Yen("ZATUSYUNYU")));
-                block.rows.push_back(TotalRow("仕入 計", purchases));
-            }
         }
         block.tag = section.tag;
         block.title = std::string(SectionTitle(section.tag, report.RealEstate()));
         Attach(block, checks);
         blocks.push_back(std::move(block));
     }
+    if (options.previous != nullptr) {
+        Compare(blocks, LayOut(*options.previous, CheckResult{}, {}), options.threshold);
+    }
     return blocks;
 }
 
-std::string Heading(const Report& report) {
-    return report.basic.Text("KOMONSAKINAME") + "　" + KindName(report) + "　" +
-           (report.Blue() ? "青色申告" : "白色申告") + "　" + report.basic.Text("JIGYOUNENDOFROM") +
-           "–" + report.basic.Text("JIGYOUNENDOTO");
+std::string DateText(const std::string& digits) {
+    const bool allDigits =
+        std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (!allDigits || (digits.size() != 8 && digits.size() != 6)) {
+        return digits;
+    }
+    std::string text = digits.substr(0, 4) + "/" + digits.substr(4, 2);
+    return digits.size() == 8 ? text + "/" + digits.substr(6, 2) : text;
+}
+
+std::vector<std::string> Heading(const Report& report) {
+    const char* kinds[] = {"", "事業所得（営業等）", "事業所得（農業・その他）", "不動産所得"};
+    const int kind = static_cast<int>(report.kind);
+    return {report.basic.Text("KOMONSAKINAME"),
+            DateText(report.basic.Text("JIGYOUNENDOFROM")) + "～" +
+                DateText(report.basic.Text("JIGYOUNENDOTO")),
+            std::string(report.Blue() ? "青色申告" : "白色申告") + "・" +
+                (kind >= 1 && kind <= 3 ? kinds[kind] : "")};
+}
+
+std::optional<Monthly> MonthlyFigures(const Report& report) {
+    const Section* monthly = report.Find("TUKIBETUURIAGESHIIRE");
+    if (monthly == nullptr) {
+        return std::nullopt;
+    }
+    Monthly figures;
+    for (int m = 0; m < 12; ++m) {
+        figures.sales[m] = monthly->Yen("URIAGEKINGAKU" + std::to_string(m + 1));
+        figures.purchases[m] = monthly->Yen("SIIREKINGAKU" + std::to_string(m + 1));
+    }
+    return figures;
 }
 
 }  // namespace inspect::layout

@@ -15,6 +15,14 @@ std::string ArgumentText(std::string_view argument, bool* ok = nullptr);
 // Whether the stream is a terminal a person can answer at.
 bool IsTerminal(std::FILE* stream);
 
+// Columns of the terminal the stream writes to; 0 when it is none.
+int TerminalColumns(std::FILE* stream);
+
+// Opens the file at `path` (the program's path form) in the program the
+// system opens its type with: a web browser for a page. False when that
+// program could not be started.
+bool OpenWithDefaultProgram(const std::string& path);
+
 // Sets a variable of the process environment; false when it cannot be set.
 bool SetEnvironmentValue(const std::string& name, const std::string& value);
 

@@ -28,7 +28,7 @@ for report in raw references; do
   done
 done
 "$cli" show "$scratch/raw.xml" >"$scratch/out" 2>&1
-check "show raw: the name is shown" grep -q 'A␛]0;owned␇␛\[2J' "$scratch/out"
+check "show raw: refused, naming the character" grep -q 'KOMONSAKINAME.*U+001B' "$scratch/out"
 "$cli" show "$scratch/references.xml" >"$scratch/out" 2>&1
 check "show references: refused where the reference stands" grep -q 'references.xml:12: ' "$scratch/out"
 

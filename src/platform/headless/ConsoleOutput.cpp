@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "platform/text/Cp932.h"
+#include "platform/text/DisplayWidth.h"
 
 namespace platform::headless {
 namespace {
@@ -46,11 +47,7 @@ std::size_t WholeUtf8Length(std::string_view utf8) {
 }
 
 std::size_t ConsoleWidth(std::string_view sjis) {
-    std::size_t width = 0;
-    for (std::size_t at = 0; at < sjis.size(); at += CharacterLength(sjis, at)) {
-        width += CharacterLength(sjis, at);
-    }
-    return width;
+    return static_cast<std::size_t>(text::DisplayWidth(ConsoleText(sjis)));
 }
 
 std::ostream& ConsoleOutput::Lines() {

@@ -11,8 +11,8 @@ namespace platform::headless {
 // is no character of code page 932.
 std::string ConsoleText(std::string_view sjis);
 
-// Columns a Shift_JIS text takes on a terminal: one per single byte, two per
-// double-byte character.
+// Columns a Shift_JIS text takes on a terminal, measured as the UTF-8 text
+// it is shown as.
 std::size_t ConsoleWidth(std::string_view sjis);
 
 // How many leading bytes of a UTF-8 text end on a character boundary: a

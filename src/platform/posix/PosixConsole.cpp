@@ -1,8 +1,15 @@
+#include <spawn.h>
 #include <stdlib.h>
+#include <sys/ioctl.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "platform/Console.h"
+#include "platform/FileSystem.h"
+#include "platform/posix/DriveMap.h"
 #include "platform/text/Cp932.h"
+
+extern char** environ;
 
 namespace platform::console {
 
@@ -16,6 +23,31 @@ std::string ArgumentText(std::string_view argument, bool* ok) {
 
 bool IsTerminal(std::FILE* stream) {
     return stream != nullptr && isatty(fileno(stream)) == 1;
+}
+
+int TerminalColumns(std::FILE* stream) {
+    winsize size{};
+    if (!IsTerminal(stream) || ioctl(fileno(stream), TIOCGWINSZ, &size) != 0) {
+        return 0;
+    }
+    return size.ws_col;
+}
+
+bool OpenWithDefaultProgram(const std::string& path) {
+    const std::optional<std::string> native = posix::DriveMap::FromEnvironment().ToNative(
+        path, [] { return std::optional<std::string>(); });
+    if (!native) {
+        return false;
+    }
+    std::string program = "xdg-open";
+    std::string file = *native;
+    char* arguments[] = {program.data(), file.data(), nullptr};
+    pid_t child = 0;
+    if (posix_spawnp(&child, "xdg-open", nullptr, nullptr, arguments, environ) != 0) {
+        return false;
+    }
+    int status = 0;
+    return waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 bool SetEnvironmentValue(const std::string& name, const std::string& value) {

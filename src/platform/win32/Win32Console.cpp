@@ -1,6 +1,8 @@
 #include <io.h>
 #include <stdlib.h>
 #include <windows.h>
+// shellapi.h needs windows.h first.
+#include <shellapi.h>
 
 #include <algorithm>
 #include <iostream>
@@ -9,6 +11,7 @@
 
 #include "platform/Console.h"
 #include "platform/headless/ConsoleOutput.h"
+#include "platform/win32/Win32Text.h"
 
 namespace platform::console {
 namespace {
@@ -101,6 +104,25 @@ std::string ArgumentText(std::string_view argument, bool* ok) {
 
 bool IsTerminal(std::FILE* stream) {
     return stream != nullptr && _isatty(_fileno(stream)) != 0;
+}
+
+int TerminalColumns(std::FILE* stream) {
+    if (!IsTerminal(stream)) {
+        return 0;
+    }
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+    CONSOLE_SCREEN_BUFFER_INFO info{};
+    if (!GetConsoleScreenBufferInfo(handle, &info)) {
+        return 0;
+    }
+    return info.srWindow.Right - info.srWindow.Left + 1;
+}
+
+bool OpenWithDefaultProgram(const std::string& path) {
+    const std::wstring wide = win32::Widen(path);
+    const auto result = reinterpret_cast<INT_PTR>(
+        ShellExecuteW(nullptr, L"open", wide.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    return result > 32;
 }
 
 bool SetEnvironmentValue(const std::string& name, const std::string& value) {
