@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/FileSystem.h"
 #include "platform/ProgressWindow.h"
 #include "platform/headless/ConsoleProgressWindow.h"
 #include "platform/headless/RecordingHandler.h"
@@ -76,6 +77,14 @@ TEST_F(ConsoleWindowSystemTest, MessageBoxKeepsOneLineBreakAtTheEnd) {
 TEST_F(ConsoleWindowSystemTest, ABadByteDoesNotHideTheMessage) {
     windows_.ShowMessageBox(0, "a\x81 b\x81", "c", platform::kMbOk);
     EXPECT_EQ("[c]\na? b?\n\n", output_.str());
+}
+
+TEST_F(ConsoleWindowSystemTest, TheSystemsReasonFollowsTheNextMessageOnce) {
+    platform::NoteFileFailure(Sjis("Z:\\out\\報告.xml"), "permission denied");
+    windows_.ShowMessageBox(0, "failed", "c", platform::kMbOk);
+    windows_.ShowMessageBox(0, "next", "c", platform::kMbOk);
+    EXPECT_EQ("[c]\nfailed\nbrenlo-cli: Z:\\out\\報告.xml: permission denied\n\n[c]\nnext\n\n",
+              output_.str());
 }
 
 TEST_F(ConsoleWindowSystemTest, FixedAnswersToYesNo) {
