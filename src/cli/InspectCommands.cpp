@@ -11,6 +11,7 @@
 #include "inspect/Checks.h"
 #include "inspect/Report.h"
 #include "inspect/Show.h"
+#include "inspect/ShowFile.h"
 #include "platform/Console.h"
 #include "platform/FileSystem.h"
 #include "platform/headless/ConsoleOutput.h"
@@ -65,6 +66,32 @@ int Check(const std::string& reportPath, const std::string& previousPath, bool j
                                                       : inspect::kCheckClean;
 }
 
+// The page written in place of `htmlPath`'s earlier content, never over the report.
+int WriteHtmlPage(const std::string& reportPath, const std::string& htmlPath,
+                  const inspect::Report& report, const inspect::CheckResult& checks) {
+    bool ok = true;
+    const std::string name = platform::console::ArgumentText(htmlPath, &ok);
+    const std::string reportName = platform::console::ArgumentText(reportPath, &ok);
+    if (!ok) {
+        std::cerr << htmlPath << ": the name has characters that code page 932 cannot hold\n";
+        return 2;
+    }
+    const std::string shown = platform::headless::ConsoleText(name);
+    bool refused = false;
+    if (inspect::WriteShowHtml(WindowsFormOf(reportName), WindowsFormOf(name), report, checks,
+                               &refused) == 1) {
+        return 0;
+    }
+    if (refused) {
+        std::cerr << shown << ": is the report being shown; the page would replace it\n";
+        return kUnusableOptions;
+    }
+    const std::optional<platform::FileFailure> failure = platform::TakeFileFailure();
+    std::cerr << shown << ": cannot write the page"
+              << (failure ? ": " + failure->reason : std::string()) << '\n';
+    return 2;
+}
+
 int Show(const std::string& reportPath, const std::string& htmlPath) {
     const std::optional<inspect::Report> report = LoadArgument(reportPath);
     if (!report) {
@@ -75,18 +102,7 @@ int Show(const std::string& reportPath, const std::string& htmlPath) {
         std::cout << inspect::ShowText(*report, checks);
         return 0;
     }
-    bool ok = true;
-    const std::string name = platform::console::ArgumentText(htmlPath, &ok);
-    const std::string path = WindowsFormOf(name);
-    auto file =
-        ok ? platform::Files().Open(path, platform::OpenMode::Write, platform::ShareMode::Exclusive)
-           : nullptr;
-    if (!file || !file->Write(inspect::ShowHtml(*report, checks)) || !file->Close()) {
-        std::cerr << (ok ? platform::headless::ConsoleText(name) : htmlPath)
-                  << ": cannot write the page\n";
-        return 2;
-    }
-    return 0;
+    return WriteHtmlPage(reportPath, htmlPath, *report, checks);
 }
 
 }  // namespace

@@ -19,6 +19,16 @@ check "no scripts" bash -c "! grep -qi '<script' '$page'"
 check "nothing fetched" bash -c "! grep -qiE '(src|href)=|url\\(' '$page'"
 check "UTF-8 declared" grep -q '<meta charset="utf-8">' "$page"
 
+# The report itself, under any name, is never the page.
+cp "$report" "$scratch/r.xml"
+ln -s r.xml "$scratch/link.html"
+for target in "$scratch/r.xml" "$scratch/./r.xml" "$scratch/link.html"; do
+  "$cli" show "$scratch/r.xml" --html "$target" 2>"$scratch/stderr"
+  check "--html $target: refused, exit status $?" [ $? -eq 64 ]
+  check "--html $target: says why" grep -q 'is the report being shown' "$scratch/stderr"
+  check "--html $target: report unchanged" cmp -s "$scratch/r.xml" "$report"
+done
+
 "$cli" check "$report" >/dev/null
 check "check: warnings only, exit status $?" [ $? -eq 0 ]
 "$cli" show "$report" >"$scratch/show.txt"
