@@ -163,7 +163,9 @@ public:
         constexpr DWORD kPauseMs = 50;
         // A read-only file is never replaced (not every MoveFileEx refuses it).
         const DWORD replaced = ::GetFileAttributesA(to.c_str());
-        if (replaced != INVALID_FILE_ATTRIBUTES && (replaced & FILE_ATTRIBUTE_READONLY) != 0) {
+        // Nor is a folder (ReplaceFile would, under some systems).
+        if (replaced != INVALID_FILE_ATTRIBUTES &&
+            (replaced & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
             ::SetLastError(ERROR_ACCESS_DENIED);
             return false;
         }

@@ -32,6 +32,9 @@ constexpr unsigned kYesNoQuestion = platform::kMbYesNo | platform::kMbIconQuesti
 
 class ConsoleWindowSystemTest : public ::testing::Test {
 protected:
+    // What earlier tests left unsaid is not this test's.
+    void SetUp() override { platform::TakeFileFailure(); }
+
     std::ostringstream output_;
     std::istringstream input_;
     ConsoleWindowSystem windows_{output_, input_};
