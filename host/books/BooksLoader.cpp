@@ -373,14 +373,14 @@ LoadResult LoadText(std::string_view json, std::string_view name) {
 }
 
 LoadResult LoadFile(const std::string& path) {
-    const std::unique_ptr<platform::File> file =
-        platform::Files().Open(path, platform::OpenMode::Read, platform::ShareMode::Read);
-    if (!file) {
+    if (platform::Files().KindOf(path) == platform::EntryKind::None) {
         return {std::nullopt, Refused(path, "cannot be opened")};
     }
-    const std::optional<std::string> text = platform::ReadToEnd(*file);
+    std::string why;
+    const std::optional<std::string> text = platform::ReadRegularFile(
+        path, platform::ShareMode::Read, platform::kLargestReadFile, &why);
     if (!text) {
-        return {std::nullopt, Refused(path, "cannot be read")};
+        return {std::nullopt, Refused(path, "cannot be read: " + why)};
     }
     return LoadText(*text, path);
 }

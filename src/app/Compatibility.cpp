@@ -42,8 +42,15 @@ std::string DefinitionFilePath() {
 int LevelCode() {
     const std::string path = DefinitionFilePath();
     platform::FileSystem& files = platform::Files();
-    if (files.KindOf(path) == platform::EntryKind::None) {
-        return kDefinitionMissing;
+    switch (files.KindOf(path)) {
+        case platform::EntryKind::None:
+            return kDefinitionMissing;
+        case platform::EntryKind::File:
+            break;
+        default:
+            // A pipe or a device would never end the read: no definition file.
+            platform::NoteFileFailure(path, "not a regular file");
+            return kDefinitionMissing;
     }
     const std::string value =
         files.ReadProfileText(path, "ProgramLevel", "NV14", "1", kValueBufferSize);

@@ -9,6 +9,8 @@
 #include "cli/CliTexts.h"
 #include "dialog/ConditionsDlg.h"
 #include "platform/Console.h"
+#include "platform/FileSystem.h"
+#include "platform/text/PathPieces.h"
 
 namespace {
 
@@ -40,6 +42,20 @@ std::string WindowsFormOf(const std::string& path) {
     std::string windows = "Z:" + path;
     std::replace(windows.begin(), windows.end(), '/', '\\');
     return windows;
+}
+
+std::string FullPathOf(const std::string& path, const std::string& currentFolder) {
+    const bool hasDrive = path.size() >= 2 && path[1] == ':';
+    if ((hasDrive && path.size() >= 3 && path[2] == '\\') || path.starts_with("\\\\") ||
+        currentFolder.empty() || hasDrive) {
+        return path;
+    }
+    if (path.starts_with('\\')) {
+        return platform::DriveOf(currentFolder) + path;
+    }
+    std::string folder = currentFolder;
+    platform::AddBackslash(folder, folder.size() + 2);
+    return folder + path;
 }
 
 std::optional<CliOptions> ParseCliOptions(int argc, char** argv, int& status) {

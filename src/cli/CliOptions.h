@@ -27,3 +27,8 @@ std::optional<CliOptions> ParseCliOptions(int argc, char** argv, int& status);
 
 // A path argument in the Windows form the program uses: "/tmp/r.xml" is "Z:\tmp\r.xml".
 std::string WindowsFormOf(const std::string& path);
+
+// A path as complete as the program took it: a relative one starts at
+// `currentFolder` (the program folder during a run), a drive-relative one at
+// its drive's root.
+std::string FullPathOf(const std::string& path, const std::string& currentFolder);

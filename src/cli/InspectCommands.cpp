@@ -14,6 +14,7 @@
 #include "inspect/PreviousIdentity.h"
 #include "inspect/Report.h"
 #include "inspect/Show.h"
+#include "inspect/ShowFile.h"
 #include "platform/Console.h"
 #include "platform/FileReplacement.h"
 #include "platform/FileSystem.h"
@@ -119,6 +120,35 @@ int OpenPage(const std::string& page) {
     return 0;
 }
 
+// The page written in place of `htmlPath`'s earlier content, never over the report.
+int WriteHtmlPage(const std::string& reportPath, const std::string& htmlPath,
+                  const std::string& page) {
+    bool ok = true;
+    const std::string name = platform::console::ArgumentText(htmlPath, &ok);
+    const std::string reportName = platform::console::ArgumentText(reportPath, &ok);
+    if (!ok) {
+        std::cerr << ForTerminal(htmlPath)
+                  << ": the name has characters that code page 932 cannot hold\n";
+        return 2;
+    }
+    const std::string shown = platform::headless::ConsoleText(name);
+    bool refused = false;
+    if (inspect::WriteShowPage(WindowsFormOf(reportName), WindowsFormOf(name), page, &refused) ==
+        1) {
+        return 0;
+    }
+    if (refused) {
+        std::cerr << ForTerminal(shown)
+                  << ": is the report being shown; the page would replace it\n";
+        return kUnusableOptions;
+    }
+    const std::optional<platform::FileFailure> failure = platform::TakeFileFailure();
+    std::cerr << ForTerminal(shown + ": cannot write the page" +
+                             (failure ? ": " + failure->reason : std::string()))
+              << '\n';
+    return 2;
+}
+
 int Show(const ShowRequest& request) {
     const std::optional<inspect::Report> report = LoadArgument(request.report);
     if (!report) {
@@ -154,18 +184,7 @@ int Show(const ShowRequest& request) {
         std::cout << ForTerminal(inspect::ShowText(*report, checks, options));
         return 0;
     }
-    bool ok = true;
-    const std::string name = platform::console::ArgumentText(request.html, &ok);
-    const std::string path = WindowsFormOf(name);
-    auto file =
-        ok ? platform::Files().Open(path, platform::OpenMode::Write, platform::ShareMode::Exclusive)
-           : nullptr;
-    if (!file || !file->Write(inspect::ShowHtml(*report, checks, options)) || !file->Close()) {
-        std::cerr << ForTerminal(ok ? platform::headless::ConsoleText(name) : request.html)
-                  << ": cannot write the page\n";
-        return 2;
-    }
-    return 0;
+    return WriteHtmlPage(request.report, request.html, inspect::ShowHtml(*report, checks, options));
 }
 
 // Findings or a statement cut short (a full disk, a closed pipe) are no

@@ -9,6 +9,8 @@
 #include "core/Edition.h"
 #include "core/ProgramResources.h"
 #include "platform/Console.h"
+#include "platform/FileSystem.h"
+#include "platform/headless/ConsoleOutput.h"
 #include "platform/headless/ConsoleWindowSystem.h"
 
 // brenlo-cli: the export run with the conditions dialog answered by options.
@@ -44,6 +46,13 @@ int main(int argc, char** argv) {
     app.m_strCommandLine = options->commandLine;
     app.m_strProgramFolder = options->programFolder;
     const int exitStatus = app.Run();
+    if (!app.m_strReportPath.empty()) {
+        // A relative --out was taken from the program folder, not the shell's.
+        std::cerr << "brenlo-cli: wrote "
+                  << platform::headless::ConsoleText(
+                         FullPathOf(app.m_strReportPath, platform::Files().CurrentFolder()))
+                  << '\n';
+    }
     if (options->check) {
         PrintChecksOfWrittenReport(app.m_strReportPath);
     }

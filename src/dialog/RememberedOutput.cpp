@@ -24,13 +24,37 @@ std::string SettingsFolder() {
 }
 
 // Only this program reads or writes the file while it does.
-std::optional<std::string> ReadWhole(const std::string& path) {
-    return platform::ReadWholeFile(path, platform::ShareMode::Exclusive);
+std::optional<std::string> ReadWhole(const std::string& path, std::string* why) {
+    return platform::ReadRegularFile(path, platform::ShareMode::Exclusive,
+                                     platform::kLargestReadFile, why);
 }
 
 bool ReplaceWhole(const std::string& path, const std::string& content) {
     return platform::WriteReplacing(
         path, [&content](platform::ByteSink& sink) { return sink.Write(content); });
+}
+
+// False, with why for whoever tells the user more than the dialog does.
+bool NotRemembered(const std::string& filePath, const std::string& why) {
+    platform::NoteFileFailure(filePath, "the output path was not remembered: " + why);
+    return false;
+}
+
+// Writes the file with the record in place of the key's earlier one.
+bool SaveRecord(const std::string& filePath, const std::string& key, const std::string& record) {
+    std::string why;
+    std::optional<std::string> content;
+    if (platform::Files().KindOf(filePath) != platform::EntryKind::None) {
+        content = ReadWhole(filePath, &why);
+        if (!content) {
+            return NotRemembered(filePath, why);
+        }
+    }
+    if (!ReplaceWhole(filePath, content ? settings_file::Replace(*content, key, record) : record)) {
+        const std::optional<platform::FileFailure> failure = platform::TakeFileFailure();
+        return NotRemembered(filePath, failure ? failure->reason : "cannot be written");
+    }
+    return true;
 }
 
 }  // namespace
@@ -42,10 +66,18 @@ bool CConditionsDlg::ReadRememberedOutput(IncomeKind* kind, char* path) {
     const std::string folder = SettingsFolder();
     const std::string filePath = folder + m_edition.settingsFileName;
     if (folder.empty() || filePath.size() > kPathLimit ||
-        platform::Files().KindOf(filePath) != platform::EntryKind::File) {
+        platform::Files().KindOf(filePath) == platform::EntryKind::None) {
         return false;
     }
-    const std::optional<std::string> content = ReadWhole(filePath);
+    // Read in turn with the runs that save; without the lock, read all the same.
+    const std::unique_ptr<platform::UpdateLock> lock =
+        platform::LockForUpdating(filePath, kLockPatienceMs, nullptr);
+    std::string why;
+    const std::optional<std::string> content = ReadWhole(filePath, &why);
+    if (!content) {
+        platform::NoteFileFailure(filePath, why);
+        return false;
+    }
     if (!content) {
         return false;
     }
@@ -83,19 +115,11 @@ bool CConditionsDlg::SaveRememberedOutput(std::int16_t first, std::int16_t secon
         return false;
     }
     // Runs sharing the folder take turns, so none loses another's record.
+    std::string why;
     const std::unique_ptr<platform::UpdateLock> lock =
-        platform::Files().LockForUpdate(filePath, kLockPatienceMs);
+        platform::LockForUpdating(filePath, kLockPatienceMs, &why);
     if (!lock) {
-        return false;
+        return NotRemembered(filePath, why);
     }
-    switch (platform::Files().KindOf(filePath)) {
-        case platform::EntryKind::None:
-            return ReplaceWhole(filePath, record);
-        case platform::EntryKind::File: {
-            const std::optional<std::string> content = ReadWhole(filePath);
-            return content && ReplaceWhole(filePath, settings_file::Replace(*content, key, record));
-        }
-        default:
-            return false;
-    }
+    return SaveRecord(filePath, key, record);
 }

@@ -1,11 +1,20 @@
 #include <array>
 #include <memory>
+#include <utility>
 
 #include "platform/FileSystem.h"
 
 namespace platform {
+namespace {
 
-std::optional<std::string> ReadToEnd(File& file) {
+std::optional<FileFailure>& NotedFailure() {
+    thread_local std::optional<FileFailure> failure;
+    return failure;
+}
+
+// Up to `limit` bytes from the file's position; nothing on a read error or,
+// setting `tooLarge`, when the file holds more.
+std::optional<std::string> ReadBounded(File& file, std::uint64_t limit, bool& tooLarge) {
     std::string content;
     std::array<char, 65536> chunk;
     for (;;) {
@@ -16,8 +25,19 @@ std::optional<std::string> ReadToEnd(File& file) {
         if (*count == 0) {
             return content;
         }
+        if (content.size() + *count > limit) {
+            tooLarge = true;
+            return std::nullopt;
+        }
         content.append(chunk.data(), *count);
     }
+}
+
+}  // namespace
+
+std::optional<std::string> ReadToEnd(File& file) {
+    bool tooLarge = false;
+    return ReadBounded(file, std::string().max_size(), tooLarge);
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path, ShareMode share) {
@@ -30,6 +50,53 @@ std::optional<std::string> ReadWholeFile(const std::string& path, ShareMode shar
         return std::nullopt;
     }
     return content;
+}
+
+std::optional<std::string> ReadRegularFile(const std::string& path, ShareMode share,
+                                           std::uint64_t limit, std::string* why) {
+    FileSystem& files = Files();
+    const auto fail = [why](std::string reason) -> std::optional<std::string> {
+        if (why != nullptr) {
+            *why = std::move(reason);
+        }
+        return std::nullopt;
+    };
+    switch (files.KindOf(path)) {
+        case EntryKind::None:
+            return fail("no such file");
+        case EntryKind::Directory:
+            return fail("is a folder");
+        case EntryKind::Other:
+            return fail("not a regular file");
+        case EntryKind::File:
+            break;
+    }
+    std::unique_ptr<File> file = files.Open(path, OpenMode::Read, share);
+    if (!file) {
+        return fail(files.LastFailureReason());
+    }
+    bool tooLarge = false;
+    std::optional<std::string> content = ReadBounded(*file, limit, tooLarge);
+    if (!content) {
+        return fail(tooLarge ? "larger than any such file" : files.LastFailureReason());
+    }
+    if (!file->Close()) {
+        return fail(files.LastFailureReason());
+    }
+    return content;
+}
+
+bool IsSameFile(const std::string& first, const std::string& second) {
+    const std::optional<FileIdentity> identity = Files().IdentityOf(first);
+    return identity && identity == Files().IdentityOf(second);
+}
+
+void NoteFileFailure(const std::string& path, const std::string& reason) {
+    NotedFailure() = FileFailure{path, reason};
+}
+
+std::optional<FileFailure> TakeFileFailure() {
+    return std::exchange(NotedFailure(), std::nullopt);
 }
 
 }  // namespace platform

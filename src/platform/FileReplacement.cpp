@@ -11,18 +11,59 @@
 namespace platform {
 namespace {
 
+// Temporary files are "~", six characters of [0-9a-z] and ".tmp": eleven
+// bytes whatever the report's name, so that they fit in any folder Windows
+// creates (its folder paths stop twelve short of the longest path) and within
+// any file system's name limit. 36^6 names make a collision negligible; one
+// costs a retry.
+constexpr std::string_view kTemporaryStart = "~";
+constexpr std::string_view kTemporaryEnd = ".tmp";
+constexpr std::string_view kTemporaryCharacters = "0123456789abcdefghijklmnopqrstuvwxyz";
+constexpr std::size_t kTemporaryRandom = 6;
+constexpr std::size_t kTemporaryLength =
+    kTemporaryStart.size() + kTemporaryRandom + kTemporaryEnd.size();
+static_assert(kTemporaryLength == 11);
+// The longest path Windows opens (MAX_PATH less its NUL).
+constexpr std::size_t kLongestPath = 259;
+// A temporary file this old belongs to no run still writing: a killed one left it.
+constexpr std::int64_t kStaleSeconds = 24 * 60 * 60;
+
+bool IsDigits(std::string_view text, std::size_t most) {
+    return !text.empty() && text.size() <= most &&
+           text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// A temporary name of this program's: the present one, or the earlier
+// "<report name>.<up to 11 digits>.tmp" of the report being written.
+bool IsOwnTemporaryName(std::string_view name, std::string_view reportName) {
+    if (!name.ends_with(kTemporaryEnd)) {
+        return false;
+    }
+    name.remove_suffix(kTemporaryEnd.size());
+    if (name.size() == kTemporaryStart.size() + kTemporaryRandom &&
+        name.starts_with(kTemporaryStart) &&
+        name.find_first_not_of(kTemporaryCharacters, kTemporaryStart.size()) ==
+            std::string_view::npos) {
+        return true;
+    }
+    return name.size() > reportName.size() + 1 && name.starts_with(reportName) &&
+           name[reportName.size()] == '.' && IsDigits(name.substr(reportName.size() + 1), 11);
+}
+
 // A file being written through a buffer, so that a report of many short lines
 // costs a few system calls; after the first failed write it takes nothing more.
 class FileSink final : public ByteSink {
 public:
-    explicit FileSink(File& file) : file_(file) { buffer_.reserve(kBufferSize); }
+    FileSink(FileSystem& files, File& file) : files_(files), file_(file) {
+        buffer_.reserve(kBufferSize);
+    }
 
     bool Write(std::string_view bytes) override {
         if (buffer_.size() + bytes.size() > kBufferSize && !Flush()) {
             return false;
         }
         if (bytes.size() >= kBufferSize) {
-            failed_ = failed_ || !file_.Write(bytes);
+            Pass(bytes);
         } else if (!failed_) {
             buffer_.append(bytes);
         }
@@ -31,68 +72,133 @@ public:
 
     // Hands what the buffer holds to the file; false once any write failed.
     bool Flush() {
-        if (!failed_ && !buffer_.empty()) {
-            failed_ = !file_.Write(buffer_);
+        if (!buffer_.empty()) {
+            Pass(buffer_);
         }
         buffer_.clear();
         return !failed_;
     }
 
+    // The system's reason for the failed write; empty when none failed.
+    const std::string& FailureReason() const { return reason_; }
+
 private:
     static constexpr std::size_t kBufferSize = 64 * 1024;
 
+    void Pass(std::string_view bytes) {
+        if (!failed_ && !file_.Write(bytes)) {
+            failed_ = true;
+            reason_ = files_.LastFailureReason();
+        }
+    }
+
+    FileSystem& files_;
     File& file_;
+    std::string reason_;
     std::string buffer_;
     bool failed_ = false;
 };
 
 // A new temporary file beside `path`, created exclusively under a name no
-// other run can have chosen: a link or a file left in the way is never
-// followed or reused. Near the longest path Windows opens, a short name in
-// the same folder.
+// other run can have chosen (a link or a file in the way is never followed or
+// reused), private until it has the access rights of the file it replaces.
 std::unique_ptr<File> CreateTemporary(FileSystem& files, const std::string& path,
-                                      std::string& temporary) {
+                                      std::string& temporary, std::string& reason) {
     constexpr int kAttempts = 16;
-    constexpr std::string_view kShortNames = "0123456789abcdefghijklmnopqrstuvwxyz";
-    constexpr std::size_t kLongestPath = 259;
+    const std::string folder = FolderOf(path);
+    if (folder.size() + kTemporaryLength > kLongestPath) {
+        reason = "the folder's path is too long for a temporary file beside the file";
+        return nullptr;
+    }
     std::random_device entropy;
     std::mt19937_64 random((static_cast<std::uint64_t>(entropy()) << 32) ^ entropy());
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        const std::uint64_t token = random();
-        temporary = path + "." + std::to_string(token % 100000000000ULL) + ".tmp";
-        if (temporary.size() > kLongestPath) {
-            // As short as a name can be: one character of chance.
-            temporary = FolderOf(path) + "~" + kShortNames[token % kShortNames.size()] + ".tmp";
+        std::uint64_t token = random();
+        temporary = folder + std::string(kTemporaryStart);
+        for (std::size_t k = 0; k < kTemporaryRandom; ++k) {
+            temporary += kTemporaryCharacters[token % kTemporaryCharacters.size()];
+            token /= kTemporaryCharacters.size();
         }
-        if (auto file = files.Open(temporary, OpenMode::CreateNew, ShareMode::Exclusive)) {
+        temporary += kTemporaryEnd;
+        if (auto file = files.CreateReplacement(temporary, path)) {
             return file;
         }
-        // Only a name in use is worth another try.
-        if (files.KindOf(temporary) == EntryKind::None) {
-            break;
-        }
+        reason = files.LastFailureReason();
     }
     return nullptr;
 }
+
+// Removes what killed runs left beside `path` long ago; nothing else.
+void RemoveStaleTemporaries(FileSystem& files, const std::string& path) {
+    const std::string folder = FolderOf(path);
+    const std::string reportName = FileNameOf(path);
+    for (const std::string& name :
+         files.FilesUnchangedFor(folder.empty() ? "." : folder, kStaleSeconds)) {
+        if (IsOwnTemporaryName(name, reportName)) {
+            files.RemoveFile(folder + name);
+        }
+    }
+}
+
+// Removes the temporary file unless it was moved into place, however the
+// write ends (a throwing `write` included).
+class TemporaryGuard {
+public:
+    TemporaryGuard(FileSystem& files, std::unique_ptr<File>& file, const std::string& temporary)
+        : files_(files), file_(file), temporary_(temporary) {}
+    ~TemporaryGuard() {
+        if (!kept_) {
+            file_.reset();
+            files_.RemoveFile(temporary_);
+        }
+    }
+    TemporaryGuard(const TemporaryGuard&) = delete;
+    TemporaryGuard& operator=(const TemporaryGuard&) = delete;
+    void Keep() { kept_ = true; }
+
+private:
+    FileSystem& files_;
+    std::unique_ptr<File>& file_;
+    const std::string& temporary_;
+    bool kept_ = false;
+};
 
 }  // namespace
 
 bool WriteReplacing(const std::string& path, const std::function<bool(ByteSink&)>& write) {
     FileSystem& files = Files();
-    std::string temporary;
-    std::unique_ptr<File> file = CreateTemporary(files, path, temporary);
-    if (!file) {
+    std::string temporary, reason;
+    const auto fail = [&path, &reason] {
+        if (!reason.empty()) {
+            NoteFileFailure(path, reason);
+        }
         return false;
+    };
+    // Only a regular file is replaced: never a folder, a device or a pipe.
+    const EntryKind kind = files.KindOf(path);
+    if (kind == EntryKind::Directory || kind == EntryKind::Other) {
+        reason = kind == EntryKind::Directory ? "is a folder" : "not a regular file";
+        return fail();
     }
-    FileSink sink(*file);
-    const bool written = write(sink) && sink.Flush();
+    std::unique_ptr<File> file = CreateTemporary(files, path, temporary, reason);
+    if (!file) {
+        return fail();
+    }
+    TemporaryGuard guard(files, file, temporary);
+    FileSink sink(files, *file);
+    if (!write(sink) || !sink.Flush()) {
+        reason = sink.FailureReason();
+        return fail();
+    }
     const bool closed = file->Close();
     file.reset();
-    if (written && closed && files.MoveOver(temporary, path)) {
-        return true;
+    if (!closed || !files.MoveOver(temporary, path)) {
+        reason = files.LastFailureReason();
+        return fail();
     }
-    files.RemoveFile(temporary);
-    return false;
+    guard.Keep();
+    RemoveStaleTemporaries(files, path);
+    return true;
 }
 
 }  // namespace platform

@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -65,6 +66,14 @@ enum AccessMode : int {
     kAccessReadWrite = 6,
 };
 
+// What makes a file the one it is: two paths with one identity lead to one
+// file (through a link, another spelling or another drive for one folder).
+struct FileIdentity {
+    std::uint64_t volume = 0;
+    std::uint64_t index = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+
 // Held while it lives; released when destroyed.
 class UpdateLock {
 public:
@@ -77,11 +86,26 @@ public:
 
     // Null when the file cannot be opened.
     virtual std::unique_ptr<File> Open(const std::string& path, OpenMode mode, ShareMode share) = 0;
+    // A new file at `path` as CreateNew makes it, which nobody but its owner
+    // can open until, before its first byte, it has the access rights of the
+    // file at `replaced` (for a new file, those the system gives new files).
+    virtual std::unique_ptr<File> CreateReplacement(const std::string& path,
+                                                    const std::string& replaced) = 0;
     virtual bool RemoveFile(const std::string& path) = 0;
     // Moves `from` over `to`, replacing `to` in one step when it exists; a
-    // read-only `to` is refused and left as it is, and the replacement takes
-    // the mode of the file it replaces.
+    // read-only `to` is refused and left as it is. Where the system keeps them
+    // at the move (Windows), the replacement takes the security and attributes
+    // of the file it replaces; a short sharing conflict is waited out.
     virtual bool MoveOver(const std::string& from, const std::string& to) = 0;
+    // Names of the regular files (links not followed) directly in `folder`
+    // that last changed more than `seconds` ago.
+    virtual std::vector<std::string> FilesUnchangedFor(const std::string& folder,
+                                                       std::int64_t seconds) = 0;
+    // The file a path leads to; nothing when there is none.
+    virtual std::optional<FileIdentity> IdentityOf(const std::string& path) = 0;
+    // Why the last call that failed did, in the system's words ("permission
+    // denied"); empty when the system gave no reason.
+    virtual std::string LastFailureReason() = 0;
     virtual bool MakeDirectory(const std::string& path) = 0;
     // Removes an empty directory only.
     virtual bool RemoveEmptyDirectory(const std::string& path) = 0;
@@ -102,10 +126,13 @@ public:
     // The system's temporary folder, with its trailing backslash; empty when unknown.
     virtual std::string TempFolder() = 0;
     // The right to read, change and replace `file` while other programs that
-    // ask for it wait: a lock on the folder holding it (POSIX) or on a name
-    // beside it that is deleted on close (Windows), so nothing new stays in the
-    // folder. Null when it could not be had within `patienceMs`.
-    virtual std::unique_ptr<UpdateLock> LockForUpdate(const std::string& file, int patienceMs) = 0;
+    // ask for it wait: a lock on the folder holding it (POSIX) or on the name
+    // LockNameOf(file) that is deleted on close (Windows), so nothing new stays
+    // in the folder. Null when it could not be had within `patienceMs`;
+    // `unsupported` then tells whether the file system has no such lock (a
+    // network file system) rather than another run holding it.
+    virtual std::unique_ptr<UpdateLock> LockForUpdate(const std::string& file, int patienceMs,
+                                                      bool* unsupported) = 0;
     // What GetPrivateProfileStringA leaves in a buffer of `bufferSize` bytes.
     virtual std::string ReadProfileText(const std::string& file, const std::string& section,
                                         const std::string& key, const std::string& defaultText,
@@ -115,6 +142,40 @@ public:
 // The whole content of an existing file; nothing when it cannot be opened,
 // read or closed.
 std::optional<std::string> ReadWholeFile(const std::string& path, ShareMode share);
+
+// More than any file the program reads (books, definition, support and
+// settings files) ever holds: a bound for reading devices and runaway files.
+inline constexpr std::uint64_t kLargestReadFile = std::uint64_t{1} << 30;
+
+// The whole content of a regular file of at most `limit` bytes; nothing for a
+// pipe, a device or a folder (never opened, so a pipe cannot block), nor for a
+// larger file, and `why` then says which it was.
+std::optional<std::string> ReadRegularFile(const std::string& path, ShareMode share,
+                                           std::uint64_t limit, std::string* why);
+
+// Whether both paths lead to one existing file, however each is spelled.
+bool IsSameFile(const std::string& first, const std::string& second);
+
+// The name beside `file` that stands for its lock: its extension replaced by
+// ".lck", so that it fits wherever a name with a three-letter extension fits.
+std::string LockNameOf(const std::string& file);
+
+// LockForUpdate, and where the file system has no such lock, a lock file of
+// that name created exclusively (and removed with the lock; one left by a
+// killed run is taken over once it is clearly stale). Null when neither could
+// be had within `patienceMs`, and `why` then says why.
+std::unique_ptr<UpdateLock> LockForUpdating(const std::string& file, int patienceMs,
+                                            std::string* why);
+
+// The last file the program could not read or write as it meant to, and why:
+// a console tells it after its message; the Windows programs never show it.
+struct FileFailure {
+    std::string path;
+    std::string reason;
+};
+void NoteFileFailure(const std::string& path, const std::string& reason);
+// The failure noted last, forgotten as it is taken.
+std::optional<FileFailure> TakeFileFailure();
 
 // The adapter of this build, or the fake a test installed.
 FileSystem& Files();

@@ -49,8 +49,16 @@ int SupportInfoReader::Load() {
     char* const block = block_.get();
     std::fill_n(block, kBlockSize, static_cast<char>(0xFF));
 
+    platform::FileSystem& files = platform::Files();
+    // A pipe or a device would never end the read.
+    if (files.KindOf(kFileName) != platform::EntryKind::File) {
+        if (files.KindOf(kFileName) != platform::EntryKind::None) {
+            platform::NoteFileFailure(kFileName, "not a regular file");
+        }
+        return 0;
+    }
     std::unique_ptr<platform::File> file =
-        platform::Files().Open(kFileName, platform::OpenMode::Read, platform::ShareMode::ReadWrite);
+        files.Open(kFileName, platform::OpenMode::Read, platform::ShareMode::ReadWrite);
     if (!file) {
         return 0;
     }

@@ -229,7 +229,10 @@ TEST_F(ExportAppTest, HostLaunchedOutcomesReachTheHost) {
               Failed);
     EXPECT_THAT(PostedMessages(),
                 ::testing::ElementsAre(Posted(1, 2, static_cast<std::uintptr_t>(-1), 2)));
-    EXPECT_EQ(messages, Utf8(Sjis(kFailed)));
+    // The console adds the system's reason after the message.
+    std::string failed = Utf8(Sjis(kFailed));
+    failed.insert(failed.size() - 1, "brenlo-cli: " + temp / "folder.xml" + ": is a folder\n");
+    EXPECT_EQ(messages, failed);
     EXPECT_FALSE(collectedLeft);
 }
 

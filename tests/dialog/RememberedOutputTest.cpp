@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include <algorithm>
+#include <chrono>
 
 #include <thread>
 
@@ -21,6 +22,7 @@
 #include "platform/FileSystem.h"
 #include "support/FailingFileSystem.h"
 #include "support/FakeDriveFileSystem.h"
+#include "support/ForwardingFileSystem.h"
 #include "support/ScriptedConsole.h"
 #include "support/Sjis.h"
 #include "support/TempFolder.h"
@@ -264,27 +266,67 @@ TEST_F(RememberedOutputTest, OnlyARegularFileIsReadOrReplaced) {
 }
 #endif
 
+// A network file system, where no folder can be locked.
+class NoFolderLocks : public testsupport::ForwardingFileSystem {
+public:
+    std::unique_ptr<platform::UpdateLock> LockForUpdate(const std::string&, int,
+                                                        bool* unsupported) override {
+        *unsupported = true;
+        return nullptr;
+    }
+};
+
 TEST_F(RememberedOutputTest, RunsSavingAtOnceKeepEachOthersRecords) {
+    for (const bool folderLocks : {true, false}) {
+        SCOPED_TRACE(folderLocks);
+        std::optional<NoFolderLocks> network;
+        if (!folderLocks) {
+            network.emplace();
+        }
+        std::filesystem::remove(temp.NativePath() / "env" / "Brenlo.env");
+        ASSERT_TRUE(dialog.SaveRememberedOutput(0, 0, 1, "C:\\first.xml"));
+        constexpr int kRuns = 4;
+        constexpr int kSaves = 10;
+        std::vector<std::thread> runs;
+        for (int run = 0; run < kRuns; ++run) {
+            runs.emplace_back([run] {
+                for (int save = 0; save < kSaves; ++save) {
+                    CConditionsDlg other{0, Edition::Brenlo()};
+                    std::snprintf(other.m_szUserID, sizeof other.m_szUserID, "R%d", run);
+                    other.m_lSelectedNo2 = save;
+                    other.SaveRememberedOutput(0, 0, 1, "C:\\r.xml");
+                }
+            });
+        }
+        for (std::thread& run : runs) {
+            run.join();
+        }
+        const std::string content = ReadFile(SettingsPath()).value_or("");
+        EXPECT_EQ(std::count(content.begin(), content.end(), '\n'), 1 + kRuns * kSaves);
+        EXPECT_EQ(SettingsFolderEntries(), std::set<std::string>{"Brenlo.env"});
+    }
+}
+
+TEST_F(RememberedOutputTest, ALockFileIsTakenOverOnlyWhenStale) {
+    NoFolderLocks network;
     ASSERT_TRUE(dialog.SaveRememberedOutput(0, 0, 1, "C:\\first.xml"));
-    constexpr int kRuns = 4;
-    constexpr int kSaves = 10;
-    std::vector<std::thread> runs;
-    for (int run = 0; run < kRuns; ++run) {
-        runs.emplace_back([run] {
-            for (int save = 0; save < kSaves; ++save) {
-                CConditionsDlg other{0, Edition::Brenlo()};
-                std::snprintf(other.m_szUserID, sizeof other.m_szUserID, "R%d", run);
-                other.m_lSelectedNo2 = save;
-                other.SaveRememberedOutput(0, 0, 1, "C:\\r.xml");
-            }
-        });
-    }
-    for (std::thread& run : runs) {
-        run.join();
-    }
-    const std::string content = ReadFile(SettingsPath()).value_or("");
-    EXPECT_EQ(std::count(content.begin(), content.end(), '\n'), 1 + kRuns * kSaves);
+    const std::string lock = temp / "env\\Brenlo.lck";
+    WriteFile(lock, "");
+    std::filesystem::last_write_time(
+        temp.NativePath() / "env" / "Brenlo.lck",
+        std::filesystem::file_time_type::clock::now() - std::chrono::minutes(10));
+    EXPECT_TRUE(dialog.SaveRememberedOutput(0, 0, 2, "C:\\second.xml"));
     EXPECT_EQ(SettingsFolderEntries(), std::set<std::string>{"Brenlo.env"});
+
+    // Another run's: the record is not saved, and that is said.
+    WriteFile(lock, "");
+    EXPECT_FALSE(dialog.SaveRememberedOutput(0, 0, 3, "C:\\third.xml"));
+    const std::optional<platform::FileFailure> failure = platform::TakeFileFailure();
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->path, SettingsPath());
+    EXPECT_NE(failure->reason.find("not remembered"), std::string::npos);
+    std::filesystem::remove(temp.NativePath() / "env" / "Brenlo.lck");
+    EXPECT_EQ(ReadBack().path, "C:\\second.xml");
 }
 
 TEST_F(RememberedOutputTest, NoSettingsFolderOrOneThatCannotBeCreated) {

@@ -164,6 +164,13 @@ if mount -t tmpfs -o size=16k tmpfs "$full_disk" 2>/dev/null; then
   check "full disk: failure message" grep -qF 'XMLファイルの出力に失敗しました。' <<<"$err"
   check "full disk: earlier file intact" [ "$(cat "$full_disk/report.xml")" = $'earlier report\r' ]
   check "full disk: no other file left" [ "$(ls -A "$full_disk")" = "report.xml" ]
+  # The page of show --html is written the same way.
+  rm -f "$full_disk/report.xml"
+  printf 'earlier page\n' >"$full_disk/page.html"
+  run show "$source_dir/tests/e2e/golden/blue-business.xml" --html "$full_disk/page.html"
+  check "full disk, page: exit status $status" [ "$status" -eq 2 ]
+  check "full disk, page: earlier page intact" [ "$(cat "$full_disk/page.html")" = 'earlier page' ]
+  check "full disk, page: no other file left" [ "$(ls -A "$full_disk")" = "page.html" ]
 else
   echo "full disk: skipped (no tmpfs mount here)"
 fi

@@ -25,6 +25,16 @@ check "--html - writes the same page to standard output" cmp -s "$page" "$scratc
 check "--previous of another company: refused, exit status $?" [ $? -eq 2 ]
 check "--previous of another company: says why" grep -q 'another company' "$scratch/previous.err"
 
+# The report itself, under any name, is never the page.
+cp "$report" "$scratch/r.xml"
+ln -s r.xml "$scratch/link.html"
+for target in "$scratch/r.xml" "$scratch/./r.xml" "$scratch/link.html"; do
+  "$cli" show "$scratch/r.xml" --html "$target" 2>"$scratch/stderr"
+  check "--html $target: refused, exit status $?" [ $? -eq 64 ]
+  check "--html $target: says why" grep -q 'is the report being shown' "$scratch/stderr"
+  check "--html $target: report unchanged" cmp -s "$scratch/r.xml" "$report"
+done
+
 "$cli" check "$report" >/dev/null
 check "check: warnings only, exit status $?" [ $? -eq 0 ]
 "$cli" show "$report" >"$scratch/show.txt"

@@ -1,13 +1,25 @@
 #include "platform/FileReplacement.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <set>
+#include <stdexcept>
 #include <string>
+#include <string_view>
+#include <thread>
 
+#include "platform/FileSystem.h"
+#include "platform/text/PathPieces.h"
 #include "support/FailingFileSystem.h"
 #include "support/Files.h"
+#include "support/Sjis.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -64,15 +76,66 @@ TEST_F(FileReplacementTest, AnyFailureKeepsTheEarlierFileAndLeavesNoTemporary) {
     EXPECT_EQ(testsupport::ReadFile(path_)->size(), 300000u);
 }
 
-TEST_F(FileReplacementTest, FilesLeftByEarlierRunsAreNeverOpened) {
-    // Killed runs leave temporary files; a link in the way is not followed.
-    for (int n = 0; n < 150; ++n) {
-        ASSERT_TRUE(testsupport::WriteFile(path_ + "." + std::to_string(n) + ".tmp", "left"));
+TEST_F(FileReplacementTest, AThrowingWriteLeavesNoTemporary) {
+    const auto throwing = [](platform::ByteSink& sink) -> bool {
+        sink.Write("partial");
+        throw std::runtime_error("stopped");
+    };
+    EXPECT_THROW(platform::WriteReplacing(path_, throwing), std::runtime_error);
+    EXPECT_EQ(testsupport::ReadFile(path_), kEarlier);
+    EXPECT_EQ(Entries(), std::set<std::string>{"r.xml"});
+}
+
+TEST_F(FileReplacementTest, OnlyStaleLeftoversOfThisProgramAreRemoved) {
+    // Killed runs leave temporary files: fresh ones may be another run's.
+    const std::set<std::string> stale = {"~0a9zq1.tmp", "r.xml.123.tmp", "r.xml.99999999999.tmp"};
+    const std::set<std::string> kept = {
+        "~0a9zq1.tmp.bak",        "~0a9zq.tmp", "other.xml.123.tmp", "r.xml.tmp",
+        "r.xml.123456789012.tmp", "~c.tmp",     "notes.txt"};
+    const std::set<std::string> fresh = {"~fresh1.tmp", "r.xml.7.tmp"};
+    for (const std::set<std::string>* names : {&stale, &kept, &fresh}) {
+        for (const std::string& name : *names) {
+            ASSERT_TRUE(testsupport::WriteFile(scratch_ / name, "left"));
+            if (names != &fresh) {
+                fs::last_write_time(scratch_.NativePath() / name,
+                                    fs::file_time_type::clock::now() - std::chrono::hours(25));
+            }
+        }
     }
-    ASSERT_TRUE(testsupport::WriteFile(path_ + ".tmp", "left"));
     EXPECT_TRUE(platform::WriteReplacing(path_, WriteLines));
-    EXPECT_EQ(testsupport::ReadFile(path_ + ".tmp"), "left");
-    EXPECT_EQ(Entries().size(), 152u);
+    std::set<std::string> expected = kept;
+    expected.insert(fresh.begin(), fresh.end());
+    expected.insert("r.xml");
+    EXPECT_EQ(Entries(), expected);
+}
+
+TEST_F(FileReplacementTest, TemporaryNamesFitWhateverTheReportsName) {
+    // 80 kanji: 164 bytes in code page 932, 244 in UTF-8, within 255 either way.
+    std::string name;
+    for (int k = 0; k < 80; ++k) {
+        name += testsupport::Sjis("漢");
+    }
+    name += ".xml";
+    const std::string longName = scratch_ / name;
+    ASSERT_TRUE(platform::WriteReplacing(longName, WriteLines));
+    EXPECT_EQ(testsupport::ReadFile(longName)->size(), 300000u);
+
+    // The longest folder Windows creates, and 36 leftovers of an older naming.
+    std::string folder = scratch_.Path();
+    folder += "\\" + std::string(247 - folder.size() - 1, 'd');
+    ASSERT_TRUE(platform::Files().MakeDirectory(folder));
+    for (const char c : std::string_view("0123456789abcdefghijklmnopqrstuvwxyz")) {
+        ASSERT_TRUE(testsupport::WriteFile(folder + "\\~" + c + ".tmp", "left"));
+    }
+    EXPECT_TRUE(platform::WriteReplacing(folder + "\\r", WriteLines));
+    EXPECT_EQ(testsupport::ReadFile(folder + "\\r")->size(), 300000u);
+
+    // A longer folder leaves no room for one: refused before anything is made.
+    const std::string deeper = folder + "d";
+    ASSERT_TRUE(platform::Files().MakeDirectory(deeper));
+    EXPECT_FALSE(platform::WriteReplacing(deeper + "\\r", WriteLines));
+    EXPECT_EQ(platform::Files().KindOf(deeper + "\\r"), platform::EntryKind::None);
+    EXPECT_THAT(platform::TakeFileFailure()->reason, testing::HasSubstr("too long"));
 }
 
 TEST_F(FileReplacementTest, ReadOnlyEarlierFileIsRefusedAndKept) {
@@ -84,13 +147,44 @@ TEST_F(FileReplacementTest, ReadOnlyEarlierFileIsRefusedAndKept) {
     fs::permissions(native, fs::perms::owner_write, fs::perm_options::add);
 }
 
-#ifndef _WIN32
-TEST_F(FileReplacementTest, ReplacementKeepsTheModeOfTheFileItReplaces) {
-    const fs::path native = scratch_.NativePath() / "r.xml";
-    const fs::perms mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
-    fs::permissions(native, mode);
+#ifdef _WIN32
+TEST_F(FileReplacementTest, ReplacementWaitsOutABriefHolder) {
+    // A virus scanner holding the report for a moment.
+    const HANDLE held = ::CreateFileA(path_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    std::thread release([held] {
+        ::Sleep(150);
+        ::CloseHandle(held);
+    });
     EXPECT_TRUE(platform::WriteReplacing(path_, WriteLines));
-    EXPECT_EQ(fs::status(native).permissions(), mode);
+    release.join();
+    EXPECT_EQ(testsupport::ReadFile(path_)->size(), 300000u);
+}
+#else
+TEST_F(FileReplacementTest, TemporaryHasTheFinalModeBeforeItsFirstByte) {
+    const fs::path native = scratch_.NativePath() / "r.xml";
+    const fs::perms kRw = fs::perms::owner_read | fs::perms::owner_write;
+    for (const fs::perms mode :
+         {kRw, kRw | fs::perms::group_read, kRw | fs::perms::group_read | fs::perms::others_read}) {
+        fs::permissions(native, mode);
+        testsupport::FailingFileSystem files;
+        int seen = 0;
+        files.beforeWrite = [&](const std::string& path) {
+            const fs::path temporary = scratch_.NativePath() / platform::FileNameOf(path);
+            EXPECT_EQ(fs::status(temporary).permissions(), mode);
+            ++seen;
+        };
+        EXPECT_TRUE(platform::WriteReplacing(path_, WriteLines));
+        EXPECT_GT(seen, 0);
+        EXPECT_EQ(fs::status(native).permissions(), mode);
+    }
+}
+
+TEST_F(FileReplacementTest, ADeviceOrPipeIsNeverReplaced) {
+    EXPECT_FALSE(platform::WriteReplacing("Z:\\dev\\null", WriteLines));
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+    EXPECT_EQ(platform::TakeFileFailure()->reason, "not a regular file");
 }
 #endif
 

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -19,7 +20,8 @@ namespace testsupport {
 // closes are counted from 1 over all files opened for writing through it
 // (files opened for reading are neither counted nor failed). A failing write
 // passes the first half of its bytes on, as a full disk does; a failing close
-// still closes the file.
+// still closes the file. `beforeWrite` sees every write coming, with the path
+// of its file.
 class FailingFileSystem : public ForwardingFileSystem {
 public:
     int failingWrite = 0;  // 0: no write fails
@@ -27,6 +29,7 @@ public:
     int writes = 0;
     int closes = 0;
     std::vector<std::string> writtenPaths;  // opened for writing, in order
+    std::function<void(const std::string& path)> beforeWrite;
 
     std::unique_ptr<platform::File> Open(const std::string& path, platform::OpenMode mode,
                                          platform::ShareMode share) override {
@@ -34,22 +37,40 @@ public:
         if (!file || mode == platform::OpenMode::Read) {
             return file;
         }
-        writtenPaths.push_back(path);
-        return std::make_unique<CountedFile>(*this, std::move(file));
+        return Counted(path, std::move(file));
+    }
+    std::unique_ptr<platform::File> CreateReplacement(const std::string& path,
+                                                      const std::string& replaced) override {
+        std::unique_ptr<platform::File> file = real_.CreateReplacement(path, replaced);
+        return file ? Counted(path, std::move(file)) : nullptr;
+    }
+    std::string LastFailureReason() override {
+        return failed_ ? "no space left on device" : real_.LastFailureReason();
     }
 
 private:
+    std::unique_ptr<platform::File> Counted(const std::string& path,
+                                            std::unique_ptr<platform::File> file) {
+        writtenPaths.push_back(path);
+        return std::make_unique<CountedFile>(*this, std::move(file), path);
+    }
+
     class CountedFile : public platform::File {
     public:
-        CountedFile(FailingFileSystem& owner, std::unique_ptr<platform::File> file)
-            : owner_(owner), file_(std::move(file)) {}
+        CountedFile(FailingFileSystem& owner, std::unique_ptr<platform::File> file,
+                    std::string path)
+            : owner_(owner), file_(std::move(file)), path_(std::move(path)) {}
 
         std::optional<std::size_t> Read(std::span<char> buffer) override {
             return file_->Read(buffer);
         }
         bool Write(std::string_view bytes) override {
+            if (owner_.beforeWrite) {
+                owner_.beforeWrite(path_);
+            }
             if (++owner_.writes == owner_.failingWrite) {
                 file_->Write(bytes.substr(0, bytes.size() / 2));
+                owner_.failed_ = true;
                 return false;
             }
             return file_->Write(bytes);
@@ -57,13 +78,20 @@ private:
         std::optional<std::uint64_t> Size() override { return file_->Size(); }
         bool Close() override {
             const bool closed = file_->Close();
-            return ++owner_.closes != owner_.failingClose && closed;
+            if (++owner_.closes == owner_.failingClose) {
+                owner_.failed_ = true;
+                return false;
+            }
+            return closed;
         }
 
     private:
         FailingFileSystem& owner_;
         std::unique_ptr<platform::File> file_;
+        std::string path_;
     };
+
+    bool failed_ = false;  // a failure was made
 };
 
 }  // namespace testsupport

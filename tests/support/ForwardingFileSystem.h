@@ -1,8 +1,11 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/FileSystem.h"
 
@@ -21,7 +24,19 @@ public:
                                          platform::ShareMode share) override {
         return real_.Open(path, mode, share);
     }
+    std::unique_ptr<platform::File> CreateReplacement(const std::string& path,
+                                                      const std::string& replaced) override {
+        return real_.CreateReplacement(path, replaced);
+    }
     bool RemoveFile(const std::string& path) override { return real_.RemoveFile(path); }
+    std::vector<std::string> FilesUnchangedFor(const std::string& folder,
+                                               std::int64_t seconds) override {
+        return real_.FilesUnchangedFor(folder, seconds);
+    }
+    std::optional<platform::FileIdentity> IdentityOf(const std::string& path) override {
+        return real_.IdentityOf(path);
+    }
+    std::string LastFailureReason() override { return real_.LastFailureReason(); }
     bool MoveOver(const std::string& from, const std::string& to) override {
         return real_.MoveOver(from, to);
     }
@@ -41,9 +56,9 @@ public:
     bool SetCurrentFolder(const std::string& path) override { return real_.SetCurrentFolder(path); }
     std::string ModuleFilePath() override { return real_.ModuleFilePath(); }
     std::string TempFolder() override { return real_.TempFolder(); }
-    std::unique_ptr<platform::UpdateLock> LockForUpdate(const std::string& file,
-                                                        int patienceMs) override {
-        return real_.LockForUpdate(file, patienceMs);
+    std::unique_ptr<platform::UpdateLock> LockForUpdate(const std::string& file, int patienceMs,
+                                                        bool* unsupported) override {
+        return real_.LockForUpdate(file, patienceMs, unsupported);
     }
     std::string ReadProfileText(const std::string& file, const std::string& section,
                                 const std::string& key, const std::string& defaultText,

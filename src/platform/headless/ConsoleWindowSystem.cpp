@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/DialogTemplate.h"
+#include "platform/FileSystem.h"
 #include "platform/headless/ConsoleProgressWindow.h"
 #include "platform/text/TerminalText.h"
 
@@ -58,6 +59,12 @@ int ConsoleWindowSystem::ShowMessageBox(WindowHandle, const std::string& text,
         body += '\n';
     }
     lines << body;
+    // The message says what the Windows program says; the system's reason
+    // behind it is what a console user can act on.
+    if (const std::optional<FileFailure> failure = TakeFileFailure()) {
+        lines << "brenlo-cli: " << ConsoleText(failure->path) << ": "
+              << ConsoleText(failure->reason) << '\n';
+    }
     int answer = kIdOk;
     if ((flags & kMbTypeMask) == kMbYesNo) {
         answer = AnswerYesNo();

@@ -87,16 +87,48 @@ bool Synchronize(int fd) {
     return ::fsync(fd) == 0 || errno == EINVAL;
 }
 
-bool LockExclusively(int fd, int patienceMs) {
+bool LockExclusively(int fd, int patienceMs, bool* unsupported) {
     constexpr int kPauseMs = 20;
+    *unsupported = false;
     for (int waited = 0;; waited += kPauseMs) {
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
             return true;
         }
-        if ((errno != EWOULDBLOCK && errno != EINTR) || waited >= patienceMs) {
+        if (errno != EWOULDBLOCK && errno != EINTR) {
+            *unsupported = true;
+            return false;
+        }
+        if (waited >= patienceMs) {
             return false;
         }
         ::usleep(kPauseMs * 1000);
+    }
+}
+
+std::optional<std::string> ReadRegularNative(const std::string& native, std::uint64_t limit) {
+    posix::Descriptor fd(posix::OpenNative(native.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat status {};
+    if (!fd.IsOpen() || ::fstat(fd.Get(), &status) != 0 || !S_ISREG(status.st_mode) ||
+        static_cast<std::uint64_t>(status.st_size) > limit) {
+        return std::nullopt;
+    }
+    std::string content;
+    char chunk[4096];
+    for (;;) {
+        const ssize_t count = ::read(fd.Get(), chunk, sizeof chunk);
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count < 0) {
+            return std::nullopt;
+        }
+        if (count == 0) {
+            return content;
+        }
+        if (content.size() + static_cast<std::size_t>(count) > limit) {
+            return std::nullopt;
+        }
+        content.append(chunk, static_cast<std::size_t>(count));
     }
 }
 

@@ -3,8 +3,12 @@
 #include <errno.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <memory>
+#include <optional>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/FileSystem.h"
 
@@ -40,8 +44,25 @@ private:
 // open(2), retried when a signal interrupts it.
 int OpenNative(const char* path, int flags, unsigned int permissions = 0);
 
-// flock(2) for exclusive use, tried until `patienceMs` have passed.
-bool LockExclusively(int fd, int patienceMs);
+// flock(2) for exclusive use, tried until `patienceMs` have passed; when it
+// fails, `unsupported` tells whether flock itself failed rather than waited.
+bool LockExclusively(int fd, int patienceMs, bool* unsupported);
+
+// A new file at `native` (O_EXCL, no link followed) created 0600 and given,
+// through its descriptor, the mode of the regular file at `replacedNative`, or
+// for a new file the mode the umask leaves; -1 (errno set) when it could not.
+int CreatePrivate(const std::string& native, const std::string& replacedNative);
+
+// Names (native) of the regular files directly in the folder that last
+// changed more than `seconds` ago; links are not followed.
+std::vector<std::string> NativeFilesUnchangedFor(const std::string& folder, std::int64_t seconds);
+
+// The content of the regular file at `native` (never waiting for a pipe), of
+// at most `limit` bytes; nothing for anything else.
+std::optional<std::string> ReadRegularNative(const std::string& native, std::uint64_t limit);
+
+// The system's reason for errno, as a phrase ("permission denied").
+std::string ErrnoReason(int error);
 
 // fsync(2); special files that cannot be synchronized have nothing to commit.
 bool Synchronize(int fd);

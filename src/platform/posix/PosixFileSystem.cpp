@@ -15,6 +15,7 @@
 #include "platform/posix/PosixFile.h"
 #include "platform/posix/ProfileText.h"
 #include "platform/text/Cp932.h"
+#include "platform/text/PathPieces.h"
 
 namespace platform {
 
@@ -75,28 +76,6 @@ std::string ParentOf(std::string native) {
     return slash == 0 || slash == std::string::npos ? "/" : native.substr(0, slash);
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& native) {
-    posix::Descriptor fd(posix::OpenNative(native.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!fd.IsOpen()) {
-        return std::nullopt;
-    }
-    std::string content;
-    char chunk[4096];
-    for (;;) {
-        const ssize_t count = ::read(fd.Get(), chunk, sizeof chunk);
-        if (count < 0 && errno == EINTR) {
-            continue;
-        }
-        if (count < 0) {
-            return std::nullopt;
-        }
-        if (count == 0) {
-            return content;
-        }
-        content.append(chunk, static_cast<std::size_t>(count));
-    }
-}
-
 // --- The file system ----------------------------------------------------------
 
 // Where a Windows path leads, and whether it is a drive's root.
@@ -152,7 +131,8 @@ public:
         int flags = O_CLOEXEC;
         switch (mode) {
             case OpenMode::Read:
-                flags |= O_RDONLY;
+                // A pipe would block the open until a writer came.
+                flags |= O_RDONLY | O_NONBLOCK;
                 break;
             case OpenMode::Write:
                 flags |= O_WRONLY | O_CREAT | O_TRUNC;
@@ -169,6 +149,9 @@ public:
             return nullptr;
         }
         auto file = posix::MakeNativeFile(fd, mode != OpenMode::Read);
+        if ((flags & O_NONBLOCK) != 0) {
+            ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+        }
         // CreateFile opens no directory without backup semantics.
         struct stat status {};
         if (::fstat(fd, &status) != 0 || S_ISDIR(status.st_mode)) {
@@ -176,6 +159,47 @@ public:
         }
         return file;
     }
+
+    std::unique_ptr<File> CreateReplacement(const std::string& path,
+                                            const std::string& replaced) override {
+        const std::optional<Target> target = Resolve(path);
+        const std::optional<Target> earlier = Resolve(replaced);
+        if (!target || !earlier || target->isRoot) {
+            errno = ENOENT;
+            return nullptr;
+        }
+        const int fd = posix::CreatePrivate(target->native, earlier->native);
+        return fd < 0 ? nullptr : posix::MakeNativeFile(fd, true);
+    }
+
+    std::vector<std::string> FilesUnchangedFor(const std::string& folder,
+                                               std::int64_t seconds) override {
+        const DriveMap drives = DriveMap::FromEnvironment();
+        const std::optional<Target> target = Resolve(folder);
+        std::vector<std::string> names;
+        if (!target) {
+            return names;
+        }
+        for (const std::string& name : posix::NativeFilesUnchangedFor(target->native, seconds)) {
+            // Names without a Shift_JIS form are none the program could have made.
+            if (const auto windows = drives.ToWindows(target->native + "/" + name)) {
+                names.push_back(FileNameOf(*windows));
+            }
+        }
+        return names;
+    }
+
+    std::optional<FileIdentity> IdentityOf(const std::string& path) override {
+        const std::optional<Target> target = Resolve(path);
+        struct stat status {};
+        if (!target || ::stat(target->native.c_str(), &status) != 0) {
+            return std::nullopt;
+        }
+        return FileIdentity{static_cast<std::uint64_t>(status.st_dev),
+                            static_cast<std::uint64_t>(status.st_ino)};
+    }
+
+    std::string LastFailureReason() override { return posix::ErrnoReason(errno); }
 
     bool RemoveFile(const std::string& path) override {
         const std::optional<Target> target = Resolve(path);
@@ -193,14 +217,12 @@ public:
         if (IsDirectory(source->native) && Exists(destination->native)) {
             return false;
         }
-        // MoveFileEx refuses to replace a read-only file; the replacement
-        // keeps the mode of the file it replaces.
+        // MoveFileEx refuses to replace a read-only file.
         struct stat replaced {};
-        if (::stat(destination->native.c_str(), &replaced) == 0 && S_ISREG(replaced.st_mode)) {
-            if ((replaced.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
-                ::chmod(source->native.c_str(), replaced.st_mode & 07777) != 0) {
-                return false;
-            }
+        if (::stat(destination->native.c_str(), &replaced) == 0 && S_ISREG(replaced.st_mode) &&
+            (replaced.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+            errno = EACCES;
+            return false;
         }
         if (::rename(source->native.c_str(), destination->native.c_str()) != 0) {
             return false;
@@ -294,14 +316,16 @@ public:
         return DriveMap::FromEnvironment().ToWindows(*native).value_or(std::string());
     }
 
-    std::unique_ptr<UpdateLock> LockForUpdate(const std::string& file, int patienceMs) override {
+    std::unique_ptr<UpdateLock> LockForUpdate(const std::string& file, int patienceMs,
+                                              bool* unsupported) override {
         const std::optional<Target> target = Resolve(file);
+        *unsupported = true;
         if (!target) {
             return nullptr;
         }
         posix::Descriptor folder(posix::OpenNative(ParentOf(target->native).c_str(),
                                                    O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-        if (!folder.IsOpen() || !posix::LockExclusively(folder.Get(), patienceMs)) {
+        if (!folder.IsOpen() || !posix::LockExclusively(folder.Get(), patienceMs, unsupported)) {
             return nullptr;
         }
         // The lock goes with the descriptor.
@@ -340,7 +364,7 @@ public:
         }
         const std::optional<Target> target = Resolve(file);
         const std::optional<std::string> content =
-            target ? ReadWholeFile(target->native) : std::nullopt;
+            target ? posix::ReadRegularNative(target->native, kLargestReadFile) : std::nullopt;
         if (!content) {
             return profile::FittedTo(fallback, bufferSize);
         }

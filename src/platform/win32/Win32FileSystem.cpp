@@ -3,6 +3,7 @@
 #include <io.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <limits>
 #include <utility>
 
@@ -68,6 +69,24 @@ private:
     bool writable_;
 };
 
+// A virus scanner or the search indexer holding a file for a moment.
+bool IsPassingConflict(DWORD error) {
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+           error == ERROR_UNABLE_TO_REMOVE_REPLACED;
+}
+
+// ReplaceFile gives the replacement the replaced file's security and
+// attributes, which MoveFileEx would not; a new name needs no such care.
+bool MoveInPlace(const std::string& from, const std::string& to) {
+    if (::ReplaceFileA(to.c_str(), from.c_str(), nullptr,
+                       REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr,
+                       nullptr)) {
+        return true;
+    }
+    return ::GetLastError() == ERROR_FILE_NOT_FOUND &&
+           ::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH);
+}
+
 bool IsAccessMode(int mode) {
     return mode == kAccessExists || mode == kAccessWrite || mode == kAccessRead ||
            mode == kAccessReadWrite;
@@ -130,16 +149,98 @@ public:
         return std::make_unique<Win32File>(handle, mode != OpenMode::Read);
     }
 
+    // The temporary file takes the folder's inherited security, which keeps
+    // it from whoever may not read the folder; ReplaceFile then gives it the
+    // replaced file's own.
+    std::unique_ptr<File> CreateReplacement(const std::string& path, const std::string&) override {
+        return Open(path, OpenMode::CreateNew, ShareMode::Exclusive);
+    }
+
     bool RemoveFile(const std::string& path) override { return ::DeleteFileA(path.c_str()); }
 
     bool MoveOver(const std::string& from, const std::string& to) override {
+        constexpr int kAttempts = 10;
+        constexpr DWORD kPauseMs = 50;
         // A read-only file is never replaced (not every MoveFileEx refuses it).
         const DWORD replaced = ::GetFileAttributesA(to.c_str());
-        if (replaced != INVALID_FILE_ATTRIBUTES && (replaced & FILE_ATTRIBUTE_READONLY) != 0) {
+        // Nor is a folder (ReplaceFile would, under some systems).
+        if (replaced != INVALID_FILE_ATTRIBUTES &&
+            (replaced & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
+            ::SetLastError(ERROR_ACCESS_DENIED);
             return false;
         }
-        return ::MoveFileExA(from.c_str(), to.c_str(),
-                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+        for (int attempt = 1;; ++attempt) {
+            const bool moved =
+                replaced == INVALID_FILE_ATTRIBUTES
+                    ? ::MoveFileExA(from.c_str(), to.c_str(),
+                                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE
+                    : MoveInPlace(from, to);
+            if (moved || attempt == kAttempts || !IsPassingConflict(::GetLastError())) {
+                return moved;
+            }
+            ::Sleep(kPauseMs);
+        }
+    }
+
+    std::vector<std::string> FilesUnchangedFor(const std::string& folder,
+                                               std::int64_t seconds) override {
+        std::vector<std::string> names;
+        std::string pattern = folder;
+        if (!pattern.empty() && pattern.back() != '\\' && pattern.back() != '/') {
+            pattern += '\\';
+        }
+        WIN32_FIND_DATAA found{};
+        const HANDLE search = ::FindFirstFileA((pattern + "*").c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE) {
+            return names;
+        }
+        FILETIME now{};
+        ::GetSystemTimeAsFileTime(&now);
+        const auto ticks = [](const FILETIME& time) {
+            return (static_cast<std::int64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+        };
+        constexpr std::int64_t kTicksPerSecond = 10000000;
+        do {
+            const bool regular = (found.dwFileAttributes &
+                                  (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0;
+            if (regular && ticks(now) - ticks(found.ftLastWriteTime) > seconds * kTicksPerSecond) {
+                names.emplace_back(found.cFileName);
+            }
+        } while (::FindNextFileA(search, &found));
+        ::FindClose(search);
+        return names;
+    }
+
+    std::optional<FileIdentity> IdentityOf(const std::string& path) override {
+        win32::FileHandle handle(
+            ::CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                          nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+        BY_HANDLE_FILE_INFORMATION information{};
+        if (!handle.IsOpen() || !::GetFileInformationByHandle(handle.Get(), &information)) {
+            return std::nullopt;
+        }
+        return FileIdentity{information.dwVolumeSerialNumber,
+                            (static_cast<std::uint64_t>(information.nFileIndexHigh) << 32) |
+                                information.nFileIndexLow};
+    }
+
+    std::string LastFailureReason() override {
+        const DWORD error = ::GetLastError();
+        char* text = nullptr;
+        const DWORD length =
+            ::FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                 FORMAT_MESSAGE_IGNORE_INSERTS,
+                             nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+        std::string reason(text != nullptr ? text : "", length);
+        ::LocalFree(text);
+        while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' ||
+                                   reason.back() == '.' || reason.back() == ' ')) {
+            reason.pop_back();
+        }
+        if (!reason.empty() && reason[0] >= 'A' && reason[0] <= 'Z') {
+            reason[0] = static_cast<char>(reason[0] - 'A' + 'a');
+        }
+        return reason;
     }
 
     bool MakeDirectory(const std::string& path) override {
@@ -150,9 +251,12 @@ public:
         return ::RemoveDirectoryA(path.c_str());
     }
 
-    std::unique_ptr<UpdateLock> LockForUpdate(const std::string& file, int patienceMs) override {
+    std::unique_ptr<UpdateLock> LockForUpdate(const std::string& file, int patienceMs,
+                                              bool* unsupported) override {
         constexpr int kPauseMs = 20;
-        const std::string name = file + ".lock";
+        // Where the name cannot be made, a lock file could not be either.
+        *unsupported = false;
+        const std::string name = LockNameOf(file);
         for (int waited = 0;; waited += kPauseMs) {
             const HANDLE handle = ::CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr,
                                                 OPEN_ALWAYS, FILE_FLAG_DELETE_ON_CLOSE, nullptr);

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/FileSystem.h"
 #include "platform/ProgressWindow.h"
 #include "platform/headless/ConsoleProgressWindow.h"
 #include "platform/headless/RecordingHandler.h"
@@ -31,6 +32,9 @@ constexpr unsigned kYesNoQuestion = platform::kMbYesNo | platform::kMbIconQuesti
 
 class ConsoleWindowSystemTest : public ::testing::Test {
 protected:
+    // What earlier tests left unsaid is not this test's.
+    void SetUp() override { platform::TakeFileFailure(); }
+
     std::ostringstream output_;
     std::istringstream input_;
     ConsoleWindowSystem windows_{output_, input_};
@@ -83,6 +87,14 @@ TEST_F(ConsoleWindowSystemTest, HostTextsCannotDriveTheTerminal) {
 TEST_F(ConsoleWindowSystemTest, ABadByteDoesNotHideTheMessage) {
     windows_.ShowMessageBox(0, "a\x81 b\x81", "c", platform::kMbOk);
     EXPECT_EQ("[c]\na? b?\n\n", output_.str());
+}
+
+TEST_F(ConsoleWindowSystemTest, TheSystemsReasonFollowsTheNextMessageOnce) {
+    platform::NoteFileFailure(Sjis("Z:\\out\\報告.xml"), "permission denied");
+    windows_.ShowMessageBox(0, "failed", "c", platform::kMbOk);
+    windows_.ShowMessageBox(0, "next", "c", platform::kMbOk);
+    EXPECT_EQ("[c]\nfailed\nbrenlo-cli: Z:\\out\\報告.xml: permission denied\n\n[c]\nnext\n\n",
+              output_.str());
 }
 
 TEST_F(ConsoleWindowSystemTest, FixedAnswersToYesNo) {
