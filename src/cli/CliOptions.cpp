@@ -58,6 +58,13 @@ std::string FullPathOf(const std::string& path, const std::string& currentFolder
     return folder + path;
 }
 
+// The other commands, one line each, below the export's options.
+constexpr const char* kReadingBack =
+    "Reading reports back (each with --help):\n"
+    "  check REPORT   checks that the report's statements add up\n"
+    "  show REPORT    shows the report as the forms' statements, in the terminal or as a page\n"
+    "brenlo-cli --version";
+
 std::optional<CliOptions> ParseCliOptions(int argc, char** argv, int& status) {
     CLI::App cli{"Exports the income-tax figures of the selected company to an XML report.",
                  "brenlo-cli"};
@@ -84,11 +91,7 @@ std::optional<CliOptions> ParseCliOptions(int argc, char** argv, int& status) {
     cli.add_flag("--cancel", cancel, "cancel the export instead of writing the report");
     cli.add_flag("--quiet", quiet, "show no progress");
     cli.add_flag("--check", check, "check the written report and print the findings (stderr)");
-    cli.footer(
-        "Reading reports back (each with --help):\n"
-        "  check REPORT   checks that the report's statements add up\n"
-        "  show REPORT    shows the report as the forms' statements, in the terminal or as a page\n"
-        "brenlo-cli --version");
+    cli.footer(kReadingBack);
 
     LocalizeCli(cli);
     try {
