@@ -93,6 +93,17 @@ bool UseBooks(const testsupport::TempFolder& scratch, int businessKind,
            SetEnvironmentVariableA("TOBRA_BOOKS", path.c_str()) != FALSE;
 }
 
+// The dialog once painted, then cancelled with Esc and its message answered.
+bool CaptureAndCancel(HWND dialog, gui::Process& program, const std::string& path) {
+    Sleep(500);  // painted
+    const bool captured = CaptureWindow(dialog, path);
+    gui::PressKey(dialog, VK_ESCAPE);
+    if (std::optional<gui::MessageBoxSeen> box = gui::WaitForMessageBox(program.Id())) {
+        gui::Answer(*box, IDOK);
+    }
+    return captured && program.WaitForExit().has_value();
+}
+
 constexpr wchar_t kDialogCaption[] = L"所得税 - 集計条件";
 
 bool CaptureConditions(const testsupport::TempFolder& scratch, int businessKind,
@@ -105,13 +116,7 @@ bool CaptureConditions(const testsupport::TempFolder& scratch, int businessKind,
     if (dialog == nullptr) {
         return false;
     }
-    Sleep(500);  // painted
-    const bool captured = CaptureWindow(dialog, path);
-    gui::PressKey(dialog, VK_ESCAPE);
-    if (std::optional<gui::MessageBoxSeen> box = gui::WaitForMessageBox(program.Id())) {
-        gui::Answer(*box, IDOK);
-    }
-    return captured && program.WaitForExit().has_value();
+    return CaptureAndCancel(dialog, program, path);
 }
 
 // The dialog of a run the host started with an output path of its own: the
@@ -135,13 +140,7 @@ bool CaptureHostStarted(const testsupport::TempFolder& scratch, const std::strin
         return false;
     }
     gui::Process program = gui::Open(programId);
-    Sleep(500);  // painted
-    const bool captured = CaptureWindow(dialog, path);
-    gui::PressKey(dialog, VK_ESCAPE);
-    if (std::optional<gui::MessageBoxSeen> box = gui::WaitForMessageBox(program.Id())) {
-        gui::Answer(*box, IDOK);
-    }
-    return captured && program.WaitForExit().has_value();
+    return CaptureAndCancel(dialog, program, path);
 }
 
 struct ProgressSearch {
