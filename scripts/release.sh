@@ -10,7 +10,8 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh >/dev/null
 cmake --preset mingw >/dev/null
 cmake --build --preset mingw --target Brenlo Brenlopro brenlo-cli >/dev/null
-(cd build/mingw && cpack --config CPackConfig.cmake >/dev/null)
+# The archive holds a Japanese file name: libarchive needs a UTF-8 locale.
+(cd build/mingw && LC_ALL=C.UTF-8 cpack --config CPackConfig.cmake >/dev/null)
 archive=$(ls build/mingw/release/Brenlo-*-win64.zip)
 cmake -E tar tf "$archive"
 echo "Release archive: $archive"

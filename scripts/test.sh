@@ -183,8 +183,9 @@ if build_preset mingw; then
 
   step "Packing the release archive"
   rm -rf build/mingw/release
-  listing=$( (cd build/mingw && cpack --config CPackConfig.cmake >/dev/null) &&
-    cmake -E tar tf build/mingw/release/Brenlo-*-win64.zip)
+  # The archive holds a Japanese file name: libarchive needs a UTF-8 locale.
+  listing=$( (cd build/mingw && LC_ALL=C.UTF-8 cpack --config CPackConfig.cmake >/dev/null) &&
+    LC_ALL=C.UTF-8 cmake -E tar tf build/mingw/release/Brenlo-*-win64.zip)
   if grep -q '/Brenlo.exe$' <<<"$listing" && grep -q '/Brenlopro.exe$' <<<"$listing" &&
     grep -q '/brenlo-cli.exe$' <<<"$listing" && grep -q '/INSTALL.md$' <<<"$listing" &&
     grep -q '/はじめにお読みください.txt$' <<<"$listing" && grep -q '/guide/index.html$' <<<"$listing" &&

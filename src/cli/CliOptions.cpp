@@ -68,6 +68,8 @@ constexpr const char* kReadingBack =
 std::optional<CliOptions> ParseCliOptions(int argc, char** argv, int& status) {
     CLI::App cli{"Exports the income-tax figures of the selected company to an XML report.",
                  "brenlo-cli"};
+    // A path starting with / is a path (Z:), also on Windows, never an option.
+    cli.allow_windows_style_options(false);
     std::string books, edition = "standard", programFolder, commandLine, kind, out;
     bool yes = false, no = false, cancel = false, quiet = false, check = false;
 

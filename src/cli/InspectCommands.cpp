@@ -214,6 +214,8 @@ std::optional<int> RunInspectCommand(int argc, char** argv) {
     }
 
     CLI::App cli{"Reads an income-tax report back.", "brenlo-cli"};
+    // A path starting with / is a path (Z:), also on Windows, never an option.
+    cli.allow_windows_style_options(false);
     cli.require_subcommand(1);
     std::string previous;
     ShowRequest request;

@@ -30,6 +30,7 @@ section.wide { page: wide; }
 section.short { break-inside: avoid; }
 table { border-collapse: collapse; margin-bottom: .5em; }
 thead { display: table-header-group; }
+table.part { break-inside: avoid; }
 tr { break-inside: avoid; }
 th, td { border: 1px solid #999; padding: .1em .4em; font-size: 9pt; word-break: keep-all; overflow-wrap: normal; }
 section.wide th, section.wide td { font-size: 8pt; padding: .05em .3em; }
@@ -96,23 +97,38 @@ std::string Cells(const Block& block, const Row& row, bool numbered) {
     return out;
 }
 
+// Entries of a list per table: a long list is printed as tables of this
+// many entries, each kept on one page with its header, since one table of
+// thousands of rows is more than a browser paginates in reasonable time.
+constexpr std::size_t kEntriesPerTable = 30;
+
 std::string Table(const Block& block) {
     const bool numbered = std::any_of(block.rows.begin(), block.rows.end(),
                                       [](const Row& r) { return !r.number.empty(); });
-    std::string out = "<table>\n";
+    std::string head;
     if (!block.header.empty()) {
-        out += "<thead><tr>" + std::string(numbered ? "<th>No.</th>" : "");
+        head = "<thead><tr>" + std::string(numbered ? "<th>No.</th>" : "");
         for (const std::string& cell : block.header) {
-            out += "<th>" + Escape(cell) + "</th>";
+            head += "<th>" + Escape(cell) + "</th>";
         }
-        out += "</tr></thead>\n";
+        head += "</tr></thead>\n";
     }
-    out += "<tbody>\n";
-    for (const Row& row : block.rows) {
-        out += "<tr" + (row.tag.empty() ? std::string() : " data-tag=\"" + Escape(row.tag) + "\"") +
-               RowClass(row) + ">" + Cells(block, row, numbered) + "</tr>\n";
-    }
-    return out + "</tbody>\n</table>\n";
+    const std::size_t perTable = block.list ? kEntriesPerTable : block.rows.size();
+    std::string out;
+    std::size_t at = 0;
+    do {
+        const std::size_t end = std::min(block.rows.size(), at + perTable);
+        out +=
+            std::string(block.list ? "<table class=\"part\">\n" : "<table>\n") + head + "<tbody>\n";
+        for (; at < end; ++at) {
+            const Row& row = block.rows[at];
+            out += "<tr" +
+                   (row.tag.empty() ? std::string() : " data-tag=\"" + Escape(row.tag) + "\"") +
+                   RowClass(row) + ">" + Cells(block, row, numbered) + "</tr>\n";
+        }
+        out += "</tbody>\n</table>\n";
+    } while (at < block.rows.size());
+    return out;
 }
 
 std::string Findings(const Block& block) {

@@ -47,7 +47,7 @@ if command -v chromium >/dev/null; then
     --dump-dom "file://$page" >"$scratch/dom.html" 2>/dev/null
   dom="$scratch/dom.html"
   check "chromium renders the page" [ -s "$dom" ]
-  tables=$(grep -o '<table>' "$dom" | wc -l)
+  tables=$(grep -oE '<table[ >]' "$dom" | wc -l)
   check "one table per section ($tables)" [ "$tables" -eq 13 ]
   row() { grep -q "<td class=\"no\">$1</td><td>$2</td><td class=\"num\">$3</td>" "$dom"; }
   check "sales" row '①' '売上（収入）金額（雑収入を含む）' '28,477,800'
