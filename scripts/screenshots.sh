@@ -22,7 +22,6 @@ python3 tools/gen-stress-books.py "$shots/Books-stress.json"
   trap brenlo_wine_cleanup EXIT
   xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" scripts/with-wm.sh \
     wine build/mingw/bin/gui-screenshots.exe "Z:${shots//\//\\}" "Z:${shots//\//\\}\\Books-stress.json"
-  # Windows takes an argument starting with / for an option: the Z: forms.
   wine build/mingw/bin/brenlo-cli.exe show "Z:${root//\//\\}\\tests\\e2e\\golden\\blue-business.xml" \
     --html "Z:${shots//\//\\}\\statements.html"
 )
