@@ -78,9 +78,6 @@ bool CConditionsDlg::ReadRememberedOutput(IncomeKind* kind, char* path) {
         platform::NoteFileFailure(filePath, why);
         return false;
     }
-    if (!content) {
-        return false;
-    }
     const std::optional<settings_file::Remembered> remembered = settings_file::Find(
         *content, settings_file::KeyOf(m_szUserID, m_lSelectedNo1, m_lSelectedNo2));
     // A path that would not fit the dialog's buffer is no usable record.

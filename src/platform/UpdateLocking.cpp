@@ -48,8 +48,13 @@ std::unique_ptr<UpdateLock> TakeLockFile(const std::string& file, int patienceMs
         }
         const std::string reason = files.LastFailureReason();
         if (files.KindOf(lockPath) == EntryKind::None) {
-            *why = "cannot create the lock file " + lockPath + ": " + reason;
-            return nullptr;
+            // Released by its holder since the attempt, or no file can be
+            // made here: try again until the patience runs out.
+            if (waited >= patienceMs) {
+                *why = "cannot create the lock file " + lockPath + ": " + reason;
+                return nullptr;
+            }
+            continue;
         }
         if (IsStale(files, lockPath)) {
             files.RemoveFile(lockPath);
