@@ -214,13 +214,7 @@ const Label* FindLabel(std::string_view section, std::string_view tag) {
     return any;
 }
 
-std::string LineName(Form form, const Fields& fields, std::string_view section,
-                     std::string_view tag) {
-    const std::string stem(tag);
-    if (const Field* named = fields.Find(stem + "_KAMOKU");
-        named != nullptr && !named->text.empty()) {
-        return named->text;
-    }
+std::string MonthLineName(std::string_view section, std::string_view tag) {
     for (const auto& [prefix, what] :
          {std::pair<std::string_view, std::string_view>{"URIAGEKINGAKU", "売上"},
           {"SIIREKINGAKU", "仕入"}}) {
@@ -229,6 +223,19 @@ std::string LineName(Form form, const Fields& fields, std::string_view section,
             month.find_first_not_of("0123456789") == std::string_view::npos) {
             return std::string(month) + "月 " + std::string(what);
         }
+    }
+    return {};
+}
+
+std::string LineName(Form form, const Fields& fields, std::string_view section,
+                     std::string_view tag) {
+    const std::string stem(tag);
+    if (const Field* named = fields.Find(stem + "_KAMOKU");
+        named != nullptr && !named->text.empty()) {
+        return named->text;
+    }
+    if (std::string month = MonthLineName(section, tag); !month.empty()) {
+        return month;
     }
     return FormLineName(form, section, tag);
 }

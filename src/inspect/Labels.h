@@ -50,6 +50,8 @@ std::string FormLineName(Form form, std::string_view section, std::string_view t
 // What a coded value means ("1" of AOIROKOUJO_SENTAKU: "65万円"); empty
 // when the tag holds no code or the code is unknown.
 std::string_view CodeMeaning(std::string_view tag, std::string_view code);
+// "3月 売上": a line of the monthly table by its month; empty for any other.
+std::string MonthLineName(std::string_view section, std::string_view tag);
 // FormLineName, with what the report itself says for lines the form leaves
 // open: the account name the user gave a line, a month of the monthly table.
 std::string LineName(Form form, const Fields& fields, std::string_view section,

@@ -34,29 +34,14 @@ std::string LabelOf(const std::string& section, const std::string& tag, const Fi
     if (const Field* named = fields.Find(tag + "_KAMOKU"); named != nullptr) {
         return named->text.empty() ? "（科目名なし）" : named->text;
     }
-    for (const char* monthly : {"URIAGEKINGAKU", "SIIREKINGAKU"}) {
-        const std::string prefix = monthly;
-        if (section == "TUKIBETUURIAGESHIIRE" && tag.size() > prefix.size() &&
-            tag.compare(0, prefix.size(), prefix) == 0 && IsAmountText(tag.substr(prefix.size()))) {
-            return tag.substr(prefix.size()) + "月 " +
-                   (prefix == "URIAGEKINGAKU" ? "売上" : "仕入");
-        }
+    if (std::string month = MonthLineName(section, tag); !month.empty()) {
+        return month;
     }
     if (section == "TOKUSYUJIJOU") {
         return "";
     }
     const Label* label = FindLabel(section, tag);
     return label ? std::string(label->text) : tag;
-}
-
-bool IsYen(const std::string& section, const std::string& tag) {
-    const Label* label = FindLabel(section, tag);
-    if (label != nullptr) {
-        return label->yen;
-    }
-    // Monthly figures and the user-named lines are all amounts.
-    return section == "SONEKIKEISANSYO" || section == "TUKIBETUURIAGESHIIRE" ||
-           section == "SEIZOUGENKA" || section == "TAISYAKUTAISYOUHYO";
 }
 
 // A line the user could have named but did not: no name, no amounts.
@@ -143,7 +128,7 @@ public:
             if (!field.tag.ends_with("_KAMOKU") && Index(field.tag) == lines_.size()) {
                 block.rows.push_back(AmountRow(field.tag,
                                                LabelOf(section_.tag, field.tag, section_),
-                                               field.text, IsYen(section_.tag, field.tag)));
+                                               field.text, HoldsYen(section_.tag, field.tag)));
             }
         }
         return block;
@@ -233,7 +218,7 @@ Block Lines(const Section& section) {
     for (const Field& field : section.fields) {
         if (!field.tag.ends_with("_KAMOKU") && !Unused(section, field.tag)) {
             block.rows.push_back(AmountRow(field.tag, LabelOf(section.tag, field.tag, section),
-                                           field.text, IsYen(section.tag, field.tag)));
+                                           field.text, HoldsYen(section.tag, field.tag)));
         }
     }
     if (section.tag == "TUKIBETUURIAGESHIIRE") {

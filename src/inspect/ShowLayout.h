@@ -55,7 +55,6 @@ std::optional<Monthly> MonthlyFigures(const Report& report);
 bool IsAmountText(const std::string& text);
 std::string Shown(const std::string& tag, const std::string& text, bool yen);
 std::string LabelOf(const std::string& section, const std::string& tag, const Fields& fields);
-bool IsYen(const std::string& section, const std::string& tag);
 bool Unused(const Section& section, const std::string& stem);
 Row AmountRow(std::string tag, std::string label, const std::string& text, bool yen);
 Row SumRow(std::string number, std::string label, std::int64_t yen);

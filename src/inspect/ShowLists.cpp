@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "inspect/Labels.h"
 #include "inspect/ShowLayout.h"
 
 namespace inspect::layout {
@@ -111,7 +112,7 @@ Block List(const Section& section) {
     for (const std::string& tag : tags) {
         block.header.push_back(tag == "KEIYAKUKIKAN_FROM" ? "契約期間"
                                                           : LabelOf(section.tag, tag, section));
-        block.numeric.push_back(IsYen(section.tag, tag));
+        block.numeric.push_back(HoldsYen(section.tag, tag));
     }
     for (const Item& item : section.items) {
         Row row;
@@ -125,7 +126,7 @@ Block List(const Section& section) {
                 any = any || !to.empty();
                 text = text.empty() && to.empty() ? "" : DateText(text) + "～" + DateText(to);
             } else {
-                text = Shown(tag, text, IsYen(section.tag, tag));
+                text = Shown(tag, text, HoldsYen(section.tag, tag));
             }
             row.cells.push_back(std::move(text));
         }
@@ -137,7 +138,7 @@ Block List(const Section& section) {
     for (const Field& field : section.fields) {
         if (!field.text.empty()) {
             Row row = AmountRow(field.tag, LabelOf(section.tag, field.tag, section), field.text,
-                                IsYen(section.tag, field.tag));
+                                HoldsYen(section.tag, field.tag));
             row.total = true;
             block.rows.push_back(std::move(row));
         }
