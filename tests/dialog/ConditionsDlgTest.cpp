@@ -9,6 +9,7 @@
 #include "core/Edition.h"
 #include "platform/FileSystem.h"
 #include "platform/text/PathPieces.h"
+#include "support/DialogControls.h"
 #include "support/ScriptedConsole.h"
 #include "support/Sjis.h"
 #include "support/TempFolder.h"
@@ -20,13 +21,7 @@ using testsupport::ScriptedConsole;
 using testsupport::Sjis;
 using testsupport::Utf8;
 
-constexpr int kBusiness = CConditionsDlg::kBusinessButton;
-constexpr int kOther = CConditionsDlg::kOtherButton;
-constexpr int kRealEstate = CConditionsDlg::kRealEstateButton;
-constexpr int kEdit = CConditionsDlg::kOutputEdit;
-constexpr int kBrowse = CConditionsDlg::kBrowseButton;
-constexpr int kExecute = CConditionsDlg::kExecuteButton;
-constexpr int kCancel = CConditionsDlg::kCancelButton;
+using namespace testsupport::controls;
 
 platform::KeyEvent Key(int virtualKey, bool control = false, bool shift = false, bool alt = false) {
     platform::KeyEvent key;

@@ -11,7 +11,9 @@
 #include "platform/FileSystem.h"
 #include "platform/ProgressWindow.h"
 #include "platform/WindowSystem.h"
+#include "support/DialogControls.h"
 #include "support/FakeDriveFileSystem.h"
+#include "support/Files.h"
 #include "support/ForwardingWindowSystem.h"
 #include "support/ScriptedConsole.h"
 #include "support/Sjis.h"
@@ -21,10 +23,10 @@ namespace {
 
 using platform::headless::HeadlessDialog;
 using platform::headless::YesNoPolicy;
+using testsupport::IsDirectory;
 using testsupport::Sjis;
 
-constexpr int kEdit = CConditionsDlg::kOutputEdit;
-constexpr int kExecute = CConditionsDlg::kExecuteButton;
+using namespace testsupport::controls;
 
 constexpr char kNoPath[] = "データ出力先が指定されていません。\n\n出力先を指定してください。";
 constexpr char kTooLong[] = "出力先のパスが長すぎます。\n\n出力先を再入力してください。";
@@ -59,10 +61,6 @@ public:
         return next_.ShowMessageBox(owner, text, caption, flags);
     }
 };
-
-bool IsDirectory(const std::string& path) {
-    return platform::Files().KindOf(path) == platform::EntryKind::Directory;
-}
 
 class ExecuteTest : public ::testing::Test {
 protected:

@@ -6,16 +6,14 @@
 
 #include "platform/FileSystem.h"
 #include "support/FakeDriveFileSystem.h"
+#include "support/Files.h"
 #include "support/Sjis.h"
 #include "support/TempFolder.h"
 
 namespace {
 
+using testsupport::IsDirectory;
 using testsupport::Sjis;
-
-bool IsDirectory(const std::string& path) {
-    return platform::Files().KindOf(path) == platform::EntryKind::Directory;
-}
 
 class FolderCreationTest : public ::testing::Test {
 protected:

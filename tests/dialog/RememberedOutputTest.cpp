@@ -20,6 +20,7 @@
 #include "core/Edition.h"
 #include "dialog/ConditionsDlg.h"
 #include "platform/FileSystem.h"
+#include "support/DialogControls.h"
 #include "support/FailingFileSystem.h"
 #include "support/FakeDriveFileSystem.h"
 #include "support/ForwardingFileSystem.h"
@@ -32,9 +33,7 @@ namespace {
 using platform::headless::HeadlessDialog;
 using testsupport::Sjis;
 
-constexpr int kBusiness = CConditionsDlg::kBusinessButton;
-constexpr int kOther = CConditionsDlg::kOtherButton;
-constexpr int kRealEstate = CConditionsDlg::kRealEstateButton;
+using namespace testsupport::controls;
 
 std::string JsonText(const std::string& text) {
     std::string escaped;

@@ -51,7 +51,7 @@ void Loss(Report& r) {
     Add(r, "TAISYAKUTAISYOUHYO", "SYUKUNYUUKIN_KIMATU", 5000000);
 }
 
-const RuleCase kCases[] = {
+const RuleCase kRuleCases[] = {
     {"BS-LINES", "blue-business", Keep, Expect::Nothing},
     {"BS-LINES", "blue-real-estate", [](Report& r) { Remove(r, "TAISYAKUTAISYOUHYO", ""); },
      Expect::Error},
@@ -180,7 +180,7 @@ std::string ElementNamed(const std::string& text, const Report& report) {
 }
 
 TEST(ChecksTest, EachRuleOnAReportThatKeepsOrBreaksIt) {
-    for (const RuleCase& c : kCases) {
+    for (const RuleCase& c : kRuleCases) {
         Report report = inspecttest::ReadGolden(c.golden);
         c.edit(report);
         const inspect::CheckResult result = inspect::RunChecks(report, nullptr);

@@ -28,7 +28,7 @@ struct ReadCase {
     const char* says = nullptr;  // what the message must quote
 };
 
-const ReadCase kCases[] = {
+const ReadCase kReadCases[] = {
     {"blue business", "blue-business", [](std::string s) { return s; }, 0},
     {"blue other", "blue-other", [](std::string s) { return s; }, 0},
     {"blue real estate", "blue-real-estate", [](std::string s) { return s; }, 0},
@@ -89,7 +89,7 @@ const ReadCase kCases[] = {
 };
 
 TEST(ReportReaderTest, GoldenAndDamagedReports) {
-    for (const ReadCase& c : kCases) {
+    for (const ReadCase& c : kReadCases) {
         const std::string bytes = c.damage(Golden(c.golden));
         ASSERT_FALSE(Golden(c.golden).empty()) << c.golden;
         const inspect::ReadResult result = inspect::ReadReport(bytes, "r.xml");

@@ -21,12 +21,11 @@
 
 namespace {
 
+using reporttest::kYen;
 using reporttest::SplitLines;
 using reporttest::Value;
 
 using testsupport::Sjis;
-
-constexpr std::int64_t kYen = 10000;
 
 // A report over collected data the test fills in, writing into a scratch file.
 class AccountTableTest : public reporttest::SectionWriterTest {

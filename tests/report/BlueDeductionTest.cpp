@@ -19,12 +19,12 @@
 
 namespace {
 
+using reporttest::kYen;
 using reporttest::SplitLines;
 using reporttest::Value;
 
 namespace general = hostapi::general;
 
-constexpr std::int64_t kYen = 10000;
 constexpr int kBusinessIncomeRow = 43;
 
 // A blue report over collected data the test fills in, writing into a scratch file.

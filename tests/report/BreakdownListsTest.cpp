@@ -22,9 +22,8 @@
 
 namespace {
 
+using reporttest::kYen;
 using testsupport::Sjis;
-
-constexpr std::int64_t kYen = 10000;
 
 // A line of a value element at `level`.
 std::string Value(int level, const std::string& name, const std::string& text = {}) {

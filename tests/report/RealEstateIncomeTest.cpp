@@ -21,6 +21,7 @@
 
 namespace {
 
+using reporttest::kRentalBlock;
 using reporttest::Occurrences;
 using reporttest::SectionNames;
 
@@ -29,8 +30,6 @@ using ::testing::EndsWith;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 using ::testing::Not;
-
-constexpr int kRentalBlock = 1;
 
 // Every statement block delivered and zeroed, one rented property, a blue return.
 class RealEstateIncomeTest : public testsupport::RunPartsTest {

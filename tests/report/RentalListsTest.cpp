@@ -21,12 +21,12 @@
 
 namespace {
 
+using reporttest::kRentalBlock;
 using reporttest::Occurrences;
 using ::testing::HasSubstr;
 using ::testing::Not;
 using testsupport::Sjis;
 
-constexpr int kRentalBlock = 1;
 constexpr int kUseBlock = 7;
 
 template <std::size_t N>
@@ -35,7 +35,7 @@ void SetText(char (&field)[N], std::string_view text) {
     std::memcpy(field, text.data(), text.size() < N ? text.size() : N);
 }
 
-std::string Value(std::string_view tag, std::string_view text, int level = 5) {
+std::string ValueLine(std::string_view tag, std::string_view text, int level = 5) {
     return std::string(static_cast<std::size_t>(level), '\t') + "<" + std::string(tag) + ">" +
            std::string(text) + "</" + std::string(tag) + ">\r\n";
 }
@@ -98,17 +98,20 @@ TEST_F(RentalTest, RentalListItemHasEveryValueInOrder) {
     entries[1].endMarker = hostapi::realestate::kRentalEndMarker;
 
     EXPECT_EQ(report_.WriteRentalList(&xml_, 9999), 1);
-    EXPECT_EQ(
-        Written(),
-        "\t\t\t\t<FUDOUSAN_UTIWAKE COUNT=\"1\">\r\n" + Value("KASIYA_KASITI", Sjis("貸家")) +
-            Value("YOUTO", Sjis("住宅")) + Value("SYOZAITI_JOUDAN", Sjis("東京都中野区1-2")) +
-            Value("SYOZAITI_GEDAN", "") + Value("JUUSYO_SIMEI_JOUDAN", Sjis("東京都杉並区3-4")) +
-            Value("JUUSYO_SIMEI_GEDAN", Sjis("山田 &amp; 子")) +
-            Value("KEIYAKUKIKAN_FROM", "202104") + Value("KEIYAKUKIKAN_TO", "202303") +
-            Value("KASITUKEMENSEKI", "123.46") + Value("TINTAIRYOU_TUKIGAKU", "80000") +
-            Value("TINTAIRYOU_NENGAKU", "960000") + Value("REIKIN", "") + Value("KENRIKIN", "-2") +
-            Value("KOUSINRYOU", "") + Value("MEIGISYOKANRYOU_SONOTA", "") +
-            Value("HOSYOUKIN_SIKIKIN", "160000") + "\t\t\t\t</FUDOUSAN_UTIWAKE>\r\n");
+    EXPECT_EQ(Written(),
+              "\t\t\t\t<FUDOUSAN_UTIWAKE COUNT=\"1\">\r\n" +
+                  ValueLine("KASIYA_KASITI", Sjis("貸家")) + ValueLine("YOUTO", Sjis("住宅")) +
+                  ValueLine("SYOZAITI_JOUDAN", Sjis("東京都中野区1-2")) +
+                  ValueLine("SYOZAITI_GEDAN", "") +
+                  ValueLine("JUUSYO_SIMEI_JOUDAN", Sjis("東京都杉並区3-4")) +
+                  ValueLine("JUUSYO_SIMEI_GEDAN", Sjis("山田 &amp; 子")) +
+                  ValueLine("KEIYAKUKIKAN_FROM", "202104") +
+                  ValueLine("KEIYAKUKIKAN_TO", "202303") + ValueLine("KASITUKEMENSEKI", "123.46") +
+                  ValueLine("TINTAIRYOU_TUKIGAKU", "80000") +
+                  ValueLine("TINTAIRYOU_NENGAKU", "960000") + ValueLine("REIKIN", "") +
+                  ValueLine("KENRIKIN", "-2") + ValueLine("KOUSINRYOU", "") +
+                  ValueLine("MEIGISYOKANRYOU_SONOTA", "") +
+                  ValueLine("HOSYOUKIN_SIKIKIN", "160000") + "\t\t\t\t</FUDOUSAN_UTIWAKE>\r\n");
 }
 
 TEST_F(RentalTest, RentalListCountsItemsUpToTheMarker) {
@@ -135,12 +138,13 @@ TEST_F(RentalTest, RentalListTextsAreCutWithoutSplittingACharacter) {
 
     EXPECT_EQ(report_.WriteRentalList(&xml_, 9999), 1);
     const std::string text = Written();
-    EXPECT_THAT(text, HasSubstr(Value("SYOZAITI_JOUDAN", std::string(30, 'L'))));
-    EXPECT_THAT(text, HasSubstr(Value("JUUSYO_SIMEI_JOUDAN", std::string(29, 'A'))));
-    EXPECT_THAT(text, HasSubstr(Value("JUUSYO_SIMEI_GEDAN", std::string(28, 'N') + Sjis("あ"))));
-    EXPECT_THAT(text, HasSubstr(Value("KASIYA_KASITI", std::string(9, 'H'))));
-    EXPECT_THAT(text, HasSubstr(Value("YOUTO", std::string(11, 'U'))));
-    EXPECT_THAT(text, HasSubstr(Value("SYOZAITI_JOUDAN", std::string(30, 'X'))));
+    EXPECT_THAT(text, HasSubstr(ValueLine("SYOZAITI_JOUDAN", std::string(30, 'L'))));
+    EXPECT_THAT(text, HasSubstr(ValueLine("JUUSYO_SIMEI_JOUDAN", std::string(29, 'A'))));
+    EXPECT_THAT(text,
+                HasSubstr(ValueLine("JUUSYO_SIMEI_GEDAN", std::string(28, 'N') + Sjis("あ"))));
+    EXPECT_THAT(text, HasSubstr(ValueLine("KASIYA_KASITI", std::string(9, 'H'))));
+    EXPECT_THAT(text, HasSubstr(ValueLine("YOUTO", std::string(11, 'U'))));
+    EXPECT_THAT(text, HasSubstr(ValueLine("SYOZAITI_JOUDAN", std::string(30, 'X'))));
 }
 
 TEST_F(RentalTest, RentalListContractMonthsDropTheDay) {
@@ -155,7 +159,7 @@ TEST_F(RentalTest, RentalListContractMonthsDropTheDay) {
     const std::string text = Written();
     std::string expected;
     for (const char* month : {"12", "", "", "", "-12", "202112"}) {
-        expected += Value("KEIYAKUKIKAN_FROM", month) + Value("KEIYAKUKIKAN_TO", month);
+        expected += ValueLine("KEIYAKUKIKAN_FROM", month) + ValueLine("KEIYAKUKIKAN_TO", month);
     }
     std::string months;
     for (std::size_t at = text.find("\t<KEIYAKUKIKAN_"); at != std::string::npos;
@@ -178,11 +182,11 @@ TEST_F(RentalTest, RentalListAreasAndNegativeAmounts) {
     const std::string text = Written();
     std::size_t at = 0;
     for (const char* area : {"", "0.00", "123.46", "-12.50"}) {
-        at = text.find(Value("KASITUKEMENSEKI", area), at);
+        at = text.find(ValueLine("KASITUKEMENSEKI", area), at);
         ASSERT_NE(at, std::string::npos) << "area " << area;
         ++at;
     }
-    EXPECT_EQ(Occurrences(text, Value("TINTAIRYOU_NENGAKU", "-1200000")), std::size(areas));
+    EXPECT_EQ(Occurrences(text, ValueLine("TINTAIRYOU_NENGAKU", "-1200000")), std::size(areas));
 }
 
 TEST_F(RentalTest, RentalListWithoutMarkerEndsWithTheBlock) {
@@ -219,15 +223,16 @@ TEST_F(RentalTest, RentalUseWritesTheTenValues) {
     use->parkingRoofed = 7;
     use->parkingOpen = 12;
     EXPECT_EQ(report_.WriteRentalUse(&xml_), 1);
-    EXPECT_EQ(
-        Written(),
-        Value("JUUTAKU_TATEMONO_IKKODATE", "2", 4) + Value("JUUTAKU_TATEMONO_IKKODATEIGAI", "", 4) +
-            Value("JUUTAKU_TOTI_KEIYAKU", "-3", 4) + Value("JUUTAKU_TOTI_SOUMENSEKI", "123.46", 4) +
-            Value("JUUTAKUIGAI_TATEMONO_IKKODATE", "4", 4) +
-            Value("JUUTAKUIGAI_TATEMONO_IKKODATEIGAI", "5", 4) +
-            Value("JUUTAKUIGAI_TOTI_KEIYAKU", "6", 4) +
-            Value("JUUTAKUIGAI_TOTI_SOUMENSEKI", "", 4) + Value("CHUUSYAJOU_YANETUKI", "7", 4) +
-            Value("CHUUSYAJOU_AOZORA", "12", 4));
+    EXPECT_EQ(Written(), ValueLine("JUUTAKU_TATEMONO_IKKODATE", "2", 4) +
+                             ValueLine("JUUTAKU_TATEMONO_IKKODATEIGAI", "", 4) +
+                             ValueLine("JUUTAKU_TOTI_KEIYAKU", "-3", 4) +
+                             ValueLine("JUUTAKU_TOTI_SOUMENSEKI", "123.46", 4) +
+                             ValueLine("JUUTAKUIGAI_TATEMONO_IKKODATE", "4", 4) +
+                             ValueLine("JUUTAKUIGAI_TATEMONO_IKKODATEIGAI", "5", 4) +
+                             ValueLine("JUUTAKUIGAI_TOTI_KEIYAKU", "6", 4) +
+                             ValueLine("JUUTAKUIGAI_TOTI_SOUMENSEKI", "", 4) +
+                             ValueLine("CHUUSYAJOU_YANETUKI", "7", 4) +
+                             ValueLine("CHUUSYAJOU_AOZORA", "12", 4));
 }
 
 std::string EmptyUse() {
@@ -237,7 +242,7 @@ std::string EmptyUse() {
           "JUUTAKU_TOTI_SOUMENSEKI", "JUUTAKUIGAI_TATEMONO_IKKODATE",
           "JUUTAKUIGAI_TATEMONO_IKKODATEIGAI", "JUUTAKUIGAI_TOTI_KEIYAKU",
           "JUUTAKUIGAI_TOTI_SOUMENSEKI", "CHUUSYAJOU_YANETUKI", "CHUUSYAJOU_AOZORA"}) {
-        text += Value(tag, "", 4);
+        text += ValueLine(tag, "", 4);
     }
     return text;
 }
@@ -254,8 +259,8 @@ TEST_F(RentalTest, RentalUseOfAShortBlockLeavesWhatItLacksEmpty) {
     std::memcpy(bytes + offsetof(RentalUseSummary, housingDetached), &detached, sizeof detached);
     EXPECT_EQ(report_.WriteRentalUse(&xml_), 1);
     std::string expected = EmptyUse();
-    const std::string empty = Value("JUUTAKU_TATEMONO_IKKODATE", "", 4);
-    expected.replace(0, empty.size(), Value("JUUTAKU_TATEMONO_IKKODATE", "9", 4));
+    const std::string empty = ValueLine("JUUTAKU_TATEMONO_IKKODATE", "", 4);
+    expected.replace(0, empty.size(), ValueLine("JUUTAKU_TATEMONO_IKKODATE", "9", 4));
     EXPECT_EQ(Written(), expected);
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -27,6 +28,11 @@ namespace reporttest {
 using testsupport::CurrentFolderGuard;
 using testsupport::ReadFile;
 using testsupport::WriteFile;
+
+// One yen in the host's amounts, which carry four decimal places.
+inline constexpr std::int64_t kYen = 10000;
+// The real-estate block that holds the rental entries.
+inline constexpr int kRentalBlock = 1;
 
 // Names of the entries of a folder given as this system names it.
 inline std::set<std::string> EntriesIn(const std::filesystem::path& folder) {

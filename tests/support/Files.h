@@ -27,6 +27,10 @@ inline bool WriteFile(const std::string& path, std::string_view bytes) {
     return file && file->Write(bytes) && file->Close();
 }
 
+inline bool IsDirectory(const std::string& path) {
+    return platform::Files().KindOf(path) == platform::EntryKind::Directory;
+}
+
 // The whole file; nothing when it cannot be read.
 inline std::optional<std::string> ReadFile(const std::string& path) {
     return platform::ReadWholeFile(path, platform::ShareMode::Read);
