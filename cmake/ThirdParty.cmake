@@ -13,9 +13,11 @@ endforeach()
 add_library(brenlo_third_party INTERFACE)
 target_include_directories(brenlo_third_party SYSTEM INTERFACE ${BRENLO_THIRD_PARTY_INCLUDE})
 
-# GoogleTest from Debian's source package, so the native and the Windows test
-# binaries are built from the same sources.
-if(BRENLO_BUILD_TESTS)
+# GoogleTest from Debian's googletest: its libraries natively; for Windows,
+# built from the sources the package ships, the same version.
+if(BRENLO_BUILD_TESTS AND NOT CMAKE_CROSSCOMPILING)
+  find_package(GTest REQUIRED)
+elseif(BRENLO_BUILD_TESTS)
   set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
