@@ -49,13 +49,46 @@ build_preset() {  # preset
   fi
 }
 
+# Adds the counts of GoogleTest XML results; a missing one counts as a failure.
+count_gtest_xml() {
+  local xml tests fails
+  for xml in "$@"; do
+    if [ -f "$xml" ]; then
+      tests=$(grep -m1 -oE '<testsuites tests="[0-9]+"' "$xml" | grep -oE '[0-9]+')
+      fails=$(grep -m1 -oE '<testsuites [^>]*failures="[0-9]+"' "$xml" | grep -oE 'failures="[0-9]+"' | grep -oE '[0-9]+')
+      passed_total=$((passed_total + tests - fails))
+      failed_total=$((failed_total + fails))
+    else
+      failed_total=$((failed_total + 1))
+    fi
+  done
+}
+
+# Adds the tests of a ctest log, one each, but the GoogleTest binaries whose
+# XML counts their own (an ERE of their test names).
+count_ctest_others() {  # log names
+  local others
+  others=$(grep -E 'Test +#[0-9]+: ' "$1" | grep -vE "$2")
+  if [ -n "$others" ]; then
+    passed_total=$((passed_total + $(grep -c ' Passed' <<<"$others")))
+    failed_total=$((failed_total + $(grep -vc ' Passed' <<<"$others")))
+  fi
+}
+
 run_native() {  # preset
   build_preset "$1" || return 1
   step "Testing preset $1"
+  # The sanitized test binary runs in shards (tests/CMakeLists.txt), each writing its XML.
+  rm -f "build/$1"/tests/shard*-results.xml
   ctest --preset "$1" -j "$jobs" >"$logdir/$1-ctest.log" 2>&1
   local status=$?
   grep -vE '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed|^ +Start +[0-9]+: ' "$logdir/$1-ctest.log"
-  count_ctest "$logdir/$1-ctest.log"
+  if [ "$1" = asan ]; then
+    count_gtest_xml "build/$1"/tests/shard{0,1}-results.xml
+    count_ctest_others "$logdir/$1-ctest.log" 'brenlo_tests_shard'
+  else
+    count_ctest "$logdir/$1-ctest.log"
+  fi
   return "$status"
 }
 
@@ -101,14 +134,28 @@ run_e2e_as_user() {
 }
 
 # The fuzz preset, and each libFuzzer target for a short fixed budget (one
-# test each); scripts/fuzz.sh runs one longer.
+# test each), as many at once as there are cores (a fuzzer uses one);
+# scripts/fuzz.sh runs one longer.
 run_fuzzers() {
-  local target
+  local seconds=${BRENLO_FUZZ_SECONDS:-10} targets pids=() i
   build_preset fuzz || { failed_total=$((failed_total + 1)); return 1; }
-  for target in $(ls tests/fuzz/corpus); do
-    step "Fuzzing $target for ${BRENLO_FUZZ_SECONDS:-10} s"
-    count_one scripts/fuzz.sh "$target" "${BRENLO_FUZZ_SECONDS:-10}"
+  targets=($(ls tests/fuzz/corpus))
+  step "Fuzzing ${targets[*]} for $seconds s each, $jobs at once"
+  for i in "${!targets[@]}"; do
+    BRENLO_FUZZ_BUILT=1 scripts/fuzz.sh "${targets[$i]}" "$seconds" >"$logdir/fuzz-${targets[$i]}.log" 2>&1 &
+    pids[$i]=$!
+    # With as many running as there are cores, waits for the oldest.
+    [ "$i" -ge $((jobs - 1)) ] && wait_fuzzer $((i - jobs + 1))
   done
+  for i in "${!targets[@]}"; do
+    [ -n "${pids[$i]:-}" ] && wait_fuzzer "$i"
+  done
+}
+
+wait_fuzzer() {  # index into run_fuzzers' targets and pids
+  if wait "${pids[$1]}"; then passed_total=$((passed_total + 1)); else failed_total=$((failed_total + 1)); fi
+  cat "$logdir/fuzz-${targets[$1]}.log"
+  pids[$1]=
 }
 
 # The compiler cache's counters before the builds, to tell this run's share.
@@ -164,22 +211,8 @@ if build_preset mingw; then
     cat "$logdir/mingw-ctest.log"
     exit "$status"
   ) || failed=1
-  # The GoogleTest binaries count their own tests; the other Wine tests count one each.
-  for xml in build/mingw/tests/wine-results.xml build/mingw/tests/gui/gui-results.xml; do
-    if [ -f "$xml" ]; then
-      tests=$(grep -m1 -oE '<testsuites tests="[0-9]+"' "$xml" | grep -oE '[0-9]+')
-      fails=$(grep -m1 -oE '<testsuites [^>]*failures="[0-9]+"' "$xml" | grep -oE 'failures="[0-9]+"' | grep -oE '[0-9]+')
-      passed_total=$((passed_total + tests - fails))
-      failed_total=$((failed_total + fails))
-    else
-      failed_total=$((failed_total + 1))
-    fi
-  done
-  others=$(grep -E 'Test +#[0-9]+: ' "$logdir/mingw-ctest.log" | grep -vE 'brenlo_tests_wine|brenlo_gui_e2e_wine')
-  if [ -n "$others" ]; then
-    passed_total=$((passed_total + $(grep -c ' Passed' <<<"$others")))
-    failed_total=$((failed_total + $(grep -vc ' Passed' <<<"$others")))
-  fi
+  count_gtest_xml build/mingw/tests/wine-results.xml build/mingw/tests/gui/gui-results.xml
+  count_ctest_others "$logdir/mingw-ctest.log" 'brenlo_tests_wine|brenlo_gui_e2e_wine'
 
   step "Packing the release archive"
   rm -rf build/mingw/release
