@@ -23,12 +23,12 @@ mkdir -p "$work"
 # ninja decides what is out of date; an unchanged tree costs a second.
 # BRENLO_FUZZ_BUILT=1: the caller has just built the preset (and runs
 # several fuzzers at once, whose builds would share one build folder).
-if [ "${BRENLO_FUZZ_BUILT:-0}" != 1 ] && {
-  ! { [ -f build/fuzz/build.ninja ] || cmake --preset fuzz; } >"$work/build.log" 2>&1 ||
-    ! cmake --build --preset fuzz -j "${BRENLO_JOBS:-2}" >>"$work/build.log" 2>&1
-}; then
-  tail -n 40 "$work/build.log"
-  exit 2
+if [ "${BRENLO_FUZZ_BUILT:-0}" != 1 ]; then
+  if ! { [ -f build/fuzz/build.ninja ] || cmake --preset fuzz; } >"$work/build.log" 2>&1 ||
+    ! cmake --build --preset fuzz -j "${BRENLO_JOBS:-2}" >>"$work/build.log" 2>&1; then
+    tail -n 40 "$work/build.log"
+    exit 2
+  fi
 fi
 
 rm -rf "$work/corpus" "$work/findings"

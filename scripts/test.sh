@@ -78,13 +78,16 @@ count_ctest_others() {  # log names
 run_native() {  # preset
   build_preset "$1" || return 1
   step "Testing preset $1"
-  # The sanitized test binary runs in shards (tests/CMakeLists.txt), each writing its XML.
+  # The sanitized test binary runs in shards (tests/CMakeLists.txt), each writing its XML:
+  # those the log names are counted from it.
   rm -f "build/$1"/tests/shard*-results.xml
   ctest --preset "$1" -j "$jobs" >"$logdir/$1-ctest.log" 2>&1
   local status=$?
   grep -vE '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed|^ +Start +[0-9]+: ' "$logdir/$1-ctest.log"
-  if [ "$1" = asan ]; then
-    count_gtest_xml "build/$1"/tests/shard{0,1}-results.xml
+  local shards
+  shards=$(grep -oE 'Test +#[0-9]+: brenlo_tests_shard[0-9]+' "$logdir/$1-ctest.log" | grep -oE '[0-9]+$')
+  if [ -n "$shards" ]; then
+    count_gtest_xml $(printf "build/$1/tests/shard%s-results.xml " $shards)
     count_ctest_others "$logdir/$1-ctest.log" 'brenlo_tests_shard'
   else
     count_ctest "$logdir/$1-ctest.log"

@@ -92,15 +92,15 @@ protected:
     }
     void TearDown() override { tobra::books::Reset(); }
 
-    // `settings`: the host's folder of the settings file; the scratch folder without it, so that
-    // no run remembers its path outside it.
+    // `settings`: the host's folder of the settings file; the program folder (in the scratch
+    // folder) without it, so that no run remembers its path outside it.
     void Books(int dataKind = 0, const std::string& results = "{}",
                const std::string& settings = "") {
         std::string json = kBooks;
         json.replace(json.find("DATAKIND"), 8, std::to_string(dataKind));
         json.insert(json.find(R"("entries")"), R"("results": )" + results + ", ");
         const std::string folder =
-            nlohmann::json(settings.empty() ? temp.Path() + "\\" : settings).dump();
+            nlohmann::json(settings.empty() ? programFolder : settings).dump();
         json.insert(json.find(R"("entries")"),
                     R"("appFolders": [)" + folder + ", " + folder + "], ");
         ASSERT_EQ(tobra::books::InstallText(json), "");
