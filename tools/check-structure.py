@@ -9,16 +9,18 @@ import re
 import sys
 
 # Lowest first. A folder may include itself and any folder before it.
-FLOORS = ["platform", "hostapi", "core", "aggregation", "report", "inspect", "dialog", "app",
-          "cli", "gui"]
+FLOORS = ["platform", "hostapi", "core", "reportformat", "aggregation", "report", "inspect",
+          "dialog", "app", "cli", "gui"]
 LONGEST_FUNCTION = 80
 LONGEST_FILE = 400
 # The run's start-up reads as its steps, each a call.
 NAMED_LIMITS = {"CExportApp::InitInstance": 60}
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"/]+)/')
-# A definition at namespace level starts at the line's first column.
-FUNCTION_START = re.compile(r"^[A-Za-z_][\w:<>,\s\*&~]*?\b([\w:~]+)\([^;]*$")
+TYPE_SCOPE = re.compile(r"\b(class|struct|union|enum)\b[^()]*$")
+NAMESPACE_SCOPE = re.compile(r"^(inline\s+)?namespace\b|^extern\s+\"C\"")
+CONTROL = re.compile(r"^(if|for|while|switch|do|else|try|catch|return)\b")
+SIGNATURE_NAME = re.compile(r"([\w:~]+|operator\s*\S+)\s*\(")
 
 
 def floor_of(folder):
@@ -39,20 +41,82 @@ def check_includes(path, folder, lines):
             yield f"{path}:{number}: {folder} includes {target}/, which is not below it"
 
 
+def code_of(lines):
+    """The lines with comments, string and character literals blanked, so that
+    only the code's own braces remain; raw strings may span lines."""
+    out = []
+    raw_end = None
+    for line in lines:
+        kept = []
+        i = 0
+        while i < len(line):
+            if raw_end is not None:
+                end = line.find(raw_end, i)
+                if end < 0:
+                    i = len(line)
+                    continue
+                i = end + len(raw_end)
+                raw_end = None
+                kept.append('""')
+                continue
+            c = line[i]
+            if line.startswith("//", i):
+                break
+            match = re.match(r'R"([^(\s]*)\(', line[i:])
+            if match:
+                raw_end = ")" + match.group(1) + '"'
+                i += match.end()
+                continue
+            if c in "\"'":
+                j = i + 1
+                while j < len(line) and line[j] != c:
+                    j += 2 if line[j] == "\\" else 1
+                kept.append(c + c)
+                i = j + 1
+                continue
+            kept.append(c)
+            i += 1
+        out.append("".join(kept))
+    return out
+
+
 def functions(lines):
-    """(name, first line, line count) of each definition that starts and ends at column 0."""
-    start = None
-    name = None
-    for number, line in enumerate(lines, 1):
-        if start is None:
-            match = FUNCTION_START.match(line)
-            if match and not line.startswith(("namespace", "class", "struct", "enum", "#")):
-                start, name = number, match.group(1)
-        elif line.startswith("}"):
-            yield name, start, number - start + 1
-            start = None
-        elif line and not line[0].isspace() and line.rstrip().endswith(";"):
-            start = None  # a declaration that spanned lines
+    """(name, first line, line count) of each function defined at namespace
+    level or inside a class, found by the braces of the code."""
+    scopes = []  # (kind, name, first line) of each open brace
+    statement, start = "", None
+    for number, line in enumerate(code_of(lines), 1):
+        if line.lstrip().startswith("#"):
+            continue
+        for c in line:
+            if c == "{":
+                text = " ".join(statement.split())
+                outer = scopes[-1][0] if scopes else "namespace"
+                kind, name = "block", None
+                if NAMESPACE_SCOPE.search(text):
+                    kind = "namespace"
+                elif TYPE_SCOPE.search(text) and "=" not in text:
+                    kind = "type"
+                elif outer in ("namespace", "type") and "(" in text and not CONTROL.match(text) \
+                        and not re.match(r"^[^(]*=", text):
+                    match = SIGNATURE_NAME.search(text)
+                    if match:
+                        kind, name = "function", match.group(1)
+                scopes.append((kind, name, start if start is not None else number))
+                statement, start = "", None
+            elif c == "}":
+                if scopes:
+                    kind, name, first = scopes.pop()
+                    if kind == "function":
+                        yield name, first, number - first + 1
+                statement, start = "", None
+            elif c == ";":
+                statement, start = "", None
+            else:
+                if start is None and not c.isspace():
+                    start = number
+                statement += c
+        statement += " "
 
 
 def main():

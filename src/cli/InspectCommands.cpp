@@ -70,21 +70,20 @@ std::optional<inspect::Report> LoadArgument(const std::string& argument) {
 int Check(const std::string& reportPath, const std::string& previousPath, bool json) {
     const std::optional<inspect::Report> report = Load(ReadArgument(reportPath), json);
     if (!report) {
-        return inspect::kCheckUnreadable;
+        return kCheckUnreadable;
     }
     std::optional<inspect::Report> previous;
     if (!previousPath.empty()) {
         previous = Load(ReadArgument(previousPath), json);
         if (!previous) {
-            return inspect::kCheckUnreadable;
+            return kCheckUnreadable;
         }
     }
     const inspect::CheckResult result =
         inspect::RunChecks(*report, previous ? &*previous : nullptr);
     std::cout << (json ? inspect::CheckJson(*report, result)
                        : ForTerminal(inspect::CheckText(*report, result)));
-    return result.Count(inspect::Severity::Error) > 0 ? inspect::kCheckErrors
-                                                      : inspect::kCheckClean;
+    return result.Count(inspect::Severity::Error) > 0 ? kCheckErrors : kCheckClean;
 }
 
 struct ShowRequest {
@@ -152,18 +151,18 @@ int WriteHtmlPage(const std::string& reportPath, const std::string& htmlPath,
 int Show(const ShowRequest& request) {
     const std::optional<inspect::Report> report = LoadArgument(request.report);
     if (!report) {
-        return inspect::kCheckUnreadable;
+        return kCheckUnreadable;
     }
     std::optional<inspect::Report> previous;
     if (!request.previous.empty()) {
         previous = LoadArgument(request.previous);
         if (!previous) {
-            return inspect::kCheckUnreadable;
+            return kCheckUnreadable;
         }
         if (const auto mismatch = inspect::PreviousMismatch(*report, *previous)) {
             std::cerr << "show: " << ForTerminal(mismatch->english + " / " + mismatch->japanese)
                       << '\n';
-            return inspect::kCheckUnreadable;
+            return kCheckUnreadable;
         }
     }
     const inspect::CheckResult checks =
@@ -193,7 +192,7 @@ int Delivered(int status) {
     std::cout.flush();
     if (!std::cout) {
         std::cerr << "brenlo-cli: cannot write the output\n";
-        return inspect::kCheckUnreadable;
+        return kCheckUnreadable;
     }
     return status;
 }

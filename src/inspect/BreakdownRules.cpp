@@ -7,8 +7,13 @@
 
 #include "inspect/Checker.h"
 #include "inspect/Labels.h"
+#include "reportformat/Elements.h"
 
 namespace inspect::rules {
+
+namespace pl = reportformat::pl;
+namespace list = reportformat::list;
+namespace section = reportformat::section;
 
 // A breakdown list may hold less than its profit-and-loss line (small
 // items stay off the list) but never more: cutting its amounts to whole yen
@@ -19,7 +24,7 @@ Reason Checker::NotAbove(std::string_view listTag, const std::vector<std::string
                          const std::string& whatJa, const std::string& whatEn) {
     const Section* list = r_.Find(listTag);
     if (list == nullptr) {
-        const std::string title(SectionTitle(listTag, r_.RealEstate()));
+        const std::string title = SectionTitle(form_, listTag);
         return {title + "がありません。", "the report has no list " + title};
     }
     CutSum sum;
@@ -44,8 +49,8 @@ Reason Checker::NotAbove(std::string_view listTag, const std::vector<std::string
     place.tags = std::move(lineTags);
     Add(rounding ? Severity::Warning : Severity::Error, std::move(place),
         {{"list total", sum.yen}, {"profit-and-loss line", line.yen}, {"excess", excess}},
-        std::string(SectionTitle(listTag, r_.RealEstate())) + "の合計 " + Yen(sum.yen) + " は" +
-            whatJa + " " + Yen(line.yen) + " より " + Yen(excess) + " 多い" +
+        SectionTitle(form_, listTag) + "の合計 " + Yen(sum.yen) + " は" + whatJa + " " +
+            Yen(line.yen) + " より " + Yen(excess) + " 多い" +
             (rounding ? "（金額の円未満切り捨てで生じうる差）。" : "。") + hints.japanese,
         "The " + whatEn + " breakdown adds up to " + YenEn(sum.yen) + ", " + YenEn(excess) +
             " more than the profit-and-loss line of " + YenEn(line.yen) +
@@ -69,15 +74,16 @@ Reason Checker::Salaries() {
     if (pl == nullptr) {
         return NoProfitAndLoss();
     }
-    CutSum line = Line(pl->Yen("KYUURYOUTINGIN"));
+    CutSum line = Line(pl->Yen(pl::kSalaries));
     std::string whatJa = "損益計算書の給料賃金";
     // Wages of the workshop stand in the manufacturing cost, the breakdown lists them too.
-    if (const Section* cost = r_.Find("SEIZOUGENKA"); cost != nullptr) {
-        line.Add(cost->Yen("ROUMUHI"));
+    if (const Section* cost = r_.Find(section::kManufacturing); cost != nullptr) {
+        line.Add(cost->Yen(reportformat::manufacturing::kLabour));
         whatJa = "損益計算書の給料賃金と製造原価の労務費の合計";
     }
-    return NotAbove("KYUURYOUTINGIN", {"KYUURYOU", "SYOUYO", "SONOTA_KYUURYOU", "SONOTA_SYOUYO"},
-                    line, {"KYUURYOUTINGIN"}, whatJa, "salaries and wages");
+    return NotAbove(section::kSalaries,
+                    {list::kSalary, list::kBonus, list::kOthersSalary, list::kOthersBonus}, line,
+                    {pl::kSalaries}, whatJa, "salaries and wages");
 }
 
 // Blue returns deduct what the family employees were paid; white returns a
@@ -87,13 +93,14 @@ Reason Checker::FamilyEmployees() {
     if (pl == nullptr) {
         return NoProfitAndLoss();
     }
-    if (pl->Find("SENJYUUSYAKYUUYO") == nullptr) {
+    if (pl->Find(pl::kFamilySalaries) == nullptr) {
         return {"専従者給与の行がありません（白色申告は専従者控除）。",
                 "the statement has no family employees' salaries (white returns deduct a fixed "
                 "amount)"};
     }
-    return NotAbove("SENJUUSYA", {"KYUURYOU", "SYOUYO"}, Line(pl->Yen("SENJYUUSYAKYUUYO")),
-                    {"SENJYUUSYAKYUUYO"}, "損益計算書の専従者給与", "family employees' salaries");
+    return NotAbove(section::kFamilyEmployees, {list::kSalary, list::kBonus},
+                    Line(pl->Yen(pl::kFamilySalaries)), {pl::kFamilySalaries},
+                    "損益計算書の専従者給与", "family employees' salaries");
 }
 
 Reason Checker::LandRent() {
@@ -101,8 +108,8 @@ Reason Checker::LandRent() {
     if (pl == nullptr) {
         return NoProfitAndLoss();
     }
-    return NotAbove("TIDAIYATIN", {"HITUYOUKEIHIGAKU"}, Line(pl->Yen("TIDAIYATIN")), {"TIDAIYATIN"},
-                    "損益計算書の地代家賃", "land and house rent");
+    return NotAbove(section::kLandRents, {list::kExpensePart}, Line(pl->Yen(pl::kRent)),
+                    {pl::kRent}, "損益計算書の地代家賃", "land and house rent");
 }
 
 Reason Checker::Interest() {
@@ -111,11 +118,11 @@ Reason Checker::Interest() {
         return NoProfitAndLoss();
     }
     if (r_.RealEstate()) {
-        return NotAbove("KARIIREKINRISI", {"HITUYOUKEIHIGAKU"}, Line(pl->Yen("SYAKUNYUUKINRISI")),
-                        {"SYAKUNYUUKINRISI"}, "損益計算書の借入金利子", "interest on borrowings");
+        return NotAbove(section::kLoans, {list::kExpensePart}, Line(pl->Yen(pl::kLoanInterest)),
+                        {pl::kLoanInterest}, "損益計算書の借入金利子", "interest on borrowings");
     }
-    return NotAbove("RISIWARIBIKIRYOU", {"HITUYOUKEIHIGAKU"}, Line(pl->Yen("RISIWARIBIKIRYOU")),
-                    {"RISIWARIBIKIRYOU"}, "損益計算書の利子割引料", "interest and discount");
+    return NotAbove(section::kInterest, {list::kExpensePart}, Line(pl->Yen(pl::kInterest)),
+                    {pl::kInterest}, "損益計算書の利子割引料", "interest and discount");
 }
 
 // The form has no line of its own for the tax accountant: the fee stands
@@ -128,12 +135,18 @@ Reason Checker::TaxAccountant() {
     }
     CutSum named, fees;
     std::vector<std::string> namedTags, feeTags;
+    const std::string_view nameSuffix = reportformat::suffix::kName;
     for (const Field& field : pl->fields) {
-        if (!EndsWith(field.tag, "_KAMOKU") || field.tag.starts_with("KURI") ||
-            field.tag.starts_with("SYUUNYUUKINGAKU")) {
+        if (!field.tag.ends_with(nameSuffix)) {
             continue;
         }
-        const std::string amountTag = field.tag.substr(0, field.tag.size() - 7);
+        // The expense lines the user named; not the revenue, reserve or provision ones.
+        const std::string amountTag = field.tag.substr(0, field.tag.size() - nameSuffix.size());
+        const reportformat::ElementSpec* element = ElementOf(form_, kProfitAndLoss, amountTag);
+        if (element == nullptr || element->line == nullptr ||
+            element->line->counts != reportformat::Counts::Expense) {
+            continue;
+        }
         const std::int64_t yen = pl->Yen(amountTag);
         named.Add(yen);
         namedTags.push_back(amountTag);
@@ -144,13 +157,14 @@ Reason Checker::TaxAccountant() {
         }
     }
     if (!feeTags.empty()) {
-        return NotAbove("ZEIRISIHOUSYUU", {"HITUYOUKEIHIGAKU"}, fees, feeTags,
+        return NotAbove(section::kTaxAccountant, {list::kExpensePart}, fees, feeTags,
                         "損益計算書の報酬の行", "tax accountant's fee");
     }
-    named.Add(pl->Yen("ZAPPI"));
-    named.Add(pl->Yen("SONOTANOKEIHI"));
-    namedTags.insert(namedTags.begin(), pl->Find("ZAPPI") ? "ZAPPI" : "SONOTANOKEIHI");
-    return NotAbove("ZEIRISIHOUSYUU", {"HITUYOUKEIHIGAKU"}, named, namedTags,
+    named.Add(pl->Yen(pl::kMiscellaneous));
+    named.Add(pl->Yen(pl::kOtherExpenses));
+    namedTags.insert(namedTags.begin(),
+                     pl->Find(pl::kMiscellaneous) ? pl::kMiscellaneous : pl::kOtherExpenses);
+    return NotAbove(section::kTaxAccountant, {list::kExpensePart}, named, namedTags,
                     "損益計算書の雑費と科目設定の経費の合計", "tax accountant's fee");
 }
 
@@ -159,31 +173,32 @@ Reason Checker::Rentals() {
         return {"賃貸の内訳は不動産所得だけにあります。",
                 "only real-estate income has a rental list"};
     }
-    const Section* list = r_.Find("FUDOUSANSYUUNYUU");
+    const Section* rentals = r_.Find(section::kRentals);
     const Section* pl = r_.Find(kProfitAndLoss);
-    if (list == nullptr || pl == nullptr) {
+    if (rentals == nullptr || pl == nullptr) {
         return {"不動産所得の収入の内訳がありません。", "the report has no rental list"};
     }
-    auto total = [list](std::initializer_list<const char*> tags) {
+    namespace rental = reportformat::rental;
+    auto total = [rentals](std::initializer_list<const char*> tags) {
         CutSum sum;
-        for (const Item& item : list->items) {
+        for (const Item& item : rentals->items) {
             for (const char* tag : tags) {
                 sum.Add(item.Yen(tag));
             }
         }
         return sum;
     };
-    const std::vector<Search> search = {{list, ""}};
-    Compare(At(kProfitAndLoss, "TINTAIRYO"), total({"TINTAIRYOU_NENGAKU"}), pl->Yen("TINTAIRYO"),
+    const std::vector<Search> search = {{rentals, ""}};
+    Compare(At(kProfitAndLoss, pl::kRents), total({rental::kYearlyRent}), pl->Yen(pl::kRents),
             Written::Cut, "賃貸料と収入の内訳の賃貸料（年額）",
             "Rental income against the yearly rents of the rental list", search);
-    Compare(At(kProfitAndLoss, "REIKIN_KENRIKIN_KOUSINRYOU"),
-            total({"REIKIN", "KENRIKIN", "KOUSINRYOU"}), pl->Yen("REIKIN_KENRIKIN_KOUSINRYOU"),
+    Compare(At(kProfitAndLoss, pl::kKeyMoney),
+            total({rental::kGratuity, list::kKeyMoney, list::kRenewalFee}), pl->Yen(pl::kKeyMoney),
             Written::Cut, "礼金・権利金・更新料と収入の内訳",
             "Key money, gratuities and renewal fees against the rental list", search);
-    if (pl->Find("MEIGIKAKIKAERYOU_SONOTA") != nullptr) {
-        Compare(At(kProfitAndLoss, "MEIGIKAKIKAERYOU_SONOTA"), total({"MEIGISYOKANRYOU_SONOTA"}),
-                pl->Yen("MEIGIKAKIKAERYOU_SONOTA"), Written::Cut, "名義書換料・その他と収入の内訳",
+    if (pl->Find(pl::kTransferFees) != nullptr) {
+        Compare(At(kProfitAndLoss, pl::kTransferFees), total({rental::kTransferFee}),
+                pl->Yen(pl::kTransferFees), Written::Cut, "名義書換料・その他と収入の内訳",
                 "Name-transfer and other fees against the rental list", search);
     }
     return {};

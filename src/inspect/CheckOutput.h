@@ -13,9 +13,4 @@ std::string CheckJson(const Report& report, const CheckResult& result);
 // Why a report could not be checked, as one JSON document: file, line, error.
 std::string UnreadableJson(const ReadError& error);
 
-// Exit statuses of `check`.
-inline constexpr int kCheckClean = 0;
-inline constexpr int kCheckErrors = 1;
-inline constexpr int kCheckUnreadable = 2;
-
 }  // namespace inspect

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "inspect/Labels.h"
+#include "reportformat/BalanceSheets.h"
 
 namespace inspect {
 
@@ -50,6 +52,9 @@ void Checker::Rule(const char* id, F body) {
     result_.rules.push_back(std::move(run));
 }
 
+Checker::Checker(const Report& report, const Report* previous)
+    : r_(report), previous_(previous), form_(FormOf(report)) {}
+
 CheckResult Checker::Run() {
     Rule("BS-LINES", [this] { return BalanceLines(); });
     Rule("BS-OPENING", [this] { return BalanceOpening(); });
@@ -70,22 +75,20 @@ CheckResult Checker::Run() {
 Place Checker::At(std::string_view section, std::string_view tag) const {
     const Section* s = r_.Find(section);
     const std::string line =
-        s ? LineName(FormOf(r_), *s, section, tag) : FormLineName(FormOf(r_), section, tag);
-    return {std::string(section),
-            {std::string(tag)},
-            std::string(SectionTitle(section, r_.RealEstate())) + " " + line};
+        s ? LineName(form_, *s, section, tag) : FormLineName(form_, section, tag);
+    return {std::string(section), {std::string(tag)}, SectionTitle(form_, section) + " " + line};
 }
 
 Place Checker::AtBalance(std::string_view tag) const {
-    const bool opening = EndsWith(tag, "_KISYU");
-    std::string_view stem = tag.substr(0, tag.size() - (opening ? 6 : 7));
+    const std::optional<reportformat::AccountLine> line = reportformat::AccountOf(tag);
+    const bool opening = line && line->period == reportformat::Period::Opening;
+    const std::string_view stem = line ? line->stem : tag;
+    static const Fields kNone;
     const Section* s = r_.Find(kBalanceSheet);
-    const std::string line = s ? LineName(FormOf(r_), *s, kBalanceSheet, stem)
-                               : FormLineName(FormOf(r_), kBalanceSheet, stem);
     return {std::string(kBalanceSheet),
             {std::string(tag)},
-            std::string(SectionTitle(kBalanceSheet, r_.RealEstate())) +
-                (opening ? " 期首 " : " 期末 ") + line};
+            SectionTitle(form_, kBalanceSheet) + (opening ? " 期首 " : " 期末 ") +
+                AccountName(form_, s ? *s : kNone, stem)};
 }
 
 Finding& Checker::Add(Severity severity, Place place, std::vector<Figure> figures,
@@ -158,8 +161,8 @@ Reason Checker::Hints(std::int64_t difference, const std::vector<Search>& search
             for (const Field& field : fields.fields) {
                 const std::int64_t yen = ParseAmount(field.text).value_or(0);
                 const std::int64_t size = yen < 0 ? -yen : yen;
-                if (yen == 0 || !EndsWith(field.tag, s.end) ||
-                    !HoldsYen(s.section->tag, field.tag)) {
+                if (yen == 0 || !field.tag.ends_with(s.end) ||
+                    !HoldsYen(form_, s.section->tag, field.tag)) {
                     continue;
                 }
                 const bool balance = s.section->tag == kBalanceSheet;

@@ -7,17 +7,15 @@
 
 #include "inspect/Checks.h"
 #include "inspect/Report.h"
+#include "reportformat/Elements.h"
 
 // Internal to the checks. One Checker runs every rule; its members are spread
 // over files by the statements they read, so each file stays short.
 namespace inspect::rules {
 
-inline constexpr std::string_view kProfitAndLoss = "SONEKIKEISANSYO";
-inline constexpr std::string_view kBalanceSheet = "TAISYAKUTAISYOUHYO";
+inline constexpr std::string_view kProfitAndLoss = reportformat::section::kProfitAndLoss;
+inline constexpr std::string_view kBalanceSheet = reportformat::section::kBalanceSheet;
 
-inline bool EndsWith(std::string_view s, std::string_view end) {
-    return s.ends_with(end);
-}
 std::string Yen(std::int64_t yen);
 std::string YenEn(std::int64_t yen);
 
@@ -48,7 +46,7 @@ struct Search {
 
 class Checker {
 public:
-    Checker(const Report& report, const Report* previous) : r_(report), previous_(previous) {}
+    Checker(const Report& report, const Report* previous);
 
     CheckResult Run();
 
@@ -92,6 +90,7 @@ private:
 
     const Report& r_;
     const Report* previous_;
+    const reportformat::Form form_;
     CheckResult result_;
     std::string rule_;
 };

@@ -1,11 +1,13 @@
 #include "inspect/Checks.h"
 
 #include <algorithm>
-#include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "inspect/Checker.h"
+#include "inspect/Labels.h"
+#include "reportformat/Elements.h"
 
 namespace inspect {
 
@@ -24,89 +26,53 @@ void CutSum::Add(std::int64_t amount, int sign) {
 
 namespace {
 
-struct Account {
-    std::string_view stem;
-    Side side;
-};
-
-// Written once: every balance-sheet account of both forms; the user-named
-// lines by their prefix below.
-constexpr std::array kAccounts = {
-    Account{"GENKIN", Side::Assets},
-    Account{"TOUZAYOKIN", Side::Assets},
-    Account{"FUTUUYOKIN", Side::Assets},
-    Account{"TEIKIYOKIN", Side::Assets},
-    Account{"SONOTANOYOKIN", Side::Assets},
-    Account{"UKETORITEGATA", Side::Assets},
-    Account{"URIKAKEKIN", Side::Assets},
-    Account{"MISYUUTINTAIRYO", Side::Assets},
-    Account{"MISYUUKIN", Side::Assets},
-    Account{"YUUKASYOUKEN", Side::Assets},
-    Account{"TANAOROSISISAN", Side::Assets},
-    Account{"MAEBARAIKIN", Side::Assets},
-    Account{"KASITUKEKIN", Side::Assets},
-    Account{"TATEMONO", Side::Assets},
-    Account{"TATEMONOFUZOKUSETUBI", Side::Assets},
-    Account{"KOUTIKUBUTU", Side::Assets},
-    Account{"KIKAISOUTI", Side::Assets},
-    Account{"SENPAKU", Side::Assets},
-    Account{"SYARYOUUNPANGU", Side::Assets},
-    Account{"KOUGUKIGUBIHIN", Side::Assets},
-    Account{"TOTI", Side::Assets},
-    Account{"SYAKUTIKEN", Side::Assets},
-    Account{"KOUKYOUSISETUFUTANKIN", Side::Assets},
-    Account{"JIGYOUNUSIKASI", Side::Assets},
-    Account{"SIHARAITEGATA", Side::LiabilitiesAndCapital},
-    Account{"KAIKAKEKIN", Side::LiabilitiesAndCapital},
-    Account{"SYUKUNYUUKIN", Side::LiabilitiesAndCapital},
-    Account{"MIBARAIKIN", Side::LiabilitiesAndCapital},
-    Account{"MAIUKEKIN", Side::LiabilitiesAndCapital},
-    Account{"AZUKARIKIN", Side::LiabilitiesAndCapital},
-    Account{"HOSYOUKIN_SIKIKIN", Side::LiabilitiesAndCapital},
-    Account{"KASIDAOREHIKIATEKIN", Side::LiabilitiesAndCapital},
-    Account{"JIGYOUNUSIKARI", Side::LiabilitiesAndCapital},
-    Account{"MOTOIREKIN", Side::LiabilitiesAndCapital},
-    Account{"KOUJYOMAESYOTOKUKINNGAKU", Side::LiabilitiesAndCapital},
-};
-
-// A user-named line: the prefix and one to two digits.
-bool Named(std::string_view stem, std::string_view prefix) {
-    if (!stem.starts_with(prefix)) {
+// A spare account numbered past the form's spares: the stem and one or two digits.
+bool NumberedFrom(std::string_view stem, std::string_view spareStem) {
+    if (!stem.starts_with(spareStem)) {
         return false;
     }
-    const std::string_view number = stem.substr(prefix.size());
+    const std::string_view number = stem.substr(spareStem.size());
     return !number.empty() && number.size() <= 2 &&
            number.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
 }  // namespace
 
-Side SideOf(std::string_view tag) {
-    for (const std::string_view end : {"_KISYU", "_KIMATU"}) {
-        if (tag.ends_with(end)) {
-            tag.remove_suffix(end.size());
-            break;
+Side SideOf(reportformat::Form form, std::string_view tag) {
+    const std::optional<reportformat::AccountLine> line = reportformat::AccountOf(tag);
+    if (line && line->period == reportformat::Period::AccountName) {
+        return Side::None;
+    }
+    const std::string_view stem = line ? line->stem : tag;
+    const std::string closing = reportformat::LineOf(stem, reportformat::Period::Closing);
+    const reportformat::ElementSpec* element =
+        ElementOf(form, reportformat::section::kBalanceSheet, closing);
+    const auto sideOf = [](const reportformat::BalanceAccount& account) {
+        return account.side == reportformat::Side::Assets ? Side::Assets
+                                                          : Side::LiabilitiesAndCapital;
+    };
+    if (element != nullptr && element->account != nullptr) {
+        return sideOf(*element->account);
+    }
+    for (const reportformat::Form each : reportformat::kForms) {
+        for (const reportformat::BalanceAccount& account : reportformat::BalanceSheet(each)) {
+            if (account.spares > 0 && NumberedFrom(stem, account.stem)) {
+                return sideOf(account);
+            }
         }
     }
-    for (const Account& account : kAccounts) {
-        if (account.stem == tag) {
-            return account.side;
-        }
-    }
-    if (Named(tag, "SISAN_YOBI")) {
-        return Side::Assets;
-    }
-    return Named(tag, "FUSAISIHON_YOBI") ? Side::LiabilitiesAndCapital : Side::None;
+    return Side::None;
 }
 
-BalanceSides BalanceSheetSides(const Section& balanceSheet) {
+BalanceSides BalanceSheetSides(reportformat::Form form, const Section& balanceSheet) {
     BalanceSides sides;
     for (const Field& field : balanceSheet.fields) {
-        const Side side = SideOf(field.tag);
-        const bool opening = rules::EndsWith(field.tag, "_KISYU");
-        if (side == Side::None || (!opening && !rules::EndsWith(field.tag, "_KIMATU"))) {
+        const std::optional<reportformat::AccountLine> line = reportformat::AccountOf(field.tag);
+        const Side side = SideOf(form, field.tag);
+        if (side == Side::None || !line || line->period == reportformat::Period::AccountName) {
             continue;
         }
+        const bool opening = line->period == reportformat::Period::Opening;
         const bool assets = side == Side::Assets;
         (opening ? (assets ? sides.assetsOpening : sides.liabilitiesOpening)
                  : (assets ? sides.assetsClosing : sides.liabilitiesClosing))
@@ -115,8 +81,8 @@ BalanceSides BalanceSheetSides(const Section& balanceSheet) {
     return sides;
 }
 
-BalanceTotals BalanceSheetTotals(const Section& balanceSheet) {
-    const BalanceSides s = BalanceSheetSides(balanceSheet);
+BalanceTotals BalanceSheetTotals(reportformat::Form form, const Section& balanceSheet) {
+    const BalanceSides s = BalanceSheetSides(form, balanceSheet);
     return {s.assetsOpening.yen, s.assetsClosing.yen, s.liabilitiesOpening.yen,
             s.liabilitiesClosing.yen};
 }
@@ -131,42 +97,44 @@ bool CutSum::CanEqual(const CutSum& other) const {
     return meets(*this, other) && meets(other, *this);
 }
 
-IncomeTotals ProfitAndLossTotals(const Section& profitAndLoss) {
-    static constexpr std::array<std::string_view, 8> kRevenue = {"URIAGEKINGAKU",
-                                                                 "SYUNYUGAKU",
-                                                                 "KAJISYOUHI",
-                                                                 "SONOTASYUNYU",
-                                                                 "TINTAIRYO",
-                                                                 "REIKIN_KENRIKIN_KOUSINRYOU",
-                                                                 "SYUUNYUUKINGAKU_YOBI",
-                                                                 "MEIGIKAKIKAERYOU_SONOTA"};
+IncomeTotals ProfitAndLossTotals(reportformat::Form form, const Section& profitAndLoss) {
+    using reportformat::Counts;
     IncomeTotals t;
     CutSum income;
     for (const Field& field : profitAndLoss.fields) {
-        const std::string_view tag = field.tag;
-        // The choice of deduction and the land-debt interest are notes beside the statement.
-        if (rules::EndsWith(tag, "_KAMOKU") || tag == "AOIROKOUJO_SENTAKU" ||
-            tag == "FUSAIRISIGAKU") {
+        const reportformat::ElementSpec* element =
+            ElementOf(form, reportformat::section::kProfitAndLoss, field.tag);
+        // Names and codes count in nothing, nor do the notes beside the statement.
+        if (!HoldsYen(form, reportformat::section::kProfitAndLoss, field.tag)) {
+            continue;
+        }
+        // A line no form has counts as an expense.
+        const Counts counts = element && element->line ? element->line->counts : Counts::Expense;
+        const int sign = reportformat::SignOf(counts);
+        if (sign == 0) {
             continue;
         }
         const std::int64_t yen = ParseAmount(field.text).value_or(0);
-        int sign = -1;  // how the line counts in the income
-        if (std::find(kRevenue.begin(), kRevenue.end(), tag) != kRevenue.end()) {
-            t.revenue += yen;
-            sign = 1;
-        } else if (tag == "KISYUSYOHINTANAOROSIDAKA" || tag == "SIIREKINGAKU") {
-            t.costOfSales += yen;
-        } else if (tag == "KIMATUSYOHINTANAOROSIDAKA") {
-            t.costOfSales -= yen;
-            sign = 1;
-        } else if (tag.starts_with("KURIMODOSI_")) {
-            t.reversals += yen;
-            sign = 1;
-        } else if (tag.starts_with("KURIIRE_") || tag == "SENJYUUSYAKYUUYO" ||
-                   tag == "SENJYUSYAKOUJYO") {
-            t.provisions += yen;
-        } else {
-            t.expenses += yen;
+        switch (counts) {
+            case Counts::Revenue:
+                t.revenue += yen;
+                break;
+            case Counts::Cost:
+                t.costOfSales += yen;
+                break;
+            case Counts::ClosingStock:
+                t.costOfSales -= yen;
+                break;
+            case Counts::Reversal:
+                t.reversals += yen;
+                break;
+            case Counts::Provision:
+                t.provisions += yen;
+                break;
+            case Counts::Expense:
+            case Counts::Apart:
+                t.expenses += yen;
+                break;
         }
         income.Add(yen, sign);
     }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "inspect/Report.h"
+#include "reportformat/Statements.h"
 
 // Rule checks of a report: whether its statements add up as the forms require.
 namespace inspect {
@@ -69,16 +70,17 @@ struct BalanceTotals {
 // The balance sheet's sides, each line by what it is wherever it stands:
 // 事業主貸 with the assets, 貸倒引当金 and the year's income with the
 // liabilities and capital. Lines of neither side count on none.
-BalanceTotals BalanceSheetTotals(const Section& balanceSheet);
+BalanceTotals BalanceSheetTotals(reportformat::Form form, const Section& balanceSheet);
 struct BalanceSides {
     CutSum assetsOpening, assetsClosing;
     CutSum liabilitiesOpening, liabilitiesClosing;
 };
-BalanceSides BalanceSheetSides(const Section& balanceSheet);
+BalanceSides BalanceSheetSides(reportformat::Form form, const Section& balanceSheet);
 
 enum class Side { Assets, LiabilitiesAndCapital, None };
-// By the account of a balance-sheet line (with or without _KISYU/_KIMATU).
-Side SideOf(std::string_view tag);
+// By the account of a balance-sheet line; a numbered spare account the form
+// has not as many of counts on its account's side.
+Side SideOf(reportformat::Form form, std::string_view tag);
 
 struct IncomeTotals {
     std::int64_t revenue = 0;
@@ -93,8 +95,8 @@ struct IncomeTotals {
     int above = 0;
     int below = 0;
 };
-// The profit-and-loss statement added up as the form does, either form.
-IncomeTotals ProfitAndLossTotals(const Section& profitAndLoss);
+// The profit-and-loss statement added up as the form does.
+IncomeTotals ProfitAndLossTotals(reportformat::Form form, const Section& profitAndLoss);
 
 // "1,234,567" / "-1,234".
 std::string WithSeparators(std::int64_t yen);

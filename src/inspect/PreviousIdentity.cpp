@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "reportformat/Elements.h"
+
 namespace inspect {
 
 namespace {
@@ -74,14 +76,15 @@ void Join(Mismatch& m, const std::string& ja, const std::string& en) {
 
 std::optional<Mismatch> PreviousMismatch(const Report& report, const Report& previous) {
     Mismatch m;
-    const std::string company = report.basic.Text("KOMONSAKINAME");
-    const std::string other = previous.basic.Text("KOMONSAKINAME");
+    namespace basic = reportformat::basic;
+    const std::string company = report.basic.Text(basic::kCompany);
+    const std::string other = previous.basic.Text(basic::kCompany);
     if (company != other) {
         Join(m, "別の会社（" + other + "）の報告書です",
              "it is another company's report (" + other + ")");
     }
-    const std::string end = previous.basic.Text("JIGYOUNENDOTO");
-    const std::string begin = report.basic.Text("JIGYOUNENDOFROM");
+    const std::string end = previous.basic.Text(basic::kPeriodTo);
+    const std::string begin = report.basic.Text(basic::kPeriodFrom);
     const std::optional<Date> last = ParseDate(end);
     const std::optional<Date> next = ParseDate(begin);
     if (!last || !next || !DayAfter(*last, *next)) {

@@ -7,6 +7,8 @@
 
 #include "inspect/Checker.h"
 #include "inspect/PreviousIdentity.h"
+#include "reportformat/BalanceSheets.h"
+#include "reportformat/Elements.h"
 
 namespace inspect::rules {
 
@@ -16,12 +18,12 @@ Reason Checker::PreviousBalances() {
                 "no previous year's report given (--previous)"};
     }
     if (const std::optional<Mismatch> mismatch = PreviousMismatch(r_, *previous_)) {
-        Add(Severity::Error, {"BASIC", {}, "前年分の報告書（--previous）"}, {}, mismatch->japanese,
-            mismatch->english);
+        Add(Severity::Error, {reportformat::envelope::kBasic, {}, "前年分の報告書（--previous）"},
+            {}, mismatch->japanese, mismatch->english);
         return {};
     }
-    const Section* bs = BalanceSheet();
-    if (bs == nullptr) {
+    const Section* sheet = BalanceSheet();
+    if (sheet == nullptr) {
         return BalanceSkipped();
     }
     const Section* last = previous_->Find(kBalanceSheet);
@@ -29,22 +31,29 @@ Reason Checker::PreviousBalances() {
         return {"前年分の報告書に貸借対照表がありません。",
                 "last year's report has no balance sheet"};
     }
-    for (const Field& field : bs->fields) {
-        if (!EndsWith(field.tag, "_KISYU")) {
+    namespace bs = reportformat::bs;
+    using reportformat::LineOf;
+    using reportformat::Period;
+    const auto closingOf = [last](std::string_view stem) {
+        return last->Yen(LineOf(stem, Period::Closing));
+    };
+    for (const Field& field : sheet->fields) {
+        const std::optional<reportformat::AccountLine> line = reportformat::AccountOf(field.tag);
+        if (!line || line->period != Period::Opening) {
             continue;
         }
-        const std::string stem = field.tag.substr(0, field.tag.size() - 6);
+        const std::string stem(line->stem);
         CutSum closing;
-        closing.Add(last->Yen(stem + "_KIMATU"));
+        closing.Add(closingOf(stem));
         Place place = AtBalance(field.tag);
         std::string whatJa = place.where + "と前年の期末";
         std::string whatEn = place.where + " against last year's closing balance";
         // Capital carries the year's income and the owner's drawings and contributions over.
-        if (stem == "MOTOIREKIN") {
-            const std::int64_t capital = last->Yen("MOTOIREKIN_KIMATU");
-            const std::int64_t income = last->Yen("KOUJYOMAESYOTOKUKINNGAKU_KIMATU");
-            const std::int64_t contributions = last->Yen("JIGYOUNUSIKARI_KIMATU");
-            const std::int64_t drawings = last->Yen("JIGYOUNUSIKASI_KIMATU");
+        if (stem == bs::kCapital) {
+            const std::int64_t capital = closingOf(bs::kCapital);
+            const std::int64_t income = closingOf(bs::kIncomeBeforeDeduction);
+            const std::int64_t contributions = closingOf(bs::kOwnerContributions);
+            const std::int64_t drawings = closingOf(bs::kOwnerDrawings);
             closing.Add(income);
             closing.Add(contributions);
             closing.Add(drawings, -1);

@@ -10,75 +10,15 @@
 #include "inspect/Report.h"
 #include "inspect/Xml.h"
 #include "platform/text/Cp932.h"
+#include "reportformat/Elements.h"
+#include "reportformat/Envelope.h"
 
 namespace inspect {
 
-std::optional<std::int64_t> ParseAmount(std::string_view text) {
-    if (text.empty()) {
-        return 0;
-    }
-    const bool negative = text.front() == '-';
-    const std::string_view digits = negative ? text.substr(1) : text;
-    if (digits.empty() || digits.size() > kMostAmountDigits) {
-        return std::nullopt;
-    }
-    std::int64_t value = 0;
-    for (const char c : digits) {
-        if (c < '0' || c > '9') {
-            return std::nullopt;
-        }
-        value = value * 10 + (c - '0');
-    }
-    return negative ? -value : value;
-}
-
-std::optional<std::int64_t> AddYen(std::int64_t a, std::int64_t b) {
-    std::int64_t sum = 0;
-    if (__builtin_add_overflow(a, b, &sum)) {
-        return std::nullopt;
-    }
-    return sum;
-}
-
-const Field* Fields::Find(std::string_view tag) const {
-    for (const Field& field : fields) {
-        if (field.tag == tag) {
-            return &field;
-        }
-    }
-    return nullptr;
-}
-
-std::string Fields::Text(std::string_view tag) const {
-    const Field* field = Find(tag);
-    return field ? field->text : std::string();
-}
-
-std::optional<std::int64_t> Fields::Amount(std::string_view tag) const {
-    const Field* field = Find(tag);
-    return field ? ParseAmount(field->text) : std::nullopt;
-}
-
-const Section* Report::Find(std::string_view tag) const {
-    for (const Section& section : sections) {
-        if (section.tag == tag) {
-            return &section;
-        }
-    }
-    return nullptr;
-}
-
-std::string ReadError::Text() const {
-    std::string text = file;
-    if (line > 0) {
-        text += ":" + std::to_string(line);
-    }
-    return text + ": " + message;
-}
-
 namespace {
 
-constexpr std::string_view kIncomeTags[] = {"EIGYOUSYOTOKU", "SONOTASYOTOKU", "FUDOUSANSYOTOKU"};
+namespace envelope = reportformat::envelope;
+namespace basic = reportformat::basic;
 
 // The magnitudes of all amounts stay below a quarter of int64: every sum of
 // some of them, and the difference of two such sums, then fits.
@@ -173,7 +113,7 @@ private:
     // Each amount as the export writes it, and all of them far inside 64 bits.
     bool Amounts(const std::string& section, const Fields& fields) {
         for (const Field& field : fields.fields) {
-            if (!HoldsYen(section, field.tag)) {
+            if (!HoldsYen(form_, section, field.tag)) {
                 continue;
             }
             const std::optional<std::int64_t> yen = ParseAmount(field.text);
@@ -256,7 +196,7 @@ private:
         }
         for (const xml::Element& child : element.children) {
             // List entries carry their ordinal; every other element holds one value.
-            const std::string* count = child.Attribute("COUNT");
+            const std::string* count = child.Attribute(envelope::kCount);
             if (count == nullptr) {
                 if (!Value(child, section)) {
                     return false;
@@ -269,7 +209,8 @@ private:
             const auto [end, ec] =
                 std::from_chars(count->data(), count->data() + count->size(), item.count);
             if (ec != std::errc() || end != count->data() + count->size() || item.count < 1) {
-                return Fail(child.offset, "expected a positive COUNT on <" + child.name + ">");
+                return Fail(child.offset, std::string("expected a positive ") + envelope::kCount +
+                                              " on <" + child.name + ">");
             }
             if (!Values(child, item)) {
                 return false;
@@ -304,53 +245,66 @@ private:
             }
         }
         const xml::Element& root = doc.root;
-        if (root.name != "REPORT") {
-            return Fail(root.offset,
-                        "expected the root element <REPORT>, found <" + root.name + ">");
+        if (root.name != envelope::kReport) {
+            return Fail(root.offset, std::string("expected the root element <") +
+                                         envelope::kReport + ">, found <" + root.name + ">");
         }
         if (!NoText(root)) {
             return false;
         }
-        const xml::Element* system = Expect(root, 0, "SYSTEM");
-        const xml::Element* basic = system ? Expect(root, 1, "BASIC") : nullptr;
-        const xml::Element* data = basic ? Expect(root, 2, "DATA") : nullptr;
+        const xml::Element* system = Expect(root, 0, envelope::kSystem);
+        const xml::Element* header = system ? Expect(root, 1, envelope::kBasic) : nullptr;
+        const xml::Element* data = header ? Expect(root, 2, envelope::kData) : nullptr;
         if (data == nullptr) {
             return false;
         }
         if (root.children.size() > 3) {
-            return Fail(root.children[3].offset,
-                        "expected </REPORT>, found <" + root.children[3].name + ">");
+            return Fail(root.children[3].offset, std::string("expected </") + envelope::kReport +
+                                                     ">, found <" + root.children[3].name + ">");
         }
-        if (!Values(*system, report.system) || !Values(*basic, report.basic)) {
+        if (!Values(*system, report.system) || !Values(*header, report.basic) ||
+            !Kinds(*header, report)) {
             return false;
         }
+        return Income(*data, report);
+    }
 
-        const Field* form = report.basic.Find("AOSIROKUBUN");
-        if (form == nullptr || (form->text != "1" && form->text != "2")) {
-            return Fail(form ? LineStart(form->line) : basic->offset,
-                        "expected <AOSIROKUBUN> 1 (blue) or 2 (white)");
+    // The return form and the income kind, which choose the statements.
+    bool Kinds(const xml::Element& header, Report& report) {
+        const Field* form = report.basic.Find(basic::kReturnForm);
+        if (form == nullptr ||
+            (form->text != reportformat::kBlueCode && form->text != reportformat::kWhiteCode)) {
+            return Fail(form ? LineStart(form->line) : header.offset,
+                        std::string("expected <") + basic::kReturnForm + "> " +
+                            reportformat::kBlueCode + " (blue) or " + reportformat::kWhiteCode +
+                            " (white)");
         }
-        report.form = form->text == "1" ? ReturnForm::Blue : ReturnForm::White;
-        const Field* kind = report.basic.Find("SYOTOKUSYURUI");
-        if (kind == nullptr || kind->text.size() != 1 || kind->text[0] < '1' ||
-            kind->text[0] > '3') {
-            return Fail(kind ? LineStart(kind->line) : basic->offset,
-                        "expected <SYOTOKUSYURUI> 1, 2 or 3");
+        report.form = form->text == reportformat::kBlueCode ? ReturnForm::Blue : ReturnForm::White;
+        const Field* kind = report.basic.Find(basic::kIncomeKind);
+        if (kind == nullptr || kind->text.size() != 1 ||
+            reportformat::IncomeElementOf(kind->text[0] - '0') == nullptr) {
+            return Fail(kind ? LineStart(kind->line) : header.offset,
+                        std::string("expected <") + basic::kIncomeKind + "> 1, 2 or 3");
         }
         const int kindNumber = kind->text[0] - '0';
         report.kind = static_cast<IncomeKind>(kindNumber);
-        incomeTag_ = std::string(kIncomeTags[kindNumber - 1]);
+        incomeTag_ = reportformat::IncomeElementOf(kindNumber);
+        form_ = reportformat::FormOf(report.Blue(), kindNumber);
 
-        if (!NoText(*data)) {
+        return true;
+    }
+
+    bool Income(const xml::Element& data, Report& report) {
+        if (!NoText(data)) {
             return false;
         }
-        const xml::Element* income = Expect(*data, 0, incomeTag_);
+        const xml::Element* income = Expect(data, 0, incomeTag_);
         if (income == nullptr) {
             return false;
         }
-        if (data->children.size() > 1) {
-            return Fail(data->children[1].offset,
-                        "expected </DATA>, found <" + data->children[1].name + ">");
+        if (data.children.size() > 1) {
+            return Fail(data.children[1].offset, std::string("expected </") + envelope::kData +
+                                                     ">, found <" + data.children[1].name + ">");
         }
         report.incomeTag = incomeTag_;
         report.incomeLine = LineOf(income->offset);
@@ -382,6 +336,7 @@ private:
     std::string name_;
     std::vector<std::size_t> lineStarts_;
     std::string incomeTag_;
+    reportformat::Form form_ = reportformat::Form::BlueBusiness;
     std::int64_t allYen_ = 0;
     ReadError error_;
 };

@@ -6,6 +6,7 @@
 #include "inspect/Show.h"
 #include "inspect/ShowLayout.h"
 #include "platform/text/Markup.h"
+#include "reportformat/Elements.h"
 
 namespace inspect {
 
@@ -223,14 +224,14 @@ std::string ShowHtml(const Report& report, const CheckResult& checks, const Show
         options.previous ? layout::MonthlyFigures(*options.previous) : std::nullopt;
     for (const Block& block : layout::LayOut(report, checks, options)) {
         const bool wide = block.list && block.header.size() > 8;
-        const bool statement = !block.list && block.tag != "TOKUSYUJIJOU";
+        const bool statement = !block.list && block.tag != reportformat::section::kSpecialNotes;
         std::string cls = wide ? "wide" : statement ? "statement" : "";
         if (block.rows.size() <= 40) {
             cls += cls.empty() ? "short" : " short";
         }
         out += "<section id=\"" + Escape(block.tag) + "\" class=\"" + cls + "\">\n<h2>" +
                Escape(block.title) + "</h2>\n";
-        if (block.tag == "TUKIBETUURIAGESHIIRE" && now) {
+        if (block.tag == reportformat::section::kMonthly && now) {
             out += Chart(*now, before ? &*before : nullptr);
         }
         out += Table(block) + Findings(block) + "</section>\n";

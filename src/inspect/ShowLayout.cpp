@@ -7,50 +7,72 @@
 #include <vector>
 
 #include "inspect/Labels.h"
+#include "reportformat/Elements.h"
+#include "reportformat/ValueTables.h"
 
 namespace inspect::layout {
+
+namespace section = reportformat::section;
+using reportformat::StatementLine;
 
 bool IsAmountText(const std::string& text) {
     return !text.empty() && ParseAmount(text).has_value();
 }
 
+Holds HoldsOf(Form form, const std::string& sectionTag, const std::string& tag) {
+    if (const reportformat::ElementSpec* element = ElementOf(form, sectionTag, tag)) {
+        return element->holds;
+    }
+    return HoldsYen(form, sectionTag, tag) ? Holds::Yen : Holds::Text;
+}
+
 // Dates and codes are shown as the dialog writes them; amounts with separators.
-std::string Shown(const std::string& tag, const std::string& text, bool yen) {
-    if (yen && IsAmountText(text)) {
-        return WithSeparators(*ParseAmount(text));
-    }
-    if (const std::string_view meaning = CodeMeaning(tag, text); !meaning.empty()) {
-        return std::string(meaning);
-    }
-    if (tag.starts_with("KEIYAKUKIKAN_") || tag == "SIHARAINENGAPPI" ||
-        tag.starts_with("JIGYOUNENDO")) {
-        return DateText(text);
+std::string Shown(const std::string& tag, const std::string& text, Holds holds) {
+    switch (holds) {
+        case Holds::Yen:
+            return IsAmountText(text) ? WithSeparators(*ParseAmount(text)) : text;
+        case Holds::Code: {
+            const std::string_view meaning = CodeMeaning(tag, text);
+            return meaning.empty() ? text : std::string(meaning);
+        }
+        case Holds::Date:
+        case Holds::Month:
+            return DateText(text);
+        case Holds::Integer:
+        case Holds::Text:
+        case Holds::Area:
+            break;
     }
     return text;
 }
 
-std::string LabelOf(const std::string& section, const std::string& tag, const Fields& fields) {
-    // Lines the user named carry their account name in a _KAMOKU element.
-    if (const Field* named = fields.Find(tag + "_KAMOKU"); named != nullptr) {
+std::string LabelOf(Form form, const std::string& sectionTag, const std::string& tag,
+                    const Fields& fields) {
+    // Lines the user named carry their account name beside them.
+    if (const Field* named = fields.Find(tag + reportformat::suffix::kName); named != nullptr) {
         return named->text.empty() ? "（科目名なし）" : named->text;
     }
-    if (std::string month = MonthLineName(section, tag); !month.empty()) {
+    if (std::string month = MonthLineName(sectionTag, tag); !month.empty()) {
         return month;
     }
-    if (section == "TOKUSYUJIJOU") {
+    if (sectionTag == section::kSpecialNotes) {
         return "";
     }
-    const Label* label = FindLabel(section, tag);
-    return label ? std::string(label->text) : tag;
+    if (sectionTag == section::kBalanceSheet) {
+        return AccountName(form, fields, tag);
+    }
+    const reportformat::ElementSpec* element = ElementOf(form, sectionTag, tag);
+    return element ? std::string(element->name) : tag;
 }
 
 // A line the user could have named but did not: no name, no amounts.
 bool Unused(const Section& section, const std::string& stem) {
-    const Field* named = section.Find(stem + "_KAMOKU");
+    const Field* named = section.Find(stem + reportformat::suffix::kName);
     if (named == nullptr || !named->text.empty()) {
         return false;
     }
-    for (const char* suffix : {"", "_KISYU", "_KIMATU"}) {
+    for (const char* suffix :
+         {"", reportformat::suffix::kOpening, reportformat::suffix::kClosing}) {
         if (!section.Text(stem + suffix).empty()) {
             return false;
         }
@@ -58,10 +80,10 @@ bool Unused(const Section& section, const std::string& stem) {
     return true;
 }
 
-Row AmountRow(std::string tag, std::string label, const std::string& text, bool yen) {
+Row AmountRow(std::string tag, std::string label, const std::string& text, Holds holds) {
     Row row;
-    row.cells = {std::move(label), Shown(tag, text, yen)};
-    if (yen) {
+    row.cells = {std::move(label), Shown(tag, text, holds)};
+    if (holds == Holds::Yen) {
         row.amount = ParseAmount(text).value_or(0);
     }
     row.tag = std::move(tag);
@@ -98,63 +120,74 @@ void Attach(Block& block, const CheckResult& checks) {
 // sums where the form puts them, then whatever the form does not place.
 class FormStatement {
 public:
-    FormStatement(const Report& report, const Section& section, std::span<const FormLine> lines)
-        : report_(report), section_(section), lines_(lines), values_(lines.size()) {}
+    FormStatement(const Report& report, const Section& section,
+                  std::span<const StatementLine> lines)
+        : report_(report),
+          form_(FormOf(report)),
+          section_(section),
+          lines_(lines),
+          values_(lines.size()) {}
 
     Block Build() {
         Block block;
         block.header = {"科目", "金額"};
         block.numeric = {false, true};
         for (std::size_t i = 0; i < lines_.size(); ++i) {
-            const Label& label = lines_[i].label;
-            if (!lines_[i].sum.empty()) {
-                if (SumShown(lines_[i].sum)) {
-                    values_[i] = Sum(lines_[i].sum);
+            const StatementLine& line = lines_[i];
+            if (line.IsSum()) {
+                if (SumShown(line.sum)) {
+                    values_[i] = Sum(line.sum);
                     block.rows.push_back(
-                        SumRow(std::string(label.number), std::string(label.text), *values_[i]));
+                        SumRow(std::string(line.number), std::string(line.name), *values_[i]));
                 }
-            } else if (label.tag.empty()) {
+            } else if (line.IsHeading()) {
                 Row heading;
-                heading.number = std::string(label.number);
-                heading.cells = {std::string(label.text)};
+                heading.number = std::string(line.number);
+                heading.cells = {std::string(line.name)};
                 heading.heading = true;
                 block.rows.push_back(std::move(heading));
-            } else if (std::optional<Row> row = LineRow(label)) {
+            } else if (std::optional<Row> row = LineRow(line)) {
                 values_[i] = row->amount.value_or(0);
                 block.rows.push_back(std::move(*row));
             }
         }
         for (const Field& field : section_.fields) {
-            if (!field.tag.ends_with("_KAMOKU") && Index(field.tag) == lines_.size()) {
-                block.rows.push_back(AmountRow(field.tag,
-                                               LabelOf(section_.tag, field.tag, section_),
-                                               field.text, HoldsYen(section_.tag, field.tag)));
+            if (!field.tag.ends_with(reportformat::suffix::kName) && !Placed(field.tag)) {
+                block.rows.push_back(
+                    AmountRow(field.tag, LabelOf(form_, section_.tag, field.tag, section_),
+                              field.text, HoldsOf(form_, section_.tag, field.tag)));
             }
         }
         return block;
     }
 
 private:
-    std::optional<Row> LineRow(const Label& label) const {
-        const Section* from =
-            label.section == section_.tag ? &section_ : report_.Find(label.section);
-        const std::string tag(label.tag);
+    std::optional<Row> LineRow(const StatementLine& line) const {
+        const Section* from = line.section == nullptr ? &section_ : report_.Find(line.section);
+        const std::string tag = line.Tag();
         const Field* field = from ? from->Find(tag) : nullptr;
         if (field == nullptr || Unused(*from, tag)) {
             return std::nullopt;
         }
         const std::string text =
-            label.text.empty() ? LabelOf(from->tag, tag, *from) : std::string(label.text);
-        Row row = AmountRow(tag, text, field->text, label.yen);
-        row.number = std::string(label.number);
+            line.name.empty() ? LabelOf(form_, from->tag, tag, *from) : std::string(line.name);
+        Row row = AmountRow(tag, text, field->text, line.holds);
+        row.number = std::string(line.number);
         return row;
     }
 
-    // The line named by a number or a tag; lines_.size() when none.
+    // Whether a line of the form is the section's element of that name.
+    bool Placed(const std::string& tag) const {
+        return std::any_of(lines_.begin(), lines_.end(), [&tag](const StatementLine& line) {
+            return line.tag != nullptr && line.section == nullptr && line.Tag() == tag;
+        });
+    }
+
+    // The line named by its number or, unnumbered, by its printed name;
+    // lines_.size() when none.
     std::size_t Index(std::string_view name) const {
         for (std::size_t i = 0; i < lines_.size(); ++i) {
-            if (lines_[i].label.number == name ||
-                (lines_[i].sum.empty() && lines_[i].label.tag == name)) {
+            if (lines_[i].number == name || (!lines_[i].IsSum() && lines_[i].name == name)) {
                 return i;
             }
         }
@@ -197,7 +230,7 @@ private:
             const std::size_t last = Index(term.substr(tilde + 1));
             for (std::size_t i = Index(term.substr(0, tilde)); i <= last && i < lines_.size();
                  ++i) {
-                if (lines_[i].sum.empty()) {
+                if (!lines_[i].IsSum()) {
                     total += sign * values_[i].value_or(0);
                 }
             }
@@ -206,29 +239,33 @@ private:
     }
 
     const Report& report_;
+    const Form form_;
     const Section& section_;
-    std::span<const FormLine> lines_;
+    std::span<const StatementLine> lines_;
     std::vector<std::optional<std::int64_t>> values_;
 };
 
-Block Lines(const Section& section) {
+Block Lines(Form form, const Section& section) {
     Block block;
     block.header = {"科目", "金額"};
     block.numeric = {false, true};
     for (const Field& field : section.fields) {
-        if (!field.tag.ends_with("_KAMOKU") && !Unused(section, field.tag)) {
-            block.rows.push_back(AmountRow(field.tag, LabelOf(section.tag, field.tag, section),
-                                           field.text, HoldsYen(section.tag, field.tag)));
+        if (!field.tag.ends_with(reportformat::suffix::kName) && !Unused(section, field.tag)) {
+            block.rows.push_back(AmountRow(field.tag,
+                                           LabelOf(form, section.tag, field.tag, section),
+                                           field.text, HoldsOf(form, section.tag, field.tag)));
         }
     }
-    if (section.tag == "TUKIBETUURIAGESHIIRE") {
+    if (section.tag == section::kMonthly) {
+        namespace monthly = reportformat::monthly;
         std::int64_t sales = 0, purchases = 0;
-        for (int m = 1; m <= 12; ++m) {
-            sales += section.Yen("URIAGEKINGAKU" + std::to_string(m));
-            purchases += section.Yen("SIIREKINGAKU" + std::to_string(m));
+        for (int m = 1; m <= reportformat::kMonths; ++m) {
+            sales += section.Yen(monthly::kSales + std::to_string(m));
+            purchases += section.Yen(monthly::kPurchases + std::to_string(m));
         }
         block.rows.push_back(SumRow("", "売上 計（家事消費・雑収入を含む）",
-                                    sales + section.Yen("KAJISYOUHI") + section.Yen("ZATUSYUNYU")));
+                                    sales + section.Yen(monthly::kHouseholdUse) +
+                                        section.Yen(monthly::kMiscellaneousIncome)));
         block.rows.push_back(SumRow("", "仕入 計", purchases));
     }
     return block;
@@ -242,21 +279,22 @@ std::vector<Block> LayOut(const Report& report, const CheckResult& checks,
     const Form form = FormOf(report);
     for (const Section& section : report.sections) {
         Block block;
-        if (section.tag == "TAISYAKUTAISYOUHYO") {
-            block = BalanceSheet(section);
-        } else if (section.tag == "TOKUSYUJIJOU") {
+        if (section.tag == section::kBalanceSheet) {
+            block = BalanceSheet(form, section);
+        } else if (section.tag == section::kSpecialNotes) {
             block = Notes(section);
-        } else if (!section.items.empty() || section.tag == "FUDOUSANSYUUNYUU") {
-            block = List(section);
-        } else if (section.tag == "SONEKIKEISANSYO") {
-            block = FormStatement(report, section, ProfitAndLossLines(form)).Build();
-        } else if (section.tag == "SEIZOUGENKA" && !ManufacturingCostLines(form).empty()) {
-            block = FormStatement(report, section, ManufacturingCostLines(form)).Build();
+        } else if (!section.items.empty() || section.tag == section::kRentals) {
+            block = List(form, section);
+        } else if (section.tag == section::kProfitAndLoss) {
+            block = FormStatement(report, section, reportformat::ProfitAndLoss(form)).Build();
+        } else if (section.tag == section::kManufacturing &&
+                   !reportformat::ManufacturingCost(form).empty()) {
+            block = FormStatement(report, section, reportformat::ManufacturingCost(form)).Build();
         } else {
-            block = Lines(section);
+            block = Lines(form, section);
         }
         block.tag = section.tag;
-        block.title = std::string(SectionTitle(section.tag, report.RealEstate()));
+        block.title = SectionTitle(form, section.tag);
         Attach(block, checks);
         blocks.push_back(std::move(block));
     }
@@ -279,22 +317,24 @@ std::string DateText(const std::string& digits) {
 std::vector<std::string> Heading(const Report& report) {
     const char* kinds[] = {"", "事業所得（営業等）", "事業所得（農業・その他）", "不動産所得"};
     const int kind = static_cast<int>(report.kind);
-    return {report.basic.Text("KOMONSAKINAME"),
-            DateText(report.basic.Text("JIGYOUNENDOFROM")) + "～" +
-                DateText(report.basic.Text("JIGYOUNENDOTO")),
+    namespace basic = reportformat::basic;
+    return {report.basic.Text(basic::kCompany),
+            DateText(report.basic.Text(basic::kPeriodFrom)) + "～" +
+                DateText(report.basic.Text(basic::kPeriodTo)),
             std::string(report.Blue() ? "青色申告" : "白色申告") + "・" +
                 (kind >= 1 && kind <= 3 ? kinds[kind] : "")};
 }
 
 std::optional<Monthly> MonthlyFigures(const Report& report) {
-    const Section* monthly = report.Find("TUKIBETUURIAGESHIIRE");
+    const Section* monthly = report.Find(section::kMonthly);
     if (monthly == nullptr) {
         return std::nullopt;
     }
     Monthly figures;
-    for (int m = 0; m < 12; ++m) {
-        figures.sales[m] = monthly->Yen("URIAGEKINGAKU" + std::to_string(m + 1));
-        figures.purchases[m] = monthly->Yen("SIIREKINGAKU" + std::to_string(m + 1));
+    for (int m = 0; m < reportformat::kMonths; ++m) {
+        figures.sales[m] = monthly->Yen(reportformat::monthly::kSales + std::to_string(m + 1));
+        figures.purchases[m] =
+            monthly->Yen(reportformat::monthly::kPurchases + std::to_string(m + 1));
     }
     return figures;
 }

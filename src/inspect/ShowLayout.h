@@ -8,6 +8,7 @@
 #include "inspect/Checks.h"
 #include "inspect/Report.h"
 #include "inspect/Show.h"
+#include "reportformat/Statements.h"
 
 // Internal to Show: the statements laid out once, then written for a terminal
 // (ShowText.cpp) or as a page (ShowHtml.cpp).
@@ -52,14 +53,19 @@ struct Monthly {
 std::optional<Monthly> MonthlyFigures(const Report& report);
 
 // Shared by the statements' builders.
+using reportformat::Form;
+using reportformat::Holds;
 bool IsAmountText(const std::string& text);
-std::string Shown(const std::string& tag, const std::string& text, bool yen);
-std::string LabelOf(const std::string& section, const std::string& tag, const Fields& fields);
+// What a line holds; one no form has holds yen in the statements of amounts, else text.
+Holds HoldsOf(Form form, const std::string& section, const std::string& tag);
+std::string Shown(const std::string& tag, const std::string& text, Holds holds);
+std::string LabelOf(Form form, const std::string& section, const std::string& tag,
+                    const Fields& fields);
 bool Unused(const Section& section, const std::string& stem);
-Row AmountRow(std::string tag, std::string label, const std::string& text, bool yen);
+Row AmountRow(std::string tag, std::string label, const std::string& text, Holds holds);
 Row SumRow(std::string number, std::string label, std::int64_t yen);
-Block BalanceSheet(const Section& section);
-Block List(const Section& section);
+Block BalanceSheet(Form form, const Section& section);
+Block List(Form form, const Section& section);
 Block Notes(const Section& section);
 // Last year's figure, the change and its rate beside every line that has a
 // figure; lines that moved by more than `threshold` percent are marked.

@@ -1,15 +1,22 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "inspect/Labels.h"
 #include "inspect/ShowLayout.h"
+#include "reportformat/BalanceSheets.h"
+#include "reportformat/Elements.h"
 
 namespace inspect::layout {
 
 namespace {
+
+using reportformat::LineOf;
+using reportformat::Period;
+namespace rental = reportformat::rental;
 
 Row BalanceSum(const char* label, std::int64_t opening, std::int64_t closing) {
     Row sum;
@@ -19,15 +26,28 @@ Row BalanceSum(const char* label, std::int64_t opening, std::int64_t closing) {
     return sum;
 }
 
-Row BalanceLine(const Section& section, const std::string& stem) {
-    const Field* opening = section.Find(stem + "_KISYU");
-    const Field* closing = section.Find(stem + "_KIMATU");
+// The account of a line, wherever the vocabulary knows it.
+const reportformat::BalanceAccount* KnownAccount(Form form, const std::string& stem) {
+    const reportformat::ElementSpec* element =
+        ElementOf(form, reportformat::section::kBalanceSheet, LineOf(stem, Period::Closing));
+    return element ? element->account : nullptr;
+}
+
+// An account with a closing amount only (事業主貸, 事業主借, the year's income).
+bool ClosingOnly(Form form, const std::string& stem) {
+    const reportformat::BalanceAccount* account = KnownAccount(form, stem);
+    return account != nullptr && account->rows == reportformat::BalanceRows::Closing;
+}
+
+Row BalanceLine(Form form, const Section& section, const std::string& stem) {
+    const Field* opening = section.Find(LineOf(stem, Period::Opening));
+    const Field* closing = section.Find(LineOf(stem, Period::Closing));
     Row row;
-    row.tag = stem == "JIGYOUNUSIKASI" || stem == "KOUJYOMAESYOTOKUKINNGAKU" ? stem + "_KIMATU"
-                                                                             : stem + "_KISYU";
-    row.cells = {LabelOf(section.tag, stem, section),
-                 opening ? Shown(stem, opening->text, true) : "",
-                 closing ? Shown(stem, closing->text, true) : ""};
+    // Findings on an account are on its opening amount, or its only one.
+    row.tag = LineOf(stem, ClosingOnly(form, stem) ? Period::Closing : Period::Opening);
+    row.cells = {LabelOf(form, section.tag, stem, section),
+                 opening ? Shown(stem, opening->text, Holds::Yen) : "",
+                 closing ? Shown(stem, closing->text, Holds::Yen) : ""};
     if (closing != nullptr) {
         row.amount = ParseAmount(closing->text).value_or(0);
     }
@@ -55,28 +75,28 @@ std::string KeyOf(const Row& row) {
 
 }  // namespace
 
-Block BalanceSheet(const Section& section) {
+Block BalanceSheet(Form form, const Section& section) {
     Block block;
     block.header = {"科目", "期首", "期末"};
     block.numeric = {false, true, true};
     std::vector<std::string> stems;
     for (const Field& field : section.fields) {
-        for (const std::string suffix : {"_KISYU", "_KIMATU"}) {
-            if (field.tag.ends_with(suffix)) {
-                const std::string stem = field.tag.substr(0, field.tag.size() - suffix.size());
-                if (std::find(stems.begin(), stems.end(), stem) == stems.end()) {
-                    stems.push_back(stem);
-                }
+        const std::optional<reportformat::AccountLine> line = reportformat::AccountOf(field.tag);
+        if (line && line->period != Period::AccountName) {
+            const std::string stem(line->stem);
+            if (std::find(stems.begin(), stems.end(), stem) == stems.end()) {
+                stems.push_back(stem);
             }
         }
     }
-    const BalanceTotals totals = BalanceSheetTotals(section);
+    const BalanceTotals totals = BalanceSheetTotals(form, section);
     for (const std::string& stem : stems) {
-        if (stem != "JIGYOUNUSIKASI" && Unused(section, stem)) {
+        const bool drawings = stem == reportformat::bs::kOwnerDrawings;
+        if (!drawings && Unused(section, stem)) {
             continue;
         }
-        block.rows.push_back(BalanceLine(section, stem));
-        if (stem == "JIGYOUNUSIKASI") {
+        block.rows.push_back(BalanceLine(form, section, stem));
+        if (drawings) {
             // The form prints 事業主貸 at the foot of the assets column.
             block.rows.push_back(
                 BalanceSum("資産合計", totals.assetsOpening, totals.assetsClosing));
@@ -87,14 +107,14 @@ Block BalanceSheet(const Section& section) {
     return block;
 }
 
-Block List(const Section& section) {
+Block List(Form form, const Section& section) {
     Block block;
     block.list = true;
     std::vector<std::string> tags;
     for (const Item& item : section.items) {
         for (const Field& field : item.fields) {
             // The contract's start and end make one column: 2021/04～2023/03.
-            if (field.tag != "KEIYAKUKIKAN_TO" &&
+            if (field.tag != rental::kContractTo &&
                 std::find(tags.begin(), tags.end(), field.tag) == tags.end()) {
                 tags.push_back(field.tag);
             }
@@ -104,15 +124,15 @@ Block List(const Section& section) {
     std::erase_if(tags, [&section](const std::string& tag) {
         return std::none_of(section.items.begin(), section.items.end(), [&tag](const Item& item) {
             return !item.Text(tag).empty() ||
-                   (tag == "KEIYAKUKIKAN_FROM" && !item.Text("KEIYAKUKIKAN_TO").empty());
+                   (tag == rental::kContractFrom && !item.Text(rental::kContractTo).empty());
         });
     });
     block.header.push_back("No.");
     block.numeric.push_back(true);
     for (const std::string& tag : tags) {
-        block.header.push_back(tag == "KEIYAKUKIKAN_FROM" ? "契約期間"
-                                                          : LabelOf(section.tag, tag, section));
-        block.numeric.push_back(HoldsYen(section.tag, tag));
+        block.header.push_back(
+            tag == rental::kContractFrom ? "契約期間" : LabelOf(form, section.tag, tag, section));
+        block.numeric.push_back(HoldsOf(form, section.tag, tag) == Holds::Yen);
     }
     for (const Item& item : section.items) {
         Row row;
@@ -121,12 +141,12 @@ Block List(const Section& section) {
         for (const std::string& tag : tags) {
             std::string text = item.Text(tag);
             any = any || !text.empty();
-            if (tag == "KEIYAKUKIKAN_FROM") {
-                const std::string to = item.Text("KEIYAKUKIKAN_TO");
+            if (tag == rental::kContractFrom) {
+                const std::string to = item.Text(rental::kContractTo);
                 any = any || !to.empty();
                 text = text.empty() && to.empty() ? "" : DateText(text) + "～" + DateText(to);
             } else {
-                text = Shown(tag, text, HoldsYen(section.tag, tag));
+                text = Shown(tag, text, HoldsOf(form, section.tag, tag));
             }
             row.cells.push_back(std::move(text));
         }
@@ -137,8 +157,8 @@ Block List(const Section& section) {
     // Fields beside the items: the others line and the list totals.
     for (const Field& field : section.fields) {
         if (!field.text.empty()) {
-            Row row = AmountRow(field.tag, LabelOf(section.tag, field.tag, section), field.text,
-                                HoldsYen(section.tag, field.tag));
+            Row row = AmountRow(field.tag, LabelOf(form, section.tag, field.tag, section),
+                                field.text, HoldsOf(form, section.tag, field.tag));
             row.total = true;
             block.rows.push_back(std::move(row));
         }
@@ -175,7 +195,8 @@ void Compare(std::vector<Block>& blocks, const std::vector<Block>& last, int thr
                                          [&](const Block& b) { return b.tag == block.tag; });
         static const std::vector<Row> kNone;
         const std::vector<Row>& lastRows = before == last.end() ? kNone : before->rows;
-        if (block.list || block.header.size() < 2 || block.tag == "TOKUSYUJIJOU") {
+        if (block.list || block.header.size() < 2 ||
+            block.tag == reportformat::section::kSpecialNotes) {
             continue;
         }
         block.header.insert(block.header.end(),

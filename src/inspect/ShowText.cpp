@@ -5,6 +5,7 @@
 #include "inspect/Show.h"
 #include "inspect/ShowLayout.h"
 #include "platform/text/DisplayWidth.h"
+#include "reportformat/Elements.h"
 
 namespace inspect {
 
@@ -181,7 +182,7 @@ std::string ShowText(const Report& report, const CheckResult& checks, const Show
         out += "\n【" + block.title + "】\n";
         if (block.list) {
             out += List(block, width);
-        } else if (block.tag == "TOKUSYUJIJOU") {
+        } else if (block.tag == reportformat::section::kSpecialNotes) {
             for (const Row& row : block.rows) {
                 out += Wrapped("    " + row.cells[0], width, "    ");
             }

@@ -1,22 +1,33 @@
 // The rules on the statements themselves: the balance sheet, the income, the
 // monthly sales and the blue-return deduction.
 #include <algorithm>
-#include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "inspect/Checker.h"
 #include "inspect/Labels.h"
+#include "reportformat/BalanceSheets.h"
+#include "reportformat/Elements.h"
+#include "reportformat/ValueTables.h"
 
 namespace inspect::rules {
 
 namespace {
 
+namespace bs = reportformat::bs;
+namespace deduction = reportformat::deduction;
+using reportformat::LineOf;
+using reportformat::Period;
+
 // The lines the balance rules and last year's balances cannot do without.
-constexpr std::array<std::string_view, 5> kRequiredBalanceLines = {
-    "JIGYOUNUSIKASI_KIMATU", "JIGYOUNUSIKARI_KIMATU", "MOTOIREKIN_KISYU", "MOTOIREKIN_KIMATU",
-    "KOUJYOMAESYOTOKUKINNGAKU_KIMATU"};
+std::vector<std::string> RequiredBalanceLines() {
+    return {LineOf(bs::kOwnerDrawings, Period::Closing),
+            LineOf(bs::kOwnerContributions, Period::Closing), LineOf(bs::kCapital, Period::Opening),
+            LineOf(bs::kCapital, Period::Closing),
+            LineOf(bs::kIncomeBeforeDeduction, Period::Closing)};
+}
 
 }  // namespace
 
@@ -37,25 +48,26 @@ Reason Checker::BalanceLines() {
     if (!r_.Blue()) {
         return BalanceSkipped();
     }
-    const std::string title(SectionTitle(kBalanceSheet, r_.RealEstate()));
-    const Section* bs = BalanceSheet();
-    if (bs == nullptr) {
+    const std::string title = SectionTitle(form_, kBalanceSheet);
+    const Section* sheet = BalanceSheet();
+    if (sheet == nullptr) {
         Add(Severity::Error, {std::string(kBalanceSheet), {}, title}, {},
             "青色申告の報告書に" + title + "がありません。",
             "The blue return has no balance sheet (" + title + ").");
         return {};
     }
-    for (const std::string_view tag : kRequiredBalanceLines) {
-        if (bs->Find(tag) == nullptr) {
+    for (const std::string& tag : RequiredBalanceLines()) {
+        if (sheet->Find(tag) == nullptr) {
             Place place = AtBalance(tag);
             const std::string where = place.where;
             Add(Severity::Error, std::move(place), {}, where + " の行がありません。",
                 "The balance sheet has no line " + where + ".");
         }
     }
-    for (const Field& field : bs->fields) {
-        const bool amount = EndsWith(field.tag, "_KISYU") || EndsWith(field.tag, "_KIMATU");
-        if (amount && SideOf(field.tag) == Side::None) {
+    for (const Field& field : sheet->fields) {
+        const std::optional<reportformat::AccountLine> line = reportformat::AccountOf(field.tag);
+        const bool amount = line && line->period != Period::AccountName;
+        if (amount && SideOf(form_, field.tag) == Side::None) {
             Add(Severity::Error, {std::string(kBalanceSheet), {field.tag}, title + " " + field.tag},
                 {},
                 title + "に様式にない行 " + field.tag +
@@ -79,12 +91,13 @@ void Checker::Balance(bool opening, const CutSum& left, const CutSum& right, con
     const std::string whenEn = opening ? "start" : "end";
     const std::int64_t off = assets - right.yen;
     const std::int64_t by = off < 0 ? -off : off;
-    const Reason hints = rounding ? Reason{} : Hints(by, {{&bs, opening ? "_KISYU" : "_KIMATU"}});
+    const Reason hints = rounding ? Reason{}
+                                  : Hints(by, {{&bs, opening ? reportformat::suffix::kOpening
+                                                             : reportformat::suffix::kClosing}});
     Add(rounding ? Severity::Warning : Severity::Error,
         {std::string(kBalanceSheet),
          {},
-         std::string(SectionTitle(kBalanceSheet, r_.RealEstate())) + " " + when +
-             " 資産合計・負債資本合計"},
+         SectionTitle(form_, kBalanceSheet) + " " + when + " 資産合計・負債資本合計"},
         {{"assets", assets}, {"liabilities and capital", right.yen}, {"difference", off}},
         when + "の資産合計 " + Yen(assets) + " は負債・資本合計 " + Yen(right.yen) + " より " +
             Yen(by) + (off > 0 ? " 多い" : " 少ない") +
@@ -97,22 +110,22 @@ void Checker::Balance(bool opening, const CutSum& left, const CutSum& right, con
 }
 
 Reason Checker::BalanceOpening() {
-    const Section* bs = BalanceSheet();
-    if (bs == nullptr) {
+    const Section* sheet = BalanceSheet();
+    if (sheet == nullptr) {
         return BalanceSkipped();
     }
-    const BalanceSides t = BalanceSheetSides(*bs);
-    Balance(true, t.assetsOpening, t.liabilitiesOpening, *bs);
+    const BalanceSides t = BalanceSheetSides(form_, *sheet);
+    Balance(true, t.assetsOpening, t.liabilitiesOpening, *sheet);
     return {};
 }
 
 Reason Checker::BalanceClosing() {
-    const Section* bs = BalanceSheet();
-    if (bs == nullptr) {
+    const Section* sheet = BalanceSheet();
+    if (sheet == nullptr) {
         return BalanceSkipped();
     }
-    const BalanceSides t = BalanceSheetSides(*bs);
-    Balance(false, t.assetsClosing, t.liabilitiesClosing, *bs);
+    const BalanceSides t = BalanceSheetSides(form_, *sheet);
+    Balance(false, t.assetsClosing, t.liabilitiesClosing, *sheet);
     return {};
 }
 
@@ -127,22 +140,23 @@ Reason Checker::Income() {
     if (pl == nullptr) {
         return NoProfitAndLoss();
     }
-    const IncomeTotals t = ProfitAndLossTotals(*pl);
+    const IncomeTotals t = ProfitAndLossTotals(form_, *pl);
     const CutSum income{t.income, t.above, t.below};
     bool compared = false;
-    if (const Section* bs = r_.Find(kBalanceSheet);
-        bs != nullptr && bs->Find("KOUJYOMAESYOTOKUKINNGAKU_KIMATU") != nullptr) {
-        Compare(AtBalance("KOUJYOMAESYOTOKUKINNGAKU_KIMATU"), income,
-                bs->Yen("KOUJYOMAESYOTOKUKINNGAKU_KIMATU"), Written::Cut,
+    const std::string stated = LineOf(bs::kIncomeBeforeDeduction, Period::Closing);
+    if (const Section* sheet = r_.Find(kBalanceSheet);
+        sheet != nullptr && sheet->Find(stated) != nullptr) {
+        Compare(AtBalance(stated), income, sheet->Yen(stated), Written::Cut,
                 "貸借対照表の青色申告特別控除前の所得金額",
                 "Income before the blue-return deduction on the balance sheet",
-                {{pl, ""}, {bs, "KOUJYOMAESYOTOKUKINNGAKU_KIMATU"}});
+                {{pl, ""}, {sheet, stated}});
         compared = true;
     }
-    if (const Section* d = r_.Find("AOIROKOUJO");
-        d != nullptr && d->Find("AOIROKOUJOMAESYOTOKU") != nullptr) {
-        Compare(At("AOIROKOUJO", "AOIROKOUJOMAESYOTOKU"), income, d->Yen("AOIROKOUJOMAESYOTOKU"),
-                Written::Rounded, "青色申告特別控除額の計算の控除前の所得金額",
+    if (const Section* d = r_.Find(reportformat::section::kBlueDeduction);
+        d != nullptr && d->Find(deduction::kIncomeBefore) != nullptr) {
+        Compare(At(reportformat::section::kBlueDeduction, deduction::kIncomeBefore), income,
+                d->Yen(deduction::kIncomeBefore), Written::Rounded,
+                "青色申告特別控除額の計算の控除前の所得金額",
                 "Income before the deduction in its calculation", {{pl, ""}});
         compared = true;
     }
@@ -157,7 +171,7 @@ Reason Checker::MonthlySales() {
     if (r_.RealEstate()) {
         return {"不動産所得には月別売上がありません。", "real-estate income has no monthly sales"};
     }
-    const Section* monthly = r_.Find("TUKIBETUURIAGESHIIRE");
+    const Section* monthly = r_.Find(reportformat::section::kMonthly);
     const Section* pl = r_.Find(kProfitAndLoss);
     if (monthly == nullptr || pl == nullptr) {
         if (r_.Blue()) {
@@ -165,14 +179,15 @@ Reason Checker::MonthlySales() {
         }
         return {"白色申告には月別売上がありません。", "white returns have no monthly sales"};
     }
+    namespace monthlyTable = reportformat::monthly;
     CutSum sum;
-    for (int month = 1; month <= 12; ++month) {
-        sum.Add(monthly->Yen("URIAGEKINGAKU" + std::to_string(month)));
+    for (int month = 1; month <= reportformat::kMonths; ++month) {
+        sum.Add(monthly->Yen(monthlyTable::kSales + std::to_string(month)));
     }
-    sum.Add(monthly->Yen("KAJISYOUHI"));
-    sum.Add(monthly->Yen("ZATUSYUNYU"));
-    Compare(At(kProfitAndLoss, "URIAGEKINGAKU"), sum, pl->Yen("URIAGEKINGAKU"), Written::Cut,
-            "売上（収入）金額と月別売上（家事消費・雑収入を含む）",
+    sum.Add(monthly->Yen(monthlyTable::kHouseholdUse));
+    sum.Add(monthly->Yen(monthlyTable::kMiscellaneousIncome));
+    Compare(At(kProfitAndLoss, reportformat::pl::kSales), sum, pl->Yen(reportformat::pl::kSales),
+            Written::Cut, "売上（収入）金額と月別売上（家事消費・雑収入を含む）",
             "Sales against the monthly sales with household consumption and miscellaneous income",
             {{monthly, ""}});
     return {};
@@ -187,24 +202,37 @@ Reason Checker::BlueDeduction() {
         return {"控除は事業所得・その他の所得の報告書で計算します。",
                 "the deduction is stated with the business or other income"};
     }
-    const Section* d = r_.Find("AOIROKOUJO");
+    const std::string_view section = reportformat::section::kBlueDeduction;
+    const Section* d = r_.Find(section);
     if (d == nullptr) {
         return {"青色申告特別控除額の計算がありません。",
                 "the report has no blue-return deduction"};
     }
-    const std::string choice = d->Text("AOIROKOUJO_SENTAKU");
-    if (choice != "1" && choice != "2" && choice != "3") {
-        Add(Severity::Error, At("AOIROKOUJO", "AOIROKOUJO_SENTAKU"), {},
-            "青色申告特別控除の選択 \"" + choice + "\" は 1、2、3 のいずれでもありません。",
-            "The blue-return deduction choice \"" + choice + "\" is none of 1, 2 and 3.");
+    const std::string choice = d->Text(deduction::kChoice);
+    const reportformat::DeductionChoice* chosen = reportformat::DeductionChoiceOf(choice);
+    if (chosen == nullptr) {
+        std::vector<std::string> codes;
+        for (const reportformat::DeductionChoice& each : reportformat::DeductionChoices()) {
+            codes.emplace_back(each.code);
+        }
+        std::sort(codes.begin(), codes.end());
+        std::string ja, en;
+        for (std::size_t i = 0; i < codes.size(); ++i) {
+            ja += (i == 0 ? "" : "、") + codes[i];
+            en += (i == 0 ? "" : i + 1 == codes.size() ? " and " : ", ") + codes[i];
+        }
+        Add(Severity::Error, At(section, deduction::kChoice), {},
+            "青色申告特別控除の選択 \"" + choice + "\" は " + ja + " のいずれでもありません。",
+            "The blue-return deduction choice \"" + choice + "\" is none of " + en + ".");
         return {};
     }
-    const std::int64_t limit = choice == "1" ? 650000 : choice == "3" ? 550000 : 100000;
-    const std::string amountTag = choice == "2" ? "JOUKIIGAI_KOUJYOGAKU" : "AOIROKOUJO_KOUJYOGAKU";
-    const std::string otherTag = choice == "2" ? "AOIROKOUJO_KOUJYOGAKU" : "JOUKIIGAI_KOUJYOGAKU";
+    const std::int64_t limit = chosen->limitYen;
+    const std::string amountTag = chosen->amountTag;
+    const std::string otherTag =
+        amountTag == deduction::kBlueAmount ? deduction::kOtherAmount : deduction::kBlueAmount;
     if (const std::int64_t other = d->Yen(otherTag); other != 0) {
-        const std::string named = At("AOIROKOUJO", amountTag).where;
-        Place place = At("AOIROKOUJO", otherTag);
+        const std::string named = At(section, amountTag).where;
+        Place place = At(section, otherTag);
         place.tags.push_back(amountTag);
         const std::string where = place.where;
         Add(Severity::Error, std::move(place), {{"deduction", other}},
@@ -214,8 +242,8 @@ Reason Checker::BlueDeduction() {
                 YenEn(other) + ".");
     }
     const std::int64_t deduction = d->Yen(amountTag);
-    const std::int64_t realEstate = std::max<std::int64_t>(d->Yen("FUDOUSANSYOTOKU"), 0);
-    const std::int64_t income = std::max<std::int64_t>(d->Yen("AOIROKOUJOMAESYOTOKU"), 0);
+    const std::int64_t realEstate = std::max<std::int64_t>(d->Yen(deduction::kRealEstateIncome), 0);
+    const std::int64_t income = std::max<std::int64_t>(d->Yen(deduction::kIncomeBefore), 0);
     // Whole yen on both sides: the real-estate income takes up the limit
     // first; what is left, capped by this income, is the most it can be.
     const std::int64_t allowed = std::min(std::max<std::int64_t>(limit - realEstate, 0), income);
@@ -223,7 +251,7 @@ Reason Checker::BlueDeduction() {
         return {};
     }
     const std::int64_t off = deduction < 0 ? deduction : deduction - allowed;
-    Add(Severity::Error, At("AOIROKOUJO", amountTag),
+    Add(Severity::Error, At(section, amountTag),
         {{"deduction", deduction},
          {"limit", limit},
          {"real-estate income", realEstate},

@@ -10,15 +10,12 @@
 #include "hostapi/SavedStatementRecords.h"
 #include "platform/text/Cp932.h"
 #include "report/XmlWriter.h"
+#include "reportformat/Elements.h"
 
 namespace {
 
-constexpr int kValueLevel = 4;
 // The block of the saved general statement with the reduced-rate amounts.
 constexpr int kReducedRateBlock = 5;
-constexpr char kNameSuffix[] = "_KAMOKU";
-constexpr char kOpeningSuffix[] = "_KISYU";
-constexpr char kClosingSuffix[] = "_KIMATU";
 
 // Tried in this order at the start of each character.
 constexpr std::string_view kNameMarkers[] = {
@@ -48,53 +45,17 @@ std::string FormattedField(const hostapi::BlockView& block, std::size_t offset) 
 
 }  // namespace
 
-BalanceSheetTable::BalanceSheetTable(std::span<const BalanceAccount> accounts) {
-    struct Pending {
-        std::uint8_t kind;
-        std::int32_t code;
-    };
-    std::vector<Pending> pending;
-    const auto add = [&](const std::string& stem, const char* suffix, std::uint8_t kind,
-                         std::int32_t code) {
-        tags_.push_back(stem + suffix);
-        pending.push_back({kind, code});
-    };
-    for (const BalanceAccount& account : accounts) {
-        const int count = account.spares > 0 ? account.spares : 1;
-        for (int n = 0; n < count; ++n) {
-            const std::string stem = account.spares > 0
-                                         ? account.stem + std::to_string(account.firstSpare + n)
-                                         : std::string(account.stem);
-            const std::int32_t code = account.code + n;
-            if (account.rows == BalanceRows::NameOpeningClosing) {
-                add(stem, kNameSuffix, kAccountNameRow, code);
-            }
-            if (account.rows != BalanceRows::Closing) {
-                add(stem, kOpeningSuffix, kOpeningAmountRow, code);
-            }
-            add(stem, kClosingSuffix, kClosingAmountRow, code);
-        }
-    }
-    // The tags are complete, so the pointers into them stay valid.
-    rows_.reserve(tags_.size());
-    for (std::size_t i = 0; i < tags_.size(); ++i) {
-        const std::int32_t flag = pending[i].kind == kAccountNameRow ? 1 : 0;
-        rows_.push_back({tags_[i].c_str(), pending[i].kind, pending[i].code, flag});
-    }
-}
-
 int ReportWriter::WriteAmountTable(XmlWriter* writer, std::span<const AmountTableRow> table) {
     if (writer == nullptr) {
         return 0;
     }
-    std::string line;
     for (const AmountTableRow& entry : table) {
         const StAOSUMINFO row = RowWithCode(rows, entry.code);
-        if (entry.flag == 1 && !writer->ValueElement(line, std::string(entry.tag) + kNameSuffix,
-                                                     CleanedNameOf(row), kValueLevel)) {
+        if (entry.flag == 1 && !writer->Value(std::string(entry.tag) + reportformat::suffix::kName,
+                                              CleanedNameOf(row))) {
             return 0;
         }
-        if (!writer->ValueElement(line, entry.tag, FormatAmount(row.closingAmount), kValueLevel)) {
+        if (!writer->Value(entry.tag, FormatAmount(row.closingAmount))) {
             return 0;
         }
     }
@@ -105,7 +66,6 @@ int ReportWriter::WriteBalanceTable(XmlWriter* writer, std::span<const BalanceTa
     if (writer == nullptr) {
         return 0;
     }
-    std::string line;
     // The rows of one account follow each other and share one lookup.
     std::int32_t lastCode = -1;
     StAOSUMINFO row{};
@@ -122,7 +82,7 @@ int ReportWriter::WriteBalanceTable(XmlWriter* writer, std::span<const BalanceTa
         } else if (entry.kind == kClosingAmountRow) {
             value = FormatAmount(row.closingAmount);
         }
-        if (!writer->ValueElement(line, entry.tag, value, kValueLevel)) {
+        if (!writer->Value(entry.tag, value)) {
             return 0;
         }
     }
@@ -135,7 +95,6 @@ int ReportWriter::WriteMonthly(XmlWriter* writer) {
     }
     const hostapi::BlockView notes =
         hostapi::BlockView::OfTaskMemory(general->blocks[kReducedRateBlock]);
-    std::string line;
     const std::span<const std::string> tags = MonthlyTags();
     for (std::size_t slot = 0; slot < tags.size(); ++slot) {
         // The two slots the host leaves unused carry the reduced-rate amounts.
@@ -147,7 +106,7 @@ int ReportWriter::WriteMonthly(XmlWriter* writer) {
         } else {
             value = FormatAmount(monthly->amounts[slot]);
         }
-        if (!writer->ValueElement(line, tags[slot], value, kValueLevel)) {
+        if (!writer->Value(tags[slot], value)) {
             return 0;
         }
     }

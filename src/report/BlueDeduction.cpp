@@ -5,41 +5,20 @@
 
 #include "hostapi/BlockView.h"
 #include "hostapi/SavedStatementRecords.h"
-#include "report/AccountTables.h"
 #include "report/Amount4.h"
 #include "report/ReportWriter.h"
 #include "report/XmlWriter.h"
+#include "reportformat/Elements.h"
+#include "reportformat/ValueTables.h"
 
 namespace {
 
-constexpr int kValueLevel = 4;
 // Blocks of the saved general statement.
 constexpr int kDeductionBlock = 0;
 constexpr int kBadDebtBlock = 1;
 
-constexpr BlueDeductionChoice kBlueDeductionChoices[] = {
-    {1, "1", 650000, false},
-    {2, "3", 550000, false},
-    {0, "2", 100000, true},
-};
-
 // The business income before the deduction is the closing amount of this row.
 constexpr int kBusinessIncomeRow = 43;
-
-// The bad-debt amounts of the saved general statement in the order written; the
-// rate has no field of its own.
-struct BadDebtElement {
-    const char* tag;
-    std::optional<std::size_t> offset;
-};
-constexpr BadDebtElement kBadDebtElements[] = {
-    {"KOBETU_KURIIREGAKU", hostapi::general::kBadDebt[0]},
-    {"IKKATU_KURIIREGOUKEIGAKU", hostapi::general::kBadDebt[1]},
-    {"IKKATU_KURIIRERITU", std::nullopt},
-    {"IKKATU_KURIIREGENDOGAKU", hostapi::general::kBadDebt[2]},
-    {"IKKATU_KURIIREGAKU", hostapi::general::kBadDebt[3]},
-};
-constexpr char kBadDebtRate[] = "1";
 
 hostapi::BlockView GeneralBlock(const StAOSIROSAVEINFO_IPPAN* general, int block) {
     return hostapi::BlockView::OfTaskMemory(general->blocks[block]);
@@ -60,28 +39,19 @@ std::string YenText(Amount4 amount) {
 
 }  // namespace
 
-const BlueDeductionChoice* FindBlueDeductionChoice(std::uint8_t hostChoice) {
-    for (const BlueDeductionChoice& choice : kBlueDeductionChoices) {
-        if (choice.hostChoice == hostChoice) {
-            return &choice;
-        }
-    }
-    return nullptr;
-}
-
 int ReportWriter::WriteBadDebtReserve(XmlWriter* writer) {
     if (writer == nullptr) {
         return 0;
     }
     const hostapi::BlockView block = GeneralBlock(general, kBadDebtBlock);
-    std::string line;
-    for (const BadDebtElement& element : kBadDebtElements) {
-        std::string value = kBadDebtRate;
-        if (element.offset) {
-            const std::optional<std::int64_t> amount = block.Int64(*element.offset);
+    // The rate has no field of its own.
+    for (const reportformat::ValueLine& element : reportformat::BadDebtReserve()) {
+        std::string value = reportformat::kBadDebtRateCode;
+        if (element.field) {
+            const std::optional<std::int64_t> amount = block.Int64(*element.field);
             value = amount ? FormatAmount(*amount) : std::string();
         }
-        if (!writer->ValueElement(line, element.tag, value, kValueLevel)) {
+        if (!writer->Value(element.tag, value)) {
             return 0;
         }
     }
@@ -92,12 +62,12 @@ int ReportWriter::WriteBlueDeduction(XmlWriter* writer) {
     if (writer == nullptr) {
         return 0;
     }
+    namespace element = reportformat::deduction;
     const hostapi::BlockView block = GeneralBlock(general, kDeductionBlock);
-    std::string line;
 
     const Amount4 realEstateIncome =
         IncomeInYen(block.Int64(hostapi::general::kRealEstateIncome).value_or(0));
-    if (!writer->ValueElement(line, "FUDOUSANSYOTOKU", YenText(realEstateIncome), kValueLevel)) {
+    if (!writer->Value(element::kRealEstateIncome, YenText(realEstateIncome))) {
         return 0;
     }
 
@@ -106,17 +76,18 @@ int ReportWriter::WriteBlueDeduction(XmlWriter* writer) {
         return 0;
     }
     const Amount4 business = IncomeInYen(row.closingAmount);
-    if (!writer->ValueElement(line, "AOIROKOUJOMAESYOTOKU", YenText(business), kValueLevel)) {
+    if (!writer->Value(element::kIncomeBefore, YenText(business))) {
         return 0;
     }
 
     // An absent block leaves the choice unknown, which fails like an unknown byte.
     const std::optional<std::uint8_t> chosen = block.Uint8(hostapi::general::kBlueDeductionChoice);
-    const BlueDeductionChoice* choice = chosen ? FindBlueDeductionChoice(*chosen) : nullptr;
+    const reportformat::DeductionChoice* choice =
+        chosen ? reportformat::FindDeductionChoice(*chosen) : nullptr;
     if (choice == nullptr) {
         return 0;
     }
-    if (!writer->ValueElement(line, "AOIROKOUJO_SENTAKU", choice->code, kValueLevel)) {
+    if (!writer->Value(element::kChoice, choice->code)) {
         return 0;
     }
 
@@ -129,10 +100,9 @@ int ReportWriter::WriteBlueDeduction(XmlWriter* writer) {
         deduction = business;
     }
     const std::string text = YenText(deduction);
-    const std::string blue = choice->otherThanBlue ? std::string() : text;
-    const std::string other = choice->otherThanBlue ? text : std::string();
-    if (!writer->ValueElement(line, "AOIROKOUJO_KOUJYOGAKU", blue, kValueLevel) ||
-        !writer->ValueElement(line, "JOUKIIGAI_KOUJYOGAKU", other, kValueLevel)) {
+    const bool blue = std::string_view(choice->amountTag) == element::kBlueAmount;
+    if (!writer->Value(element::kBlueAmount, blue ? text : std::string()) ||
+        !writer->Value(element::kOtherAmount, blue ? std::string() : text)) {
         return 0;
     }
     return 1;

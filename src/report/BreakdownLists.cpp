@@ -7,13 +7,17 @@
 #include "hostapi/BlockView.h"
 #include "hostapi/SavedStatementRecords.h"
 #include "hostapi/StDATAINFO.h"
-#include "report/BreakdownListLayouts.h"
+#include "report/RecordFields.h"
 #include "report/ReportWriter.h"
 #include "report/XmlWriter.h"
+#include "reportformat/Elements.h"
+#include "reportformat/Records.h"
 
 namespace {
 
-using namespace breakdown;
+using reportformat::Child;
+using reportformat::EntryAt;
+using reportformat::ListLayout;
 
 constexpr int kFamilyEmployeeBlock = 1;
 constexpr int kSalaryBlock = 2;
@@ -26,10 +30,6 @@ constexpr int kRealEstateEmployeeBlock = 3;
 constexpr int kRealEstateLandRentBlock = 4;
 constexpr int kRepairBlock = 6;
 
-constexpr int kItemLevel = 4;
-constexpr int kChildLevel = 5;
-constexpr char kCountAttribute[] = "COUNT";
-
 // The named salary items after which the host keeps the others entry.
 constexpr int kShortSalaryList = 3;
 constexpr int kLongSalaryList = 5;
@@ -40,28 +40,26 @@ hostapi::BlockView BlockOf(const Record* record, int block) {
 }
 
 // Items 1 to itemCount, each from the next entry. With `itemElements` false
-// the children stand directly in the section, one level higher.
+// the children stand directly in the section.
 int WriteItems(XmlWriter* writer, const hostapi::BlockView& block, const ListLayout& list,
                int itemCount, bool itemElements = true) {
     if (writer == nullptr) {
         return 0;
     }
-    std::string line;
     for (int n = 1; n <= itemCount; ++n) {
         if (n > list.entryLimit) {
             return 0;
         }
         const std::size_t entry = EntryAt(list.firstEntry, n - 1, list.entrySize);
         if (!itemElements) {
-            if (!record::WriteChildren(*writer, block, entry, list.children, kItemLevel)) {
+            if (!record::WriteChildren(*writer, block, entry, list.children)) {
                 return 0;
             }
             continue;
         }
         const std::string ordinal = std::to_string(n);
-        if (!writer->StartElement(line, list.item, kItemLevel, kCountAttribute, ordinal.c_str()) ||
-            !record::WriteChildren(*writer, block, entry, list.children, kChildLevel) ||
-            !writer->EndElement(line, list.item, kItemLevel)) {
+        if (!writer->Start(list.item, reportformat::envelope::kCount, ordinal.c_str()) ||
+            !record::WriteChildren(*writer, block, entry, list.children) || !writer->End()) {
             return 0;
         }
     }
@@ -70,21 +68,17 @@ int WriteItems(XmlWriter* writer, const hostapi::BlockView& block, const ListLay
 
 // The others line of a salary list: the number of persons, then the figures of the others entry.
 int WriteOthers(XmlWriter& writer, const hostapi::BlockView& block, std::size_t personsEntry,
-                const Child& persons, std::size_t othersEntry) {
-    return record::WriteChild(writer, block, personsEntry, persons, kItemLevel) &&
-           record::WriteChildren(writer, block, othersEntry, kOthersFigures, kItemLevel);
-}
-
-// Lines written from the whole block after the items.
-int WriteTotals(XmlWriter& writer, const hostapi::BlockView& block, std::span<const Child> totals) {
-    return record::WriteChildren(writer, block, 0, totals, kItemLevel);
+                std::span<const Child> others, std::size_t othersEntry) {
+    return record::WriteChild(writer, block, personsEntry, others.front()) &&
+           record::WriteChildren(writer, block, othersEntry, others.subspan(1));
 }
 
 }  // namespace
 
 int ReportWriter::WriteSalaryList(XmlWriter* writer, int itemCount, int withOthers) {
     const hostapi::BlockView block = BlockOf(general, kSalaryBlock);
-    if (!WriteItems(writer, block, kSalaries, itemCount)) {
+    const ListLayout& list = reportformat::kSalaryList;
+    if (!WriteItems(writer, block, list, itemCount)) {
         return 0;
     }
     if (!withOthers) {
@@ -93,13 +87,14 @@ int ReportWriter::WriteSalaryList(XmlWriter* writer, int itemCount, int withOthe
     if (itemCount != kShortSalaryList && itemCount != kLongSalaryList) {
         return 0;
     }
-    const std::size_t others = EntryAt(kSalaries.firstEntry, itemCount, kSalaries.entrySize);
-    return WriteOthers(*writer, block, others, kOthersPersonsInEntry, others);
+    const std::size_t others = EntryAt(list.firstEntry, itemCount, list.entrySize);
+    return WriteOthers(*writer, block, others, reportformat::SalaryOthers(false), others);
 }
 
 int ReportWriter::WriteRealEstateSalaryList(XmlWriter* writer, int itemCount, int withOthers) {
     const hostapi::BlockView block = BlockOf(realEstate, kRealEstateEmployeeBlock);
-    if (!WriteItems(writer, block, kRealEstateSalaries, itemCount, itemCount >= 2)) {
+    const ListLayout& list = reportformat::kRealEstateSalaryList;
+    if (!WriteItems(writer, block, list, itemCount, itemCount >= 2)) {
         return 0;
     }
     if (!withOthers) {
@@ -109,8 +104,8 @@ int ReportWriter::WriteRealEstateSalaryList(XmlWriter* writer, int itemCount, in
         return 0;
     }
     // The host keeps the others' figures in the second salary entry.
-    const std::size_t others = EntryAt(kRealEstateSalaries.firstEntry, 1, sizeof(SalaryEntry));
-    return WriteOthers(*writer, block, 0, kOthersPersonsInBlock, others);
+    const std::size_t others = EntryAt(list.firstEntry, 1, list.entrySize);
+    return WriteOthers(*writer, block, 0, reportformat::SalaryOthers(true), others);
 }
 
 int ReportWriter::WriteFamilyEmployeeList(XmlWriter* writer, const StDATAINFO* entry,
@@ -118,11 +113,10 @@ int ReportWriter::WriteFamilyEmployeeList(XmlWriter* writer, const StDATAINFO* e
     if (entry == nullptr) {
         return 0;
     }
-    return WriteItems(
-        writer, BlockOf(general, kFamilyEmployeeBlock),
-        FamilyEmployees(hostapi::general::kFamilyEmployees, hostapi::general::kFamilyEmployeeCount,
-                        entry->returnKind == hostapi::kBlueReturn),
-        itemCount);
+    return WriteItems(writer, BlockOf(general, kFamilyEmployeeBlock),
+                      entry->returnKind == hostapi::kBlueReturn ? reportformat::kBlueFamilyList
+                                                                : reportformat::kWhiteFamilyList,
+                      itemCount);
 }
 
 int ReportWriter::WriteRealEstateFamilyEmployeeList(XmlWriter* writer, const StDATAINFO* entry,
@@ -131,25 +125,25 @@ int ReportWriter::WriteRealEstateFamilyEmployeeList(XmlWriter* writer, const StD
         return 0;
     }
     return WriteItems(writer, BlockOf(realEstate, kRealEstateEmployeeBlock),
-                      FamilyEmployees(hostapi::realestate::kFamilyEmployees,
-                                      hostapi::realestate::kFamilyEmployeeCount,
-                                      entry->returnKind == hostapi::kBlueReturn),
+                      entry->returnKind == hostapi::kBlueReturn
+                          ? reportformat::kRealEstateBlueFamilyList
+                          : reportformat::kRealEstateWhiteFamilyList,
                       itemCount, itemCount >= 2);
 }
 
 int ReportWriter::WriteInterestList(XmlWriter* writer, int itemCount) {
-    return WriteItems(writer, BlockOf(general, kCounterpartyBlock), kInterest, itemCount);
+    return WriteItems(writer, BlockOf(general, kCounterpartyBlock), reportformat::kInterestList,
+                      itemCount);
 }
 
 int ReportWriter::WriteLoanList(XmlWriter* writer, int itemCount) {
-    return WriteItems(writer, BlockOf(realEstate, kRealEstateCounterpartyBlock), kLoans, itemCount);
+    return WriteItems(writer, BlockOf(realEstate, kRealEstateCounterpartyBlock),
+                      reportformat::kLoanList, itemCount);
 }
 
 int ReportWriter::WriteLandRentList(XmlWriter* writer, int itemCount) {
-    return WriteItems(
-        writer, BlockOf(general, kLandRentBlock),
-        LandRents(hostapi::general::kLandRents, hostapi::general::kLandRentCount, false),
-        itemCount);
+    return WriteItems(writer, BlockOf(general, kLandRentBlock), reportformat::kLandRentList,
+                      itemCount);
 }
 
 int ReportWriter::WriteRealEstateLandRentList(XmlWriter* writer, const StDATAINFO* entry,
@@ -158,36 +152,38 @@ int ReportWriter::WriteRealEstateLandRentList(XmlWriter* writer, const StDATAINF
         (entry->returnKind != hostapi::kBlueReturn && entry->returnKind != hostapi::kWhiteReturn)) {
         return 0;
     }
-    return WriteItems(
-        writer, BlockOf(realEstate, kRealEstateLandRentBlock),
-        LandRents(hostapi::realestate::kLandRents, hostapi::realestate::kLandRentCount,
-                  entry->returnKind == hostapi::kBlueReturn),
-        itemCount);
+    return WriteItems(writer, BlockOf(realEstate, kRealEstateLandRentBlock),
+                      entry->returnKind == hostapi::kBlueReturn
+                          ? reportformat::kRealEstateBlueLandRentList
+                          : reportformat::kRealEstateWhiteLandRentList,
+                      itemCount);
 }
 
 int ReportWriter::WriteTaxAccountantList(XmlWriter* writer, int itemCount) {
-    return WriteItems(writer, BlockOf(general, kCounterpartyBlock), kTaxAccountant, itemCount);
+    return WriteItems(writer, BlockOf(general, kCounterpartyBlock),
+                      reportformat::kTaxAccountantList, itemCount);
 }
 
 int ReportWriter::WriteRealEstateTaxAccountantList(XmlWriter* writer, int itemCount) {
     return WriteItems(writer, BlockOf(realEstate, kRealEstateCounterpartyBlock),
-                      kRealEstateTaxAccountant, itemCount);
+                      reportformat::kRealEstateTaxAccountantList, itemCount);
 }
 
 int ReportWriter::WriteSalesCustomerList(XmlWriter* writer, int itemCount) {
     const hostapi::BlockView block = BlockOf(general, kCustomerBlock);
-    return WriteItems(writer, block, kCustomers, itemCount) &&
-           WriteTotals(*writer, block, kCustomerTotals);
+    return WriteItems(writer, block, reportformat::kCustomerList, itemCount) &&
+           record::WriteChildren(*writer, block, 0, reportformat::CustomerTotals());
 }
 
 int ReportWriter::WritePurchaseSupplierList(XmlWriter* writer, int itemCount) {
     const hostapi::BlockView block = BlockOf(general, kCustomerBlock);
-    return WriteItems(writer, block, kSuppliers, itemCount) &&
-           WriteTotals(*writer, block, kSupplierTotals);
+    return WriteItems(writer, block, reportformat::kSupplierList, itemCount) &&
+           record::WriteChildren(*writer, block, 0, reportformat::SupplierTotals());
 }
 
 int ReportWriter::WriteRepairList(XmlWriter* writer, int itemCount) {
-    return WriteItems(writer, BlockOf(realEstate, kRepairBlock), kRepairs, itemCount);
+    return WriteItems(writer, BlockOf(realEstate, kRepairBlock), reportformat::kRepairList,
+                      itemCount);
 }
 
 std::string ReportWriter::FormatInteger(std::int32_t value) {

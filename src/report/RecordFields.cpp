@@ -11,6 +11,9 @@
 namespace record {
 namespace {
 
+using reportformat::Child;
+using reportformat::Format;
+
 // Contract dates keep year and month: the day digits are dropped.
 constexpr std::int32_t kDayDivisor = 100;
 constexpr int kAreaFractionDigits = 2;
@@ -23,7 +26,7 @@ std::string TextOf(const hostapi::BlockView& block, std::size_t at, const Child&
 }  // namespace
 
 int WriteChild(XmlWriter& writer, const hostapi::BlockView& block, std::size_t entry,
-               const Child& child, int level) {
+               const Child& child) {
     const std::size_t at = entry + child.offset;
     std::string value;
     switch (child.format) {
@@ -31,6 +34,7 @@ int WriteChild(XmlWriter& writer, const hostapi::BlockView& block, std::size_t e
             value = TextOf(block, at, child);
             break;
         case Format::Integer:
+        case Format::Date:
             value = ReportWriter::FormatInteger(block.Int32(at).value_or(0));
             break;
         case Format::Amount:
@@ -40,7 +44,8 @@ int WriteChild(XmlWriter& writer, const hostapi::BlockView& block, std::size_t e
             break;
         case Format::Payment: {
             const std::optional<std::uint8_t> kind = block.Uint8(entry + child.kindOffset);
-            if (kind && *kind != kKeyMoneyKind && *kind != kRenewalFeeKind) {
+            if (kind && *kind != reportformat::kKeyMoneyKind &&
+                *kind != reportformat::kRenewalFeeKind) {
                 return 1;
             }
             if (kind == child.kind) {
@@ -57,14 +62,13 @@ int WriteChild(XmlWriter& writer, const hostapi::BlockView& block, std::size_t e
             break;
         }
     }
-    std::string line;
-    return writer.ValueElement(line, child.element, value, level);
+    return writer.Value(child.element, value);
 }
 
 int WriteChildren(XmlWriter& writer, const hostapi::BlockView& block, std::size_t entry,
-                  std::span<const Child> children, int level) {
+                  std::span<const Child> children) {
     for (const Child& child : children) {
-        if (!WriteChild(writer, block, entry, child, level)) {
+        if (!WriteChild(writer, block, entry, child)) {
             return 0;
         }
     }

@@ -14,15 +14,17 @@
 #include "platform/text/PathPieces.h"
 #include "report/SupportInfoReader.h"
 #include "report/XmlWriter.h"
+#include "reportformat/Envelope.h"
 
 namespace {
 
+namespace envelope = reportformat::envelope;
+
 constexpr char kDeclaration[] = "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\r\n";
-constexpr char kReport[] = "REPORT";
-constexpr char kSystem[] = "SYSTEM";
-constexpr char kBasic[] = "BASIC";
-constexpr char kData[] = "DATA";
 constexpr char kDefaultProductVersion[] = "21.00.0X";
+// What the link's header says of itself.
+constexpr char kPrefix[] = "NV14";
+constexpr char kLinkVersion[] = "1";
 constexpr std::int16_t kProgressEnd = 1000;
 
 // Names up to this length are converted whole; the full-width text of a
@@ -46,17 +48,16 @@ struct Value {
 // 0 at the first failed write, leaving the section open.
 template <std::size_t N, typename PulseFn>
 int WriteSection(XmlWriter& writer, const char* section, const Value (&values)[N], PulseFn pulse) {
-    std::string line;
-    if (!writer.StartElement(line, section, 1)) {
+    if (!writer.Start(section)) {
         return 0;
     }
     for (const Value& value : values) {
-        if (!writer.ValueElement(line, value.name, value.text, 2)) {
+        if (!writer.Value(value.name, value.text)) {
             return 0;
         }
         pulse();
     }
-    return writer.EndElement(line, section, 1);
+    return writer.End();
 }
 
 }  // namespace
@@ -88,12 +89,11 @@ int ReportWriter::WriteReport(const std::string& path, std::int16_t functionId,
 int ReportWriter::WriteReportTo(platform::ByteSink& sink, std::int16_t functionId,
                                 const StDATAINFO* entry) {
     XmlWriter writer;
-    std::string line;
     writer.Open(&sink);
     // Neither is checked: a failed sink stays failed, and the first value of
     // SYSTEM reports it.
     writer.WriteText(kDeclaration);
-    writer.StartElement(line, kReport, 0);
+    writer.Start(envelope::kReport);
 
     Pulse();
     int written = WriteSystem(&writer, functionId);
@@ -106,7 +106,9 @@ int ReportWriter::WriteReportTo(platform::ByteSink& sink, std::int16_t functionI
         written = WriteData(&writer, entry);
     }
     Pulse();
-    const int ended = writer.EndElement(line, kReport, 0);
+    // REPORT ends at its own level whatever was left open by a failure.
+    std::string line;
+    const int ended = writer.EndElement(line, envelope::kReport, 0);
     return written && ended && !writer.Failed() ? 1 : 0;
 }
 
@@ -123,15 +125,16 @@ int ReportWriter::WriteSystem(XmlWriter* writer, std::int16_t functionId) {
     if (productVersion.empty()) {
         productVersion = kDefaultProductVersion;
     }
+    namespace system = reportformat::system;
     const Value values[] = {
-        {"GYOUMUPREFIX", "NV14"},
-        {"VERSION", "1"},
-        {"FUNCTIONID", std::to_string(functionId)},
-        {"CONNECTEDPROGRAMVER", core::ProgramVersion()},
-        {"PROGRAMNAME", std::move(productName)},
-        {"PROGRAMVER", std::move(productVersion)},
+        {system::kPrefix, kPrefix},
+        {system::kVersion, kLinkVersion},
+        {system::kFunction, std::to_string(functionId)},
+        {system::kProgramVersion, core::ProgramVersion()},
+        {system::kProductName, std::move(productName)},
+        {system::kProductVersion, std::move(productVersion)},
     };
-    if (!WriteSection(*writer, kSystem, values, [this] { Pulse(); })) {
+    if (!WriteSection(*writer, envelope::kSystem, values, [this] { Pulse(); })) {
         return 0;
     }
     Advance(progressBase, static_cast<std::int16_t>(progressBase + 100));
@@ -142,15 +145,17 @@ int ReportWriter::WriteBasic(XmlWriter* writer, const StDATAINFO* entry) {
     if (!writer || !entry) {
         return 0;
     }
-    const int returnForm = entry->returnKind == hostapi::kWhiteReturn ? 2 : 1;
+    namespace basic = reportformat::basic;
+    const char* returnForm = entry->returnKind == hostapi::kWhiteReturn ? reportformat::kWhiteCode
+                                                                        : reportformat::kBlueCode;
     const Value values[] = {
-        {"KOMONSAKINAME", ToFullWidth(FieldText(entry->companyName))},
-        {"AOSIROKUBUN", std::to_string(returnForm)},
-        {"JIGYOUNENDOFROM", std::to_string(entry->periodFrom)},
-        {"JIGYOUNENDOTO", std::to_string(entry->periodTo)},
-        {"SYOTOKUSYURUI", std::to_string(incomeKind)},
+        {basic::kCompany, ToFullWidth(FieldText(entry->companyName))},
+        {basic::kReturnForm, returnForm},
+        {basic::kPeriodFrom, std::to_string(entry->periodFrom)},
+        {basic::kPeriodTo, std::to_string(entry->periodTo)},
+        {basic::kIncomeKind, std::to_string(incomeKind)},
     };
-    if (!WriteSection(*writer, kBasic, values, [this] { Pulse(); })) {
+    if (!WriteSection(*writer, envelope::kBasic, values, [this] { Pulse(); })) {
         return 0;
     }
     Advance(static_cast<std::int16_t>(progressBase + 100),
@@ -162,31 +167,20 @@ int ReportWriter::WriteData(XmlWriter* writer, const StDATAINFO* entry) {
     if (!writer || !entry) {
         return 0;
     }
-    std::string line;
-    if (!writer->StartElement(line, kData, 1)) {
+    if (!writer->Start(envelope::kData)) {
         return 0;
     }
-    const char* income = nullptr;
-    switch (incomeKind) {
-        case income_kind::kBusiness:
-            income = "EIGYOUSYOTOKU";
-            break;
-        case income_kind::kOther:
-            income = "SONOTASYOTOKU";
-            break;
-        case income_kind::kRealEstate:
-            income = "FUDOUSANSYOTOKU";
-            break;
-        default:
-            return 0;
+    const char* income = reportformat::IncomeElementOf(incomeKind);
+    if (income == nullptr) {
+        return 0;
     }
-    if (!writer->StartElement(line, income, 2)) {
+    if (!writer->Start(income)) {
         return 0;
     }
     const int content = incomeKind == income_kind::kRealEstate
                             ? WriteRealEstateIncome(writer, entry)
                             : WriteBusinessIncome(writer, entry);
-    if (!content || !writer->EndElement(line, income, 2) || !writer->EndElement(line, kData, 1)) {
+    if (!content || !writer->End() || !writer->End()) {
         return 0;
     }
     Advance(static_cast<std::int16_t>(progressBase + 200), kProgressEnd);

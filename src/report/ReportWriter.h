@@ -11,6 +11,7 @@
 #include "core/IncomeKind.h"
 #include "platform/ByteSink.h"
 #include "platform/WindowHandle.h"
+#include "reportformat/Sections.h"
 
 class CProgressDlg;
 class XmlWriter;
@@ -125,6 +126,11 @@ public:
     static std::string ToFullWidth(std::string_view text);
 
 private:
+    // The form's sections in order, each with the writer of its content.
+    int WriteSections(XmlWriter* writer, const StDATAINFO* entry, reportformat::Form form);
+    int WriteSectionContent(XmlWriter* writer, const StDATAINFO* entry, reportformat::Form form,
+                            const reportformat::SectionSpec& spec);
+    int WriteDeductionChoice(XmlWriter* writer);
     void Pulse();
     void Advance(std::int16_t from, std::int16_t to);
 };

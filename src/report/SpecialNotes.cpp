@@ -7,13 +7,11 @@
 #include "platform/text/Cp932.h"
 #include "report/ReportWriter.h"
 #include "report/XmlWriter.h"
+#include "reportformat/Elements.h"
 
 namespace {
 
 constexpr int kAssociationBlock = 0;
-constexpr int kLineLevel = 4;
-constexpr char kLineElement[] = "TOKUSYUJIJOU";
-constexpr char kAssociationElement[] = "KANYUUDANTAIMEI";
 // Bytes of the notes that are looked at; a line still open after them is dropped.
 constexpr std::size_t kExaminedNoteBytes = 960;
 constexpr char kCr = '\r';
@@ -44,12 +42,10 @@ int ReportWriter::WriteSpecialNotes(XmlWriter* writer, std::string_view notes, i
         return 1;
     }
     const std::string_view text = UpToNul(notes.substr(0, kExaminedNoteBytes));
-    std::string line;
     int written = 0;
     const auto writeLine = [&](std::string_view value) {
         ++written;
-        return writer->ValueElement(line, kLineElement + std::to_string(written), value,
-                                    kLineLevel);
+        return writer->Value(reportformat::notes::kLine + std::to_string(written), value);
     };
 
     std::size_t start = 0;
@@ -97,8 +93,7 @@ int ReportWriter::WriteAssociationName(XmlWriter* writer) {
     const std::string_view name =
         block.Text(hostapi::general::kAssociationName, hostapi::general::kAssociationNameWidth)
             .value_or(std::string_view());
-    std::string line;
-    return writer->ValueElement(line, kAssociationElement, name, kLineLevel);
+    return writer->Value(reportformat::notes::kAssociation, name);
 }
 
 std::string ReportWriter::CopyTruncated(std::string_view source, std::size_t limit) {

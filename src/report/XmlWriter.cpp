@@ -63,6 +63,7 @@ std::int16_t XmlWriter::Open(platform::ByteSink* sink) {
     }
     sink_ = sink;
     failed_ = false;
+    open_.clear();
     return 0;
 }
 
@@ -76,6 +77,7 @@ int XmlWriter::StartElement(std::string& line, std::string_view name, int level,
     AppendStartTag(line, name, level, attribute1Name, attribute1Value, attribute2Name,
                    attribute2Value);
     line += kLineEnd;
+    open_.emplace_back(name);
     return WriteLine(line);
 }
 
@@ -93,12 +95,32 @@ int XmlWriter::ValueElement(std::string& line, std::string_view name, std::strin
 }
 
 int XmlWriter::EndElement(std::string& line, std::string_view name, int level) {
+    if (!open_.empty()) {
+        open_.pop_back();
+    }
     Indent(line, level);
     line += "</";
     line += name;
     line += '>';
     line += kLineEnd;
     return WriteLine(line);
+}
+
+int XmlWriter::Start(std::string_view name, const char* attributeName, const char* attributeValue) {
+    return StartElement(line_, name, Depth(), attributeName, attributeValue);
+}
+
+int XmlWriter::Value(std::string_view name, std::string_view value) {
+    return ValueElement(line_, name, value, Depth());
+}
+
+int XmlWriter::End() {
+    if (open_.empty()) {
+        failed_ = true;
+        return 0;
+    }
+    const std::string name = std::move(open_.back());
+    return EndElement(line_, name, Depth() - 1);
 }
 
 int XmlWriter::Close() {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/ByteSink.h"
 
@@ -10,6 +11,11 @@
 // five predefined entity references (platform::markup::Escape); the Shift_JIS text passes
 // unchanged. Every line is one write to the sink (a file or memory). After the first failed write
 // every later write fails without touching the sink.
+//
+// The writer keeps the elements it holds open. Start, Value and End write at
+// its own depth, one level below the innermost open element, and End closes
+// that element, so that the report's writers never pass a level and an end
+// tag can never mismatch its start.
 class XmlWriter {
 public:
     XmlWriter() = default;
@@ -32,6 +38,13 @@ public:
                      const char* attribute2Name = nullptr, const char* attribute2Value = nullptr);
     int EndElement(std::string& line, std::string_view name, int level);
 
+    // StartElement, ValueElement and EndElement at the writer's own depth.
+    int Start(std::string_view name, const char* attributeName = nullptr,
+              const char* attributeValue = nullptr);
+    int Value(std::string_view name, std::string_view value);
+    // Closes the innermost open element; 0 when none is open.
+    int End();
+
     // Forgets the sink; 0.
     int Close();
 
@@ -42,6 +55,10 @@ public:
 private:
     int WriteLine(std::string_view line);
 
+    int Depth() const { return static_cast<int>(open_.size()); }
+
     platform::ByteSink* sink_ = nullptr;
     bool failed_ = false;
+    std::vector<std::string> open_;
+    std::string line_;
 };

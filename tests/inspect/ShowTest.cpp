@@ -14,93 +14,8 @@
 #include "inspect/Show.h"
 #include "inspect/ShowLayout.h"
 #include "platform/text/DisplayWidth.h"
-#include "report/AccountTables.h"
 
 namespace {
-
-using inspect::Form;
-using inspect::FormLine;
-
-struct FormCase {
-    const char* name;
-    std::span<const FormLine> lines;
-    std::span<const AmountTableRow> written;  // the lines the writer gives the form
-    std::vector<std::string> sums;            // the sums the form prints, in its order
-};
-
-std::vector<FormCase> Forms() {
-    using inspect::ManufacturingCostLines;
-    using inspect::ProfitAndLossLines;
-    return {
-        {"blue business",
-         ProfitAndLossLines(Form::BlueBusiness),
-         BlueBusinessProfitAndLoss(),
-         {"④ 小計", "⑥ 差引原価", "⑦ 差引金額", "㉜ 計", "㉝ 差引金額", "㊲ 計", "㊷ 計",
-          "㊸ 青色申告特別控除前の所得金額", "㊺ 所得金額"}},
-        {"white business",
-         ProfitAndLossLines(Form::WhiteBusiness),
-         WhiteProfitAndLoss(),
-         {"④ 計", "⑦ 小計", "⑨ 差引原価", "⑩ 差引金額", "ソ 小計", "⑱ 経費計",
-          "⑲ 専従者控除前の所得金額", "㉑ 所得金額"}},
-        {"blue real estate",
-         ProfitAndLossLines(Form::BlueRealEstate),
-         BlueRealEstateProfitAndLoss(),
-         {"④ 計", "⑱ 計", "⑲ 差引金額", "㉑ 青色申告特別控除前の所得金額"}},
-        {"white real estate",
-         ProfitAndLossLines(Form::WhiteRealEstate),
-         WhiteRealEstateProfitAndLoss(),
-         {"④ 計", "⑩ その他の経費", "⑪ 計", "⑫ 差引金額", "⑭ 所得金額"}},
-        {"manufacturing cost",
-         ManufacturingCostLines(Form::BlueBusiness),
-         ManufacturingCost(),
-         {"③ 小計", "⑤ 差引原材料費", "㉑ 計", "㉒ 総製造費", "㉔ 小計", "㉖ 製品製造原価"}},
-    };
-}
-
-// The circled numbers in order: ① to ⑳, ㉑ to ㉟, ㊱ to ㊿.
-std::string Circled(int n) {
-    const char32_t cp = n <= 20 ? 0x2460 + n - 1 : n <= 35 ? 0x3251 + n - 21 : 0x32B1 + n - 36;
-    return {static_cast<char>(0xE0 | (cp >> 12)), static_cast<char>(0x80 | ((cp >> 6) & 0x3F)),
-            static_cast<char>(0x80 | (cp & 0x3F))};
-}
-
-// Each form's table against the form: every line the writer produces is
-// placed, circled numbers run without gap, the sums sit where the form
-// prints them and add up only lines above them.
-TEST(ShowLayoutTest, TablesFollowTheForms) {
-    for (const FormCase& form : Forms()) {
-        std::set<std::string> tags, above;
-        std::vector<std::string> sums;
-        int circled = 0;
-        for (const FormLine& line : form.lines) {
-            const std::string number(line.label.number);
-            if (!number.empty() && number.size() == 3 && number.compare(0, 2, "\xE3\x82") != 0 &&
-                number.compare(0, 2, "\xE3\x83") != 0) {
-                EXPECT_EQ(number, Circled(++circled)) << form.name << " " << line.label.text;
-            }
-            if (line.sum.empty()) {
-                tags.insert(std::string(line.label.tag));
-            } else {
-                sums.push_back(number + " " + std::string(line.label.text));
-                std::string terms(line.sum);
-                std::replace(terms.begin(), terms.end(), '+', ' ');
-                std::replace(terms.begin(), terms.end(), '-', ' ');
-                std::replace(terms.begin(), terms.end(), '~', ' ');
-                std::istringstream in(terms);
-                for (std::string term; in >> term;) {
-                    EXPECT_TRUE(above.count(term))
-                        << form.name << " " << number << " uses " << term;
-                }
-            }
-            above.insert(number);
-            above.insert(std::string(line.label.tag));
-        }
-        for (const AmountTableRow& row : form.written) {
-            EXPECT_TRUE(tags.count(row.tag)) << form.name << " lacks " << row.tag;
-        }
-        EXPECT_EQ(sums, form.sums) << form.name;
-    }
-}
 
 // The sums shown are those of the rules: the form's income line equals the
 // income the checks add up, on every sample report.
@@ -112,7 +27,7 @@ TEST(ShowLayoutTest, SumsAgreeWithTheRules) {
     for (const auto& [golden, number] : kIncome) {
         const inspect::Report report = inspecttest::ReadGolden(golden);
         const inspect::IncomeTotals totals =
-            inspect::ProfitAndLossTotals(*report.Find("SONEKIKEISANSYO"));
+            inspect::ProfitAndLossTotals(inspect::FormOf(report), *report.Find("SONEKIKEISANSYO"));
         const std::int64_t provisions =
             report.Blue() ? 0 : totals.provisions;  // white forms deduct them after this line
         const auto blocks = inspect::layout::LayOut(report, inspect::CheckResult{});

@@ -153,26 +153,6 @@ TEST_F(BlueDeductionTest, NoRowsAtAll) {
     EXPECT_EQ(Lines(), (std::vector<std::string>{Value("FUDOUSANSYOTOKU", "0")}));
 }
 
-TEST(BlueDeductionChoices, ByteOfTheHost) {
-    const BlueDeductionChoice* sixFifty = FindBlueDeductionChoice(1);
-    ASSERT_NE(sixFifty, nullptr);
-    EXPECT_STREQ(sixFifty->code, "1");
-    EXPECT_EQ(sixFifty->limitYen, 650000);
-    EXPECT_FALSE(sixFifty->otherThanBlue);
-    const BlueDeductionChoice* fiveFifty = FindBlueDeductionChoice(2);
-    ASSERT_NE(fiveFifty, nullptr);
-    EXPECT_STREQ(fiveFifty->code, "3");
-    EXPECT_EQ(fiveFifty->limitYen, 550000);
-    EXPECT_FALSE(fiveFifty->otherThanBlue);
-    const BlueDeductionChoice* hundred = FindBlueDeductionChoice(0);
-    ASSERT_NE(hundred, nullptr);
-    EXPECT_STREQ(hundred->code, "2");
-    EXPECT_EQ(hundred->limitYen, 100000);
-    EXPECT_TRUE(hundred->otherThanBlue);
-    EXPECT_EQ(FindBlueDeductionChoice(3), nullptr);
-    EXPECT_EQ(FindBlueDeductionChoice(255), nullptr);
-}
-
 std::vector<std::string> BadDebt(std::string_view individual, std::string_view total,
                                  std::string_view limit, std::string_view provision) {
     return {Value("KOBETU_KURIIREGAKU", individual), Value("IKKATU_KURIIREGOUKEIGAKU", total),

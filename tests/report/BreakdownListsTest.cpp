@@ -60,7 +60,10 @@ const std::vector<std::string> kOthersLine = {"SONOTA_NINBUN", "SONOTA_JUUJITUKI
 // and a report writer whose lists write into memory.
 class BreakdownListTest : public testsupport::RunPartsTest {
 protected:
-    BreakdownListTest() { entry_.returnKind = hostapi::kBlueReturn; }
+    BreakdownListTest() {
+        entry_.returnKind = hostapi::kBlueReturn;
+        Inside(4);
+    }
 
     unsigned char* General(int block) { return GeneralBlock(block); }
     unsigned char* RealEstate(int block) { return RealEstateBlock(block); }

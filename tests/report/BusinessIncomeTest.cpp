@@ -34,6 +34,8 @@ constexpr int kRowsForDeduction = 43;
 
 class BusinessIncomeTest : public testsupport::RunPartsTest {
 protected:
+    BusinessIncomeTest() { Inside(3); }
+
     void SetUp() override {
         for (int n = 0; n < kRowsForDeduction; ++n) {
             auto row = std::make_unique<StAOSUMINFO>();
@@ -112,9 +114,10 @@ TEST_F(BusinessIncomeTest, ListsAndNotesFollowTheReturnForm) {
     platform::MemorySink sink;
     XmlWriter xml;
     xml.Open(&sink);
+    const std::size_t skip = testsupport::StartEnclosing(xml, sink, 3);
     entry_.returnKind = hostapi::kWhiteReturn;
     EXPECT_EQ(report_.WriteBusinessIncome(&xml, &entry_), 1);
-    const std::string white = sink.Bytes();
+    const std::string white = sink.Bytes().substr(skip);
     EXPECT_EQ(Occurrences(white, "</KYUURYOU_UTIWAKE>"), 3u);
     EXPECT_EQ(Occurrences(white, "</SENJUUSYA_UTIWAKE>"), 3u);
     EXPECT_EQ(Occurrences(white, "<SONOTA_NINBUN>"), 1u);

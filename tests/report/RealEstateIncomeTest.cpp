@@ -61,16 +61,18 @@ protected:
         platform::MemorySink sink;
         XmlWriter xml;
         xml.Open(&sink);
+        const std::size_t skip = testsupport::StartEnclosing(xml, sink, 3);
         EXPECT_EQ(report_.WriteRealEstateIncome(&xml, &entry_), expectedResult);
-        return sink.Bytes();
+        return sink.Bytes().substr(skip);
     }
 
     std::string DebtInterest() {
         platform::MemorySink sink;
         XmlWriter xml;
         xml.Open(&sink);
+        const std::size_t skip = testsupport::StartEnclosing(xml, sink, 4);
         EXPECT_EQ(report_.WriteDebtInterest(&xml), 1);
-        return sink.Bytes();
+        return sink.Bytes().substr(skip);
     }
 };
 

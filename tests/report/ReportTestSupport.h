@@ -99,6 +99,8 @@ inline std::vector<std::string> SectionNames(const std::string& text) {
 // The run's parts with the report's lines read back from memory.
 class SectionWriterTest : public testsupport::RunPartsTest {
 protected:
+    SectionWriterTest() { Inside(4); }
+
     std::vector<std::string> Lines() { return SplitLines(Written()); }
 };
 

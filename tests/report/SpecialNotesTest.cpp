@@ -39,6 +39,8 @@ std::vector<std::string> Padded(std::vector<std::string> texts, std::size_t coun
 
 class SpecialNotesTest : public testsupport::RunPartsTest {
 protected:
+    SpecialNotesTest() { Inside(4); }
+
     // What the notes give, written alone into memory.
     std::string Notes(std::string_view notes, int lineLength, int lineCount) {
         EXPECT_EQ(report_.WriteSpecialNotes(&xml_, notes, lineLength, lineCount), 1);

@@ -23,6 +23,17 @@
 
 namespace testsupport {
 
+// Starts the elements a writer of the report's parts is called inside of:
+// `depth` of REPORT, DATA, the income element and a section. The bytes their
+// lines took in the sink, for leaving them out.
+inline std::size_t StartEnclosing(XmlWriter& xml, const platform::MemorySink& sink, int depth) {
+    static constexpr const char* kEnclosing[] = {"REPORT", "DATA", "EIGYOUSYOTOKU", "SECTION"};
+    for (int i = 0; i < depth; ++i) {
+        xml.Start(kEnclosing[i]);
+    }
+    return sink.Bytes().size();
+}
+
 // The parts of one run, wired as the run wires them: the collected data (its
 // statement blocks freed with it), a started progress window that records
 // what it was shown, the aggregation and the report over them, and an XML
@@ -58,8 +69,13 @@ protected:
             collected_.general.blocks[0])[hostapi::general::kBlueDeductionChoice] = choice;
     }
 
-    // What the sections wrote so far.
-    const std::string& Written() const { return sink_.Bytes(); }
+    // Opens the elements a writer of the report's parts is called inside of:
+    // `depth` of REPORT, DATA, the income element and a section, whose lines
+    // Written() leaves out.
+    void Inside(int depth) { skip_ = StartEnclosing(xml_, sink_, depth); }
+
+    // What the parts wrote so far.
+    std::string Written() const { return sink_.Bytes().substr(skip_); }
     int OverallSteps() const { return progressWindow_->bars[CProgressDlg::kOverallBar].steps; }
 
     CollectedData collected_;
@@ -72,6 +88,8 @@ protected:
     StDATAINFO entry_{};
 
 private:
+    std::size_t skip_ = 0;
+
     static unsigned char* Block(void*& slot, std::size_t size) {
         platform::TaskMemoryAllocator().Free(slot);
         slot = platform::TaskMemoryAllocator().Allocate(size);

@@ -1,0 +1,180 @@
+#include "reportformat/Schema.h"
+
+#include <algorithm>
+#include <array>
+
+#include "reportformat/Elements.h"
+#include "reportformat/Records.h"
+#include "reportformat/ValueTables.h"
+
+namespace reportformat {
+
+const ElementSpec* SectionSchema::Find(std::string_view tag) const {
+    for (const std::vector<ElementSpec>* elements : {&values, &entries}) {
+        for (const ElementSpec& element : *elements) {
+            if (element.tag == tag) {
+                return &element;
+            }
+        }
+    }
+    return nullptr;
+}
+
+const SectionSchema* Schema::Find(std::string_view section) const {
+    for (const SectionSchema& each : sections) {
+        if (each.spec->tag == section) {
+            return &each;
+        }
+    }
+    return nullptr;
+}
+
+namespace {
+
+ElementSpec Plain(std::string tag, Holds holds, std::string_view name) {
+    ElementSpec element;
+    element.tag = std::move(tag);
+    element.holds = holds;
+    element.name = name;
+    return element;
+}
+
+void AddStatement(std::vector<ElementSpec>& into, std::span<const StatementLine> lines) {
+    for (const StatementLine& line : lines) {
+        if (line.tag == nullptr || line.section != nullptr) {
+            continue;
+        }
+        if (line.named) {
+            into.push_back(Plain(line.Tag() + suffix::kName, Holds::Text, {}));
+        }
+        ElementSpec element = Plain(line.Tag(), line.holds, line.name);
+        element.number = line.number;
+        element.line = &line;
+        into.push_back(std::move(element));
+    }
+}
+
+void AddBalanceSheet(std::vector<ElementSpec>& into, std::span<const BalanceAccount> accounts) {
+    for (const BalanceAccount& account : accounts) {
+        const int count = account.spares > 0 ? account.spares : 1;
+        for (int n = 0; n < count; ++n) {
+            const std::string stem = account.spares > 0
+                                         ? account.stem + std::to_string(account.firstSpare + n)
+                                         : std::string(account.stem);
+            const auto add = [&](Period period, Holds holds) {
+                ElementSpec element = Plain(LineOf(stem, period), holds, account.name);
+                element.account = &account;
+                element.period = period;
+                into.push_back(std::move(element));
+            };
+            if (account.rows == BalanceRows::NameOpeningClosing) {
+                add(Period::AccountName, Holds::Text);
+            }
+            if (account.rows != BalanceRows::Closing) {
+                add(Period::Opening, Holds::Yen);
+            }
+            add(Period::Closing, Holds::Yen);
+        }
+    }
+}
+
+void AddChildren(std::vector<ElementSpec>& into, std::span<const Child> children) {
+    for (const Child& child : children) {
+        into.push_back(Plain(child.element, HoldsOf(child), child.label));
+    }
+}
+
+void AddValues(std::vector<ElementSpec>& into, std::span<const ValueLine> lines) {
+    for (const ValueLine& line : lines) {
+        into.push_back(Plain(line.tag, line.holds, line.name));
+    }
+}
+
+SectionSchema SectionOf(Form form, const SectionSpec& spec) {
+    SectionSchema section{&spec, {}, {}};
+    std::vector<ElementSpec>& values = section.values;
+    switch (spec.content) {
+        case Content::ProfitAndLoss:
+            AddStatement(values, ProfitAndLoss(form));
+            break;
+        case Content::ManufacturingCost:
+            AddStatement(values, ManufacturingCost(form));
+            break;
+        case Content::BalanceSheet:
+            AddBalanceSheet(values, BalanceSheet(form));
+            break;
+        case Content::Monthly:
+            for (const MonthlyRun& run : MonthlyTable()) {
+                for (int month = 1; month <= std::max(run.months, 1); ++month) {
+                    values.push_back(Plain(
+                        run.months > 0 ? run.tag + std::to_string(month) : std::string(run.tag),
+                        Holds::Yen, run.name));
+                }
+            }
+            break;
+        case Content::BadDebtReserve:
+            AddValues(values, BadDebtReserve());
+            break;
+        case Content::BlueDeduction:
+            AddValues(values, BlueDeductionLines());
+            break;
+        case Content::SpecialNotes:
+            for (int n = 1; n <= spec.lineCount; ++n) {
+                values.push_back(Plain(notes::kLine + std::to_string(n), Holds::Text, {}));
+            }
+            break;
+        case Content::Association:
+            AddValues(values, std::span(&AssociationName(), 1));
+            break;
+        case Content::RentalUse:
+            AddChildren(values, RentalUse());
+            break;
+        default:
+            break;
+    }
+    if (spec.list != nullptr) {
+        AddChildren(section.entries, spec.list->children);
+        AddChildren(values, spec.beside);
+    }
+    return section;
+}
+
+Schema Build(Form form) {
+    Schema schema;
+    for (const SectionSpec& spec : SectionsOf(form)) {
+        schema.sections.push_back(SectionOf(form, spec));
+    }
+    return schema;
+}
+
+}  // namespace
+
+const Schema& SchemaOf(Form form) {
+    static const std::array<Schema, 4> schemas = {
+        Build(Form::BlueBusiness), Build(Form::WhiteBusiness), Build(Form::BlueRealEstate),
+        Build(Form::WhiteRealEstate)};
+    return schemas[static_cast<std::size_t>(form)];
+}
+
+const ElementSpec* FindElement(Form form, std::string_view section, std::string_view tag) {
+    if (const SectionSchema* own = SchemaOf(form).Find(section)) {
+        if (const ElementSpec* element = own->Find(tag)) {
+            return element;
+        }
+    }
+    for (const bool sameSection : {true, false}) {
+        for (const Form other : kForms) {
+            for (const SectionSchema& each : SchemaOf(other).sections) {
+                if (sameSection != (each.spec->tag == section)) {
+                    continue;
+                }
+                if (const ElementSpec* element = each.Find(tag)) {
+                    return element;
+                }
+            }
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace reportformat
