@@ -7,6 +7,7 @@
 #include <map>
 
 #include "cli/CliTexts.h"
+#include "core/ProgramResources.h"
 #include "dialog/ConditionsDlg.h"
 #include "platform/Console.h"
 #include "platform/FileSystem.h"
@@ -58,21 +59,70 @@ std::string FullPathOf(const std::string& path, const std::string& currentFolder
     return folder + path;
 }
 
-// The other commands, one line each, below the export's options.
-constexpr const char* kReadingBack =
-    "Reading reports back (each with --help):\n"
-    "  check REPORT   checks that the report's statements add up\n"
-    "  show REPORT    shows the report as the forms' statements, in the terminal or as a page\n"
-    "brenlo-cli --version";
+namespace {
 
-std::optional<CliOptions> ParseCliOptions(int argc, char** argv, int& status) {
+// The options of check and show, as subcommands of the one parser.
+void AddReadBackCommands(CLI::App& cli, ReadBackArguments& arguments, CLI::App*& check,
+                         CLI::App*& show) {
+    check = cli.add_subcommand(
+        "check",
+        "Checks that the report's statements add up; exit 0 clean or warnings only, "
+        "1 errors, 2 unreadable input, 64 usage error");
+    check->add_option("REPORT", arguments.report, "the report (Shift_JIS XML)")->required();
+    check->add_option("--previous", arguments.previous,
+                      "last year's report of the same company and kind: its closing balances "
+                      "must open this year");
+    check->add_flag("--json", arguments.json,
+                    "the findings as JSON (an unreadable report as a JSON object with the error)");
+    show = cli.add_subcommand(
+        "show", "Shows the report as the statements of the forms, with the checks' findings");
+    show->add_option("REPORT", arguments.report, "the report (Shift_JIS XML)")->required();
+    CLI::Option* html =
+        show->add_option("--html", arguments.html,
+                         "write one self-contained HTML page instead (- for standard output)");
+    show->add_flag("--open", arguments.open,
+                   "write the page to the temporary folder and open it in the browser")
+        ->excludes(html);
+    show->add_option("--width", arguments.width,
+                     "columns of the terminal view (default: the terminal's, else 80)")
+        ->check(CLI::Range(40, 1000));
+    show->add_option("--previous", arguments.previous,
+                     "last year's report: its figures beside this year's, with the change");
+    show->add_option("--threshold", arguments.threshold,
+                     "percent: with --previous, mark lines that moved by more (default 20)")
+        ->check(CLI::Range(0, 1000000));
+}
+
+// The help, the version or a usage error, which CLI11 reports by throwing.
+int Ended(CLI::App& cli, const CLI::ParseError& error) {
+    const int code = cli.exit(error);
+    if (!OutputDelivered()) {
+        return Failed;
+    }
+    return code == 0 ? 0 : kUnusableOptions;
+}
+
+}  // namespace
+
+bool OutputDelivered() {
+    std::cout.flush();
+    if (std::cout) {
+        return true;
+    }
+    std::cerr << CliText("brenlo-cli: cannot write the output") << '\n';
+    return false;
+}
+
+std::optional<CliCommand> ParseCommandLine(int argc, char** argv, int& status) {
     CLI::App cli{"Exports the income-tax figures of the selected company to an XML report.",
                  "brenlo-cli"};
     // A path starting with / is a path (Z:), also on Windows, never an option.
     cli.allow_windows_style_options(false);
+    cli.require_subcommand(0, 1);
+    cli.set_version_flag("--version", std::string(core::ProgramVersion()),
+                         "Print the program's version and exit");
     std::string books, edition = "standard", programFolder, commandLine, kind, out;
     bool yes = false, no = false, cancel = false, quiet = false, check = false;
-
     cli.add_option("--books", books,
                    "books file (else TOBRA_BOOKS, else Books.json beside the program)");
     cli.add_option("--edition", edition,
@@ -93,15 +143,34 @@ std::optional<CliOptions> ParseCliOptions(int argc, char** argv, int& status) {
     cli.add_flag("--cancel", cancel, "cancel the export instead of writing the report");
     cli.add_flag("--quiet", quiet, "show no progress");
     cli.add_flag("--check", check, "check the written report and print the findings (stderr)");
-    cli.footer(kReadingBack);
+    CliCommand command;
+    CLI::App* checkCommand = nullptr;
+    CLI::App* showCommand = nullptr;
+    AddReadBackCommands(cli, command.readBack, checkCommand, showCommand);
 
     LocalizeCli(cli);
     try {
         cli.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
-        const int code = cli.exit(error);
-        status = code == 0 ? 0 : kUnusableOptions;
+        status = Ended(cli, error);
         return std::nullopt;
+    }
+    if (checkCommand->parsed() || showCommand->parsed()) {
+        // The export's options say nothing to check or show.
+        for (const CLI::Option* option : cli.get_options()) {
+            if (option->count() > 0) {
+                std::cerr << CliText(
+                                 "brenlo-cli: {} is an option of the export, not of check "
+                                 "and show",
+                                 option->get_name())
+                          << '\n';
+                status = kUnusableOptions;
+                return std::nullopt;
+            }
+        }
+        command.kind = checkCommand->parsed() ? CliCommand::Kind::Check : CliCommand::Kind::Show;
+        status = 0;
+        return command;
     }
 
     bool converted = true;
@@ -112,7 +181,7 @@ std::optional<CliOptions> ParseCliOptions(int argc, char** argv, int& status) {
         return result;
     };
 
-    CliOptions options;
+    CliOptions& options = command.options;
     if (cli.count("--books") > 0) {
         options.books = books;
     }
@@ -143,5 +212,5 @@ std::optional<CliOptions> ParseCliOptions(int argc, char** argv, int& status) {
         return std::nullopt;
     }
     status = 0;
-    return options;
+    return command;
 }

@@ -21,9 +21,29 @@ struct CliOptions {
     bool check = false;  // check the written report and print the findings
 };
 
-// Parses the arguments; nothing (after printing why, or the help, to the
-// console) when the run must not start, with the exit status in `status`.
-std::optional<CliOptions> ParseCliOptions(int argc, char** argv, int& status);
+// `check` and `show`: the reports as given on the command line (the system's
+// text: UTF-8 on POSIX systems, code page 932 on Windows) and the options.
+struct ReadBackArguments {
+    std::string report;
+    std::string previous;
+    bool json = false;
+    std::string html;  // show: "-" for standard output
+    bool open = false;
+    int width = 0;  // 0: the terminal's
+    int threshold = 20;
+};
+
+struct CliCommand {
+    enum class Kind { Export, Check, Show };
+    Kind kind = Kind::Export;
+    CliOptions options;          // the export's
+    ReadBackArguments readBack;  // check's and show's
+};
+
+// Parses the arguments; nothing when there is nothing more to do (the help or
+// the version was printed, or the options were refused with a message), with
+// the exit status in `status`.
+std::optional<CliCommand> ParseCommandLine(int argc, char** argv, int& status);
 
 // A path argument in the Windows form the program uses: "/tmp/r.xml" is "Z:\tmp\r.xml".
 std::string WindowsFormOf(const std::string& path);
@@ -32,3 +52,7 @@ std::string WindowsFormOf(const std::string& path);
 // `currentFolder` (the program folder during a run), a drive-relative one at
 // its drive's root.
 std::string FullPathOf(const std::string& path, const std::string& currentFolder);
+
+// Whether everything written to standard output so far reached it; says so
+// on standard error when it did not.
+bool OutputDelivered();

@@ -36,15 +36,7 @@ constexpr TextRow kHelpTexts[] = {
     {"show no progress", "進行状況を表示しません"},
     {"check the written report and print the findings (stderr)",
      "出力した帳票を確認し、結果を標準エラー出力に表示します"},
-    {"Reading reports back (each with --help):\n"
-     "  check REPORT   checks that the report's statements add up\n"
-     "  show REPORT    shows the report as the forms' statements, in the terminal or as a page\n"
-     "brenlo-cli --version",
-     "帳票の確認と表示（それぞれ --help で説明を表示）:\n"
-     "  check 帳票     帳票の各表の金額が合っているか確認します\n"
-     "  show 帳票      帳票を決算書の形で画面または HTML ページに表示します\n"
-     "バージョン: brenlo-cli --version"},
-    {"Reads an income-tax report back.", "出力した所得税の帳票を確認・表示します。"},
+    {"Print the program's version and exit", "プログラムのバージョンを表示して終了します"},
     {"Checks that the report's statements add up; exit 0 clean or warnings only, "
      "1 errors, 2 unreadable input, 64 usage error",
      "帳票の各表の金額が合っているか確認します。終了コード：0 問題なし（警告のみを含む）、"
@@ -59,8 +51,8 @@ constexpr TextRow kHelpTexts[] = {
      "帳票を決算書の形で表示し、確認結果を該当の行に添えます"},
     {"write one self-contained HTML page instead (- for standard output)",
      "画面に表示する代わりに HTML ファイルに出力します（- で標準出力）"},
-    {"write the page to a new temporary file and open it in the browser",
-     "HTML ページを一時ファイルに出力してブラウザで開きます"},
+    {"write the page to the temporary folder and open it in the browser",
+     "HTML ページを一時フォルダに出力してブラウザで開きます"},
     {"columns of the terminal view (default: the terminal's, else 80)",
      "画面表示の桁数（省略時は端末の幅、端末でなければ 80）"},
     {"last year's report: its figures beside this year's, with the change",
@@ -96,6 +88,11 @@ constexpr TextRow kErrorTexts[] = {
      "brenlo-cli: 引数に Shift_JIS（コードページ 932）で表せない文字が含まれています"},
     {"brenlo-cli: cannot pass the books file to the host",
      "brenlo-cli: 帳簿ファイルを会計ソフトに渡せません"},
+    {"brenlo-cli: {} is an option of the export, not of check and show",
+     "brenlo-cli: {} は出力のオプションです。check と show には使えません"},
+    {"brenlo-cli: cannot write the output", "brenlo-cli: 出力を書き込めません"},
+    {"{}: the name holds characters that code page 932 cannot hold",
+     "{}: 名前に Shift_JIS（コードページ 932）で表せない文字が含まれています"},
 };
 
 // The words CLI11 puts into every help.

@@ -17,14 +17,20 @@
 int main(int argc, char** argv) {
     platform::console::UseUtf8Console();
     core::InstallProgramResources();
-    if (const std::optional<int> inspected = RunInspectCommand(argc, argv)) {
-        return *inspected;
-    }
     int status = 0;
-    const auto options = ParseCliOptions(argc, argv, status);
-    if (!options) {
+    const std::optional<CliCommand> command = ParseCommandLine(argc, argv, status);
+    if (!command) {
         return status;
     }
+    switch (command->kind) {
+        case CliCommand::Kind::Check:
+            return RunCheckCommand(command->readBack);
+        case CliCommand::Kind::Show:
+            return RunShowCommand(command->readBack);
+        case CliCommand::Kind::Export:
+            break;
+    }
+    const CliOptions* options = &command->options;
     if (options->books && !platform::console::SetEnvironmentValue("TOBRA_BOOKS", *options->books)) {
         std::cerr << CliText("brenlo-cli: cannot pass the books file to the host") << '\n';
         return kUnusableOptions;
@@ -63,5 +69,6 @@ int main(int argc, char** argv) {
                       << " wParam=" << event.wParam << " lParam=" << event.lParam << '\n';
         }
     }
-    return exitStatus;
+    // The report stays as the run left it; the status says the output failed.
+    return OutputDelivered() ? exitStatus : Failed;
 }
