@@ -113,6 +113,90 @@ bool OutputDelivered() {
     return false;
 }
 
+namespace {
+
+// The export's options as CLI11 leaves them, before they are the program's.
+struct ExportArguments {
+    std::string books, edition = "standard", programFolder, commandLine, kind, out;
+    bool yes = false, no = false, cancel = false, quiet = false, check = false;
+};
+
+void AddExportOptions(CLI::App& cli, ExportArguments& a) {
+    cli.add_option("--books", a.books,
+                   "books file (else TOBRA_BOOKS, else Books.json beside the program)");
+    cli.add_option("--edition", a.edition,
+                   "the host's edition: standard (Brenlo.env) or pro (Brenlopro.env)")
+        ->check(CLI::IsMember({"standard", "pro"}));
+    cli.add_option(
+        "--program-folder", a.programFolder,
+        "where NorvikDef.ini and SUPPORT.INF are looked for (else the program's folder)");
+    cli.add_option(
+        "--command-line", a.commandLine,
+        "the host's \"window,message,function,path\" text, as if the host started the export");
+    cli.add_option("--kind", a.kind, "income kind to export")
+        ->check(CLI::IsMember({"business", "other", "real-estate"}));
+    cli.add_option("--out", a.out, "report file to write (a path starting with / is taken as Z:)");
+    auto* yesFlag = cli.add_flag(
+        "--yes", a.yes, "answer Yes to every question (create the folder, overwrite the file)");
+    cli.add_flag("--no", a.no, "answer No to every question")->excludes(yesFlag);
+    cli.add_flag("--cancel", a.cancel, "cancel the export instead of writing the report");
+    cli.add_flag("--quiet", a.quiet, "show no progress");
+    cli.add_flag("--check", a.check, "check the written report and print the findings (stderr)");
+}
+
+// The export's options as the program takes them; false after saying why not.
+bool ExportOptionsOf(const CLI::App& cli, const ExportArguments& a, CliOptions& options) {
+    bool converted = true;
+    auto text = [&converted](const std::string& argument) {
+        bool ok = true;
+        std::string result = platform::console::ArgumentText(argument, &ok);
+        converted = converted && ok;
+        return result;
+    };
+    if (cli.count("--books") > 0) {
+        options.books = a.books;
+    }
+    options.pro = a.edition == "pro";
+    options.programFolder = WindowsFormOf(text(a.programFolder));
+    options.commandLine = text(a.commandLine);
+    if (!a.kind.empty()) {
+        options.kind = kKinds.at(a.kind);
+    }
+    if (cli.count("--out") > 0) {
+        options.out = WindowsFormOf(text(a.out));
+        if (!FitsTheOutputField(*options.out)) {
+            return false;
+        }
+    }
+    if (a.yes || a.no) {
+        options.answer = a.yes;
+    }
+    options.cancel = a.cancel;
+    options.quiet = a.quiet;
+    options.check = a.check;
+    if (!converted) {
+        std::cerr << CliText(
+                         "brenlo-cli: an argument has characters that code page 932 cannot hold")
+                  << '\n';
+    }
+    return converted;
+}
+
+// The export's options say nothing to check or show; false after saying so.
+bool NoExportOptions(const CLI::App& cli) {
+    for (const CLI::Option* option : cli.get_options()) {
+        if (option->count() > 0) {
+            std::cerr << CliText("brenlo-cli: {} is an option of the export, not of check and show",
+                                 option->get_name())
+                      << '\n';
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
 std::optional<CliCommand> ParseCommandLine(int argc, char** argv, int& status) {
     CLI::App cli{"Exports the income-tax figures of the selected company to an XML report.",
                  "brenlo-cli"};
@@ -121,28 +205,8 @@ std::optional<CliCommand> ParseCommandLine(int argc, char** argv, int& status) {
     cli.require_subcommand(0, 1);
     cli.set_version_flag("--version", std::string(core::ProgramVersion()),
                          "Print the program's version and exit");
-    std::string books, edition = "standard", programFolder, commandLine, kind, out;
-    bool yes = false, no = false, cancel = false, quiet = false, check = false;
-    cli.add_option("--books", books,
-                   "books file (else TOBRA_BOOKS, else Books.json beside the program)");
-    cli.add_option("--edition", edition,
-                   "the host's edition: standard (Brenlo.env) or pro (Brenlopro.env)")
-        ->check(CLI::IsMember({"standard", "pro"}));
-    cli.add_option(
-        "--program-folder", programFolder,
-        "where NorvikDef.ini and SUPPORT.INF are looked for (else the program's folder)");
-    cli.add_option(
-        "--command-line", commandLine,
-        "the host's \"window,message,function,path\" text, as if the host started the export");
-    cli.add_option("--kind", kind, "income kind to export")
-        ->check(CLI::IsMember({"business", "other", "real-estate"}));
-    cli.add_option("--out", out, "report file to write (a path starting with / is taken as Z:)");
-    auto* yesFlag = cli.add_flag(
-        "--yes", yes, "answer Yes to every question (create the folder, overwrite the file)");
-    cli.add_flag("--no", no, "answer No to every question")->excludes(yesFlag);
-    cli.add_flag("--cancel", cancel, "cancel the export instead of writing the report");
-    cli.add_flag("--quiet", quiet, "show no progress");
-    cli.add_flag("--check", check, "check the written report and print the findings (stderr)");
+    ExportArguments exportArguments;
+    AddExportOptions(cli, exportArguments);
     CliCommand command;
     CLI::App* checkCommand = nullptr;
     CLI::App* showCommand = nullptr;
@@ -155,60 +219,13 @@ std::optional<CliCommand> ParseCommandLine(int argc, char** argv, int& status) {
         status = Ended(cli, error);
         return std::nullopt;
     }
+    status = kUnusableOptions;
     if (checkCommand->parsed() || showCommand->parsed()) {
-        // The export's options say nothing to check or show.
-        for (const CLI::Option* option : cli.get_options()) {
-            if (option->count() > 0) {
-                std::cerr << CliText(
-                                 "brenlo-cli: {} is an option of the export, not of check "
-                                 "and show",
-                                 option->get_name())
-                          << '\n';
-                status = kUnusableOptions;
-                return std::nullopt;
-            }
-        }
-        command.kind = checkCommand->parsed() ? CliCommand::Kind::Check : CliCommand::Kind::Show;
-        status = 0;
-        return command;
-    }
-
-    bool converted = true;
-    auto text = [&converted](const std::string& argument) {
-        bool ok = true;
-        std::string result = platform::console::ArgumentText(argument, &ok);
-        converted = converted && ok;
-        return result;
-    };
-
-    CliOptions& options = command.options;
-    if (cli.count("--books") > 0) {
-        options.books = books;
-    }
-    options.pro = edition == "pro";
-    options.programFolder = WindowsFormOf(text(programFolder));
-    options.commandLine = text(commandLine);
-    if (!kind.empty()) {
-        options.kind = kKinds.at(kind);
-    }
-    if (cli.count("--out") > 0) {
-        options.out = WindowsFormOf(text(out));
-        if (!FitsTheOutputField(*options.out)) {
-            status = kUnusableOptions;
+        if (!NoExportOptions(cli)) {
             return std::nullopt;
         }
-    }
-    if (yes || no) {
-        options.answer = yes;
-    }
-    options.cancel = cancel;
-    options.quiet = quiet;
-    options.check = check;
-    if (!converted) {
-        std::cerr << CliText(
-                         "brenlo-cli: an argument has characters that code page 932 cannot hold")
-                  << '\n';
-        status = kUnusableOptions;
+        command.kind = checkCommand->parsed() ? CliCommand::Kind::Check : CliCommand::Kind::Show;
+    } else if (!ExportOptionsOf(cli, exportArguments, command.options)) {
         return std::nullopt;
     }
     status = 0;
