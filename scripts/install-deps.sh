@@ -12,7 +12,7 @@ packages=(
   xvfb xauth x11-utils openbox
   locales fonts-ipafont-gothic
   libxml2-utils clang-format python3-markdown
-  libpugixml-dev chromium
+  libpugixml-dev chromium poppler-utils
   libbenchmark-dev strace time
   clang libclang-rt-14-dev util-linux
 )
