@@ -43,8 +43,8 @@ check "check: warnings only, exit status $?" [ $? -eq 0 ]
 "$cli" show "$report" >"$scratch/show.txt"
 check "show: income line in the terminal" grep -q '青色申告特別控除前の所得金額 *4,357,883' "$scratch/show.txt"
 
-check "chromium is installed" command -v chromium
-check "pdfinfo is installed" command -v pdfinfo
+check "chromium is installed" bash -c 'command -v chromium >/dev/null'
+check "pdfinfo is installed" bash -c 'command -v pdfinfo >/dev/null'
 if command -v chromium >/dev/null; then
   profile=$(mktemp -d "$scratch/profile.XXXXXX")
   timeout 120 chromium --headless --no-sandbox --disable-gpu --disable-background-networking \
