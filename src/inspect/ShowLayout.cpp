@@ -2,18 +2,18 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <span>
 #include <string>
 #include <vector>
 
+#include "inspect/FormPages.h"
 #include "inspect/Labels.h"
 #include "reportformat/Elements.h"
+#include "reportformat/Sections.h"
 #include "reportformat/ValueTables.h"
 
 namespace inspect::layout {
 
 namespace section = reportformat::section;
-using reportformat::StatementLine;
 
 bool IsAmountText(const std::string& text) {
     return !text.empty() && ParseAmount(text).has_value();
@@ -26,14 +26,31 @@ Holds HoldsOf(Form form, const std::string& sectionTag, const std::string& tag) 
     return HoldsYen(form, sectionTag, tag) ? Holds::Yen : Holds::Text;
 }
 
-// Dates and codes are shown as the dialog writes them; amounts with separators.
+namespace {
+
+// A line break inside a text shows as a mark: it never starts a line of its own.
+std::string Visible(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            out += "↵";
+            i += text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n' ? 1 : 0;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
 std::string Shown(const std::string& tag, const std::string& text, Holds holds) {
     switch (holds) {
         case Holds::Yen:
-            return IsAmountText(text) ? WithSeparators(*ParseAmount(text)) : text;
+            return IsAmountText(text) ? WithSeparators(*ParseAmount(text)) : Visible(text);
         case Holds::Code: {
             const std::string_view meaning = CodeMeaning(tag, text);
-            return meaning.empty() ? text : std::string(meaning);
+            return meaning.empty() ? Visible(text) : std::string(meaning);
         }
         case Holds::Date:
         case Holds::Month:
@@ -43,14 +60,14 @@ std::string Shown(const std::string& tag, const std::string& text, Holds holds) 
         case Holds::Area:
             break;
     }
-    return text;
+    return Visible(text);
 }
 
 std::string LabelOf(Form form, const std::string& sectionTag, const std::string& tag,
                     const Fields& fields) {
     // Lines the user named carry their account name beside them.
     if (const Field* named = fields.Find(tag + reportformat::suffix::kName); named != nullptr) {
-        return named->text.empty() ? "（科目名なし）" : named->text;
+        return named->text.empty() ? "（科目名なし）" : Visible(named->text);
     }
     if (std::string month = MonthLineName(sectionTag, tag); !month.empty()) {
         return month;
@@ -59,7 +76,7 @@ std::string LabelOf(Form form, const std::string& sectionTag, const std::string&
         return "";
     }
     if (sectionTag == section::kBalanceSheet) {
-        return AccountName(form, fields, tag);
+        return Visible(AccountName(form, fields, tag));
     }
     const reportformat::ElementSpec* element = ElementOf(form, sectionTag, tag);
     return element ? std::string(element->name) : tag;
@@ -99,154 +116,17 @@ Row SumRow(std::string number, std::string label, std::int64_t yen) {
     return row;
 }
 
-namespace {
-
-void Attach(Block& block, const CheckResult& checks) {
-    for (const Finding& finding : checks.findings) {
-        if (finding.section != block.tag) {
-            continue;
-        }
-        block.findings.push_back(&finding);
-        for (Row& row : block.rows) {
-            if (std::find(finding.tags.begin(), finding.tags.end(), row.tag) !=
-                finding.tags.end()) {
-                row.findings.push_back(&finding);
-            }
-        }
-    }
+Row HeadingRow(std::string label) {
+    Row heading;
+    heading.cells = {std::move(label)};
+    heading.heading = true;
+    return heading;
 }
-
-// A statement as its form prints it: the report's lines by number, the
-// sums where the form puts them, then whatever the form does not place.
-class FormStatement {
-public:
-    FormStatement(const Report& report, const Section& section,
-                  std::span<const StatementLine> lines)
-        : report_(report),
-          form_(FormOf(report)),
-          section_(section),
-          lines_(lines),
-          values_(lines.size()) {}
-
-    Block Build() {
-        Block block;
-        block.header = {"科目", "金額"};
-        block.numeric = {false, true};
-        for (std::size_t i = 0; i < lines_.size(); ++i) {
-            const StatementLine& line = lines_[i];
-            if (line.IsSum()) {
-                if (SumShown(line.sum)) {
-                    values_[i] = Sum(line.sum);
-                    block.rows.push_back(
-                        SumRow(std::string(line.number), std::string(line.name), *values_[i]));
-                }
-            } else if (line.IsHeading()) {
-                Row heading;
-                heading.number = std::string(line.number);
-                heading.cells = {std::string(line.name)};
-                heading.heading = true;
-                block.rows.push_back(std::move(heading));
-            } else if (std::optional<Row> row = LineRow(line)) {
-                values_[i] = row->amount.value_or(0);
-                block.rows.push_back(std::move(*row));
-            }
-        }
-        for (const Field& field : section_.fields) {
-            if (!field.tag.ends_with(reportformat::suffix::kName) && !Placed(field.tag)) {
-                block.rows.push_back(
-                    AmountRow(field.tag, LabelOf(form_, section_.tag, field.tag, section_),
-                              field.text, HoldsOf(form_, section_.tag, field.tag)));
-            }
-        }
-        return block;
-    }
-
-private:
-    std::optional<Row> LineRow(const StatementLine& line) const {
-        const Section* from = line.section == nullptr ? &section_ : report_.Find(line.section);
-        const std::string tag = line.Tag();
-        const Field* field = from ? from->Find(tag) : nullptr;
-        if (field == nullptr || Unused(*from, tag)) {
-            return std::nullopt;
-        }
-        const std::string text =
-            line.name.empty() ? LabelOf(form_, from->tag, tag, *from) : std::string(line.name);
-        Row row = AmountRow(tag, text, field->text, line.holds);
-        row.number = std::string(line.number);
-        return row;
-    }
-
-    // Whether a line of the form is the section's element of that name.
-    bool Placed(const std::string& tag) const {
-        return std::any_of(lines_.begin(), lines_.end(), [&tag](const StatementLine& line) {
-            return line.tag != nullptr && line.section == nullptr && line.Tag() == tag;
-        });
-    }
-
-    // The line named by its number or, unnumbered, by its printed name;
-    // lines_.size() when none.
-    std::size_t Index(std::string_view name) const {
-        for (std::size_t i = 0; i < lines_.size(); ++i) {
-            if (lines_[i].number == name || (!lines_[i].IsSum() && lines_[i].name == name)) {
-                return i;
-            }
-        }
-        return lines_.size();
-    }
-
-    // Calls `term` with each term of a sum and its sign.
-    template <typename Term>
-    static void Terms(std::string_view sum, Term term) {
-        int sign = 1;
-        std::size_t start = 0;
-        for (std::size_t i = 0; i <= sum.size(); ++i) {
-            if (i == sum.size() || sum[i] == '+' || sum[i] == '-') {
-                term(sum.substr(start, i - start), sign);
-                sign = i < sum.size() && sum[i] == '-' ? -1 : 1;
-                start = i + 1;
-            }
-        }
-    }
-
-    bool SumShown(std::string_view sum) const {
-        bool shown = true;
-        Terms(sum, [&](std::string_view term, int) {
-            if (term.find('~') == std::string_view::npos) {
-                const std::size_t at = Index(term);
-                shown = shown && at < lines_.size() && values_[at].has_value();
-            }
-        });
-        return shown;
-    }
-
-    std::int64_t Sum(std::string_view sum) const {
-        std::int64_t total = 0;
-        Terms(sum, [&](std::string_view term, int sign) {
-            const std::size_t tilde = term.find('~');
-            if (tilde == std::string_view::npos) {
-                total += sign * values_[Index(term)].value_or(0);
-                return;
-            }
-            const std::size_t last = Index(term.substr(tilde + 1));
-            for (std::size_t i = Index(term.substr(0, tilde)); i <= last && i < lines_.size();
-                 ++i) {
-                if (!lines_[i].IsSum()) {
-                    total += sign * values_[i].value_or(0);
-                }
-            }
-        });
-        return total;
-    }
-
-    const Report& report_;
-    const Form form_;
-    const Section& section_;
-    std::span<const StatementLine> lines_;
-    std::vector<std::optional<std::int64_t>> values_;
-};
 
 Block Lines(Form form, const Section& section) {
     Block block;
+    block.id = section.tag;
+    block.section = section.tag;
     block.header = {"科目", "金額"};
     block.numeric = {false, true};
     for (const Field& field : section.fields) {
@@ -256,52 +136,147 @@ Block Lines(Form form, const Section& section) {
                                            field.text, HoldsOf(form, section.tag, field.tag)));
         }
     }
-    if (section.tag == section::kMonthly) {
-        namespace monthly = reportformat::monthly;
-        std::int64_t sales = 0, purchases = 0;
-        for (int m = 1; m <= reportformat::kMonths; ++m) {
-            sales += section.Yen(monthly::kSales + std::to_string(m));
-            purchases += section.Yen(monthly::kPurchases + std::to_string(m));
-        }
-        block.rows.push_back(SumRow("", "売上 計（家事消費・雑収入を含む）",
-                                    sales + section.Yen(monthly::kHouseholdUse) +
-                                        section.Yen(monthly::kMiscellaneousIncome)));
-        block.rows.push_back(SumRow("", "仕入 計", purchases));
-    }
     return block;
+}
+
+const Block* Layout::Find(std::string_view id) const {
+    for (const Block& block : blocks) {
+        if (block.id == id) {
+            return &block;
+        }
+    }
+    return nullptr;
+}
+
+namespace {
+
+void Attach(Block& block, const CheckResult& checks) {
+    for (const Finding& finding : checks.findings) {
+        if (finding.section != block.section) {
+            continue;
+        }
+        block.findings.push_back(&finding);
+        for (Row& row : block.rows) {
+            if (!row.tag.empty() && std::find(finding.tags.begin(), finding.tags.end(), row.tag) !=
+                                        finding.tags.end()) {
+                row.findings.push_back(&finding);
+            }
+        }
+    }
+}
+
+// The blocks of one section of the report.
+std::vector<Block> BlocksOf(const Report& report, const Section& s, const Statements& statements) {
+    const Form form = FormOf(report);
+    for (const Block& statement : statements.blocks) {
+        if (statement.id == s.tag) {
+            return {statement};
+        }
+    }
+    if (s.tag == section::kBalanceSheet) {
+        const std::string mark = statements.footnotes.empty() ? "" : statements.footnotes[0].mark;
+        return BalanceSheet(report, s, mark);
+    }
+    if (s.tag == section::kOther) {
+        return {};  // the association's name stands in the header
+    }
+    if (s.tag == section::kSpecialNotes) {
+        return {Notes(s)};
+    }
+    if (s.tag == section::kMonthly) {
+        return {MonthlyTable(s)};
+    }
+    if (s.tag == section::kBadDebtReserve || s.tag == section::kBlueDeduction) {
+        return {Calculation(report, s, statements.blocks)};
+    }
+    const reportformat::SectionSpec* spec = reportformat::FindSection(form, s.tag);
+    if (!s.items.empty() || (spec != nullptr && spec->list != nullptr)) {
+        return {List(form, s)};
+    }
+    return {Lines(form, s)};
+}
+
+// The form's depreciation schedule, drawn empty: the report carries nothing for it.
+Block Depreciation() {
+    Block block;
+    block.id = std::string(pages::kDepreciation);
+    block.title = "減価償却費の計算";
+    block.list = true;
+    for (const std::string_view column : reportformat::DepreciationColumns()) {
+        block.header.emplace_back(column);
+        block.numeric.push_back(false);
+    }
+    block.rows.resize(3);
+    for (Row& row : block.rows) {
+        row.cells.assign(block.header.size(), "");
+    }
+    Row total;
+    total.total = true;
+    total.cells.assign(block.header.size(), "");
+    total.cells[0] = "計";
+    block.rows.push_back(std::move(total));
+    block.note =
+        "減価償却費の計算は出力ファイルにありません。会計ソフトの決算書で確かめてください。";
+    return block;
+}
+
+// Where a block stands among the form's pages; past them all when it stands on none.
+std::size_t PlaceOf(Form form, const std::string& id) {
+    std::size_t place = 0;
+    for (const pages::Page& page : pages::FormPages(form)) {
+        for (const auto* run : {&page.top, &page.bottom}) {
+            for (const pages::Part& part : *run) {
+                if (part.block == id) {
+                    return place;
+                }
+            }
+        }
+        for (const std::vector<pages::Part>& column : page.columns) {
+            for (const pages::Part& part : column) {
+                if (part.block == id) {
+                    return place;
+                }
+                ++place;
+            }
+        }
+        ++place;
+    }
+    return place;
 }
 
 }  // namespace
 
-std::vector<Block> LayOut(const Report& report, const CheckResult& checks,
-                          const ShowOptions& options) {
-    std::vector<Block> blocks;
+Layout LayOut(const Report& report, const CheckResult& checks, const ShowOptions& options) {
+    Layout layout;
     const Form form = FormOf(report);
-    for (const Section& section : report.sections) {
-        Block block;
-        if (section.tag == section::kBalanceSheet) {
-            block = BalanceSheet(form, section);
-        } else if (section.tag == section::kSpecialNotes) {
-            block = Notes(section);
-        } else if (!section.items.empty() || section.tag == section::kRentals) {
-            block = List(form, section);
-        } else if (section.tag == section::kProfitAndLoss) {
-            block = FormStatement(report, section, reportformat::ProfitAndLoss(form)).Build();
-        } else if (section.tag == section::kManufacturing &&
-                   !reportformat::ManufacturingCost(form).empty()) {
-            block = FormStatement(report, section, reportformat::ManufacturingCost(form)).Build();
-        } else {
-            block = Lines(form, section);
+    Statements statements = StatementBlocks(report);
+    layout.footnotes = statements.footnotes;
+    layout.blocks.push_back(HeaderBlock(report));
+    layout.blocks.push_back(Depreciation());
+    for (const Section& s : report.sections) {
+        std::vector<Block> blocks = BlocksOf(report, s, statements);
+        for (Block& block : blocks) {
+            if (block.title.empty()) {
+                block.title = SectionTitle(form, s.tag);
+            }
+            Attach(block, checks);
+            // A section shown as two blocks (the balance sheet's sides) lists
+            // its findings under the last.
+            if (&block != &blocks.back()) {
+                block.findings.clear();
+            }
+            layout.blocks.push_back(std::move(block));
         }
-        block.tag = section.tag;
-        block.title = SectionTitle(form, section.tag);
-        Attach(block, checks);
-        blocks.push_back(std::move(block));
     }
+    std::stable_sort(layout.blocks.begin(), layout.blocks.end(),
+                     [form](const Block& a, const Block& b) {
+                         return PlaceOf(form, a.id) < PlaceOf(form, b.id);
+                     });
     if (options.previous != nullptr) {
-        Compare(blocks, LayOut(*options.previous, CheckResult{}, {}), options.threshold);
+        const Layout last = LayOut(*options.previous, CheckResult{}, {});
+        layout.comparison = Compare(layout.blocks, report, last, *options.previous, options);
     }
-    return blocks;
+    return layout;
 }
 
 std::string DateText(const std::string& digits) {
@@ -315,10 +290,10 @@ std::string DateText(const std::string& digits) {
 }
 
 std::vector<std::string> Heading(const Report& report) {
+    namespace basic = reportformat::basic;
     const char* kinds[] = {"", "事業所得（営業等）", "事業所得（農業・その他）", "不動産所得"};
     const int kind = static_cast<int>(report.kind);
-    namespace basic = reportformat::basic;
-    return {report.basic.Text(basic::kCompany),
+    return {Shown({}, report.basic.Text(basic::kCompany), Holds::Text),
             DateText(report.basic.Text(basic::kPeriodFrom)) + "～" +
                 DateText(report.basic.Text(basic::kPeriodTo)),
             std::string(report.Blue() ? "青色申告" : "白色申告") + "・" +

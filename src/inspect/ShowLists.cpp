@@ -1,177 +1,270 @@
+// The lists as the forms print them (their columns, the row of the other
+// employees, the lines after the entries and the 計 row), the monthly table,
+// the notes and the header of the form.
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "inspect/Labels.h"
 #include "inspect/ShowLayout.h"
-#include "reportformat/BalanceSheets.h"
 #include "reportformat/Elements.h"
+#include "reportformat/Records.h"
+#include "reportformat/Sections.h"
+#include "reportformat/ValueTables.h"
 
 namespace inspect::layout {
 
 namespace {
 
-using reportformat::LineOf;
-using reportformat::Period;
-namespace rental = reportformat::rental;
+using reportformat::BesideRow;
+using reportformat::ListPrint;
+using reportformat::PrintColumn;
 
-Row BalanceSum(const char* label, std::int64_t opening, std::int64_t closing) {
-    Row sum;
-    sum.cells = {label, WithSeparators(opening), WithSeparators(closing)};
-    sum.total = true;
-    sum.amount = closing;
-    return sum;
+// The list of the section on the form, else on another form that has it.
+const reportformat::ListLayout* LayoutOf(Form form, const std::string& section) {
+    const reportformat::SectionSpec* own = reportformat::FindSection(form, section);
+    if (own != nullptr && own->list != nullptr) {
+        return own->list;
+    }
+    for (const Form each : reportformat::kForms) {
+        const reportformat::SectionSpec* spec = reportformat::FindSection(each, section);
+        if (spec != nullptr && spec->list != nullptr) {
+            return spec->list;
+        }
+    }
+    return nullptr;
 }
 
-// The account of a line, wherever the vocabulary knows it.
-const reportformat::BalanceAccount* KnownAccount(Form form, const std::string& stem) {
-    const reportformat::ElementSpec* element =
-        ElementOf(form, reportformat::section::kBalanceSheet, LineOf(stem, Period::Closing));
-    return element ? element->account : nullptr;
+std::string HeadingOf(Form form, const std::string& section, const PrintColumn& column,
+                      const Fields& fields) {
+    if (!column.label.empty()) {
+        return std::string(column.label);
+    }
+    return LabelOf(form, section, column.element, fields);
 }
 
-// An account with a closing amount only (事業主貸, 事業主借, the year's income).
-bool ClosingOnly(Form form, const std::string& stem) {
-    const reportformat::BalanceAccount* account = KnownAccount(form, stem);
-    return account != nullptr && account->rows == reportformat::BalanceRows::Closing;
+bool Numeric(Form form, const std::string& section, const PrintColumn& column) {
+    if (column.added[0] != nullptr) {
+        return true;
+    }
+    const Holds holds = HoldsOf(form, section, column.element);
+    return holds == Holds::Yen || holds == Holds::Integer || holds == Holds::Area;
 }
 
-Row BalanceLine(Form form, const Section& section, const std::string& stem) {
-    const Field* opening = section.Find(LineOf(stem, Period::Opening));
-    const Field* closing = section.Find(LineOf(stem, Period::Closing));
+// The cell of a column for an entry, and the yen it adds to the 計 row.
+struct Cell {
+    std::string text;
+    std::int64_t yen = 0;
+};
+
+// The amounts a column adds up, in the others row by the others' elements.
+Cell AddedCell(const ListPrint& print, const PrintColumn& column, const Fields& entry,
+               bool others) {
+    std::int64_t sum = 0;
+    bool any = false;
+    for (const char* added : column.added) {
+        const char* element = added;
+        for (const PrintColumn& each : print.columns) {
+            if (others && added != nullptr && each.element != nullptr &&
+                std::string_view(each.element) == added) {
+                element = each.others;
+            }
+        }
+        if (element != nullptr && !entry.Text(element).empty()) {
+            sum += entry.Yen(element);
+            any = true;
+        }
+    }
+    return {any ? WithSeparators(sum) : std::string(), sum};
+}
+
+Cell CellOf(Form form, const std::string& section, const PrintColumn& column, const Fields& entry,
+            const char* element) {
+    if (element == nullptr) {
+        return {};
+    }
+    const std::string text = entry.Text(element);
+    const Holds holds = HoldsOf(form, section, element);
+    if (column.period) {
+        const std::string to = entry.Text(column.below);
+        return {text.empty() && to.empty() ? std::string() : DateText(text) + "～" + DateText(to)};
+    }
+    std::string shown = Shown(element, text, holds);
+    if (column.below != nullptr && !entry.Text(column.below).empty()) {
+        shown += (shown.empty() ? "" : "\n") +
+                 Shown(column.below, entry.Text(column.below), Holds::Text);
+    }
+    return {shown, holds == Holds::Yen ? entry.Yen(element) : 0};
+}
+
+// A row of a list: the cells of each column, their yen added to `totals`.
+Row EntryRow(Form form, const Section& section, const ListPrint& print, const Fields& entry,
+             std::string first, bool others, std::vector<std::int64_t>& totals) {
     Row row;
-    // Findings on an account are on its opening amount, or its only one.
-    row.tag = LineOf(stem, ClosingOnly(form, stem) ? Period::Closing : Period::Opening);
-    row.cells = {LabelOf(form, section.tag, stem, section),
-                 opening ? Shown(stem, opening->text, Holds::Yen) : "",
-                 closing ? Shown(stem, closing->text, Holds::Yen) : ""};
-    if (closing != nullptr) {
-        row.amount = ParseAmount(closing->text).value_or(0);
+    row.cells.push_back(std::move(first));
+    for (std::size_t c = 0; c < print.columns.size(); ++c) {
+        const PrintColumn& column = print.columns[c];
+        const char* element = others ? column.others : column.element;
+        Cell cell = column.added[0] != nullptr ? AddedCell(print, column, entry, others)
+                                               : CellOf(form, section.tag, column, entry, element);
+        totals[c] += column.totalled ? cell.yen : 0;
+        row.cells.push_back(std::move(cell.text));
     }
     return row;
 }
 
-// "+12.5%": the change as a share of last year's figure, where both years
-// have the same sign (a share of a loss turned into a profit means nothing).
-std::string Rate(std::int64_t now, std::int64_t before) {
-    if (before == 0 || (now != 0 && (now < 0) != (before < 0))) {
-        return "";
+void AddBeside(Block& block, const Fields& fields, std::span<const BesideRow> rows,
+               std::vector<std::int64_t>& totals) {
+    for (const BesideRow& beside : rows) {
+        Row row;
+        row.tag = beside.element;
+        row.cells.assign(block.header.size(), "");
+        row.cells[1] = std::string(beside.label);
+        const std::int64_t yen = fields.Yen(beside.element);
+        if (!fields.Text(beside.element).empty()) {
+            row.cells[beside.column + 1] = WithSeparators(yen);
+        }
+        if (beside.inTotal) {
+            totals[beside.column] += yen;
+        }
+        block.rows.push_back(std::move(row));
     }
-    const std::int64_t tenths =
-        ((now - before) * 2000 / std::llabs(before) + (now >= before ? 1 : -1)) / 2;
-    const std::int64_t whole = std::llabs(tenths);
-    return (tenths > 0   ? "+"
-            : tenths < 0 ? "-"
-                         : "") +
-           std::to_string(whole / 10) + "." + std::to_string(whole % 10) + "%";
 }
 
-std::string KeyOf(const Row& row) {
-    return row.tag.empty() ? row.number + "|" + (row.cells.empty() ? "" : row.cells[0]) : row.tag;
-}
-
-}  // namespace
-
-Block BalanceSheet(Form form, const Section& section) {
+// A list the vocabulary knows no print of (a section an edited report added):
+// a column for each element its entries hold.
+Block PlainList(Form form, const Section& section) {
     Block block;
-    block.header = {"科目", "期首", "期末"};
-    block.numeric = {false, true, true};
-    std::vector<std::string> stems;
-    for (const Field& field : section.fields) {
-        const std::optional<reportformat::AccountLine> line = reportformat::AccountOf(field.tag);
-        if (line && line->period != Period::AccountName) {
-            const std::string stem(line->stem);
-            if (std::find(stems.begin(), stems.end(), stem) == stems.end()) {
-                stems.push_back(stem);
-            }
-        }
-    }
-    const BalanceTotals totals = BalanceSheetTotals(form, section);
-    for (const std::string& stem : stems) {
-        const bool drawings = stem == reportformat::bs::kOwnerDrawings;
-        if (!drawings && Unused(section, stem)) {
-            continue;
-        }
-        block.rows.push_back(BalanceLine(form, section, stem));
-        if (drawings) {
-            // The form prints 事業主貸 at the foot of the assets column.
-            block.rows.push_back(
-                BalanceSum("資産合計", totals.assetsOpening, totals.assetsClosing));
-        }
-    }
-    block.rows.push_back(
-        BalanceSum("負債・資本合計", totals.liabilitiesOpening, totals.liabilitiesClosing));
-    return block;
-}
-
-Block List(Form form, const Section& section) {
-    Block block;
-    block.list = true;
     std::vector<std::string> tags;
     for (const Item& item : section.items) {
         for (const Field& field : item.fields) {
-            // The contract's start and end make one column: 2021/04～2023/03.
-            if (field.tag != rental::kContractTo &&
-                std::find(tags.begin(), tags.end(), field.tag) == tags.end()) {
+            if (std::find(tags.begin(), tags.end(), field.tag) == tags.end()) {
                 tags.push_back(field.tag);
             }
         }
     }
-    // Columns no entry fills stay off, as the form's empty rows do.
-    std::erase_if(tags, [&section](const std::string& tag) {
-        return std::none_of(section.items.begin(), section.items.end(), [&tag](const Item& item) {
-            return !item.Text(tag).empty() ||
-                   (tag == rental::kContractFrom && !item.Text(rental::kContractTo).empty());
-        });
-    });
     block.header.push_back("No.");
     block.numeric.push_back(true);
     for (const std::string& tag : tags) {
-        block.header.push_back(
-            tag == rental::kContractFrom ? "契約期間" : LabelOf(form, section.tag, tag, section));
+        block.header.push_back(LabelOf(form, section.tag, tag, section));
         block.numeric.push_back(HoldsOf(form, section.tag, tag) == Holds::Yen);
     }
     for (const Item& item : section.items) {
         Row row;
-        row.cells.push_back(item.count > 0 ? std::to_string(item.count) : "");
-        bool any = false;
+        row.cells.push_back(std::to_string(item.count));
         for (const std::string& tag : tags) {
-            std::string text = item.Text(tag);
-            any = any || !text.empty();
-            if (tag == rental::kContractFrom) {
-                const std::string to = item.Text(rental::kContractTo);
-                any = any || !to.empty();
-                text = text.empty() && to.empty() ? "" : DateText(text) + "～" + DateText(to);
-            } else {
-                text = Shown(tag, text, HoldsOf(form, section.tag, tag));
-            }
-            row.cells.push_back(std::move(text));
+            row.cells.push_back(Shown(tag, item.Text(tag), HoldsOf(form, section.tag, tag)));
         }
-        if (any) {  // the form's empty rows stay off the page
-            block.rows.push_back(std::move(row));
+        block.rows.push_back(std::move(row));
+    }
+    return block;
+}
+
+}  // namespace
+
+Block List(Form form, const Section& section) {
+    const reportformat::ListLayout* layout = LayoutOf(form, section.tag);
+    const ListPrint* print = layout ? layout->print : nullptr;
+    Block block = print ? Block{} : PlainList(form, section);
+    block.id = section.tag;
+    block.section = section.tag;
+    block.list = true;
+    if (print == nullptr) {
+        return block;
+    }
+    block.formRows = static_cast<std::size_t>(print->formRows);
+    block.header.push_back("No.");
+    block.shortHeader.push_back("No.");
+    block.groups.push_back("");
+    block.numeric.push_back(true);
+    for (const PrintColumn& column : print->columns) {
+        block.header.push_back(HeadingOf(form, section.tag, column, section));
+        const reportformat::Child* child = column.element != nullptr && column.below == nullptr
+                                               ? reportformat::ChildOf(*layout, column.element)
+                                               : nullptr;
+        block.shortHeader.push_back(child != nullptr && !child->label.empty()
+                                        ? std::string(child->label)
+                                        : block.header.back());
+        block.groups.push_back(std::string(column.group));
+        block.numeric.push_back(Numeric(form, section.tag, column));
+    }
+    std::vector<std::int64_t> totals(print->columns.size(), 0);
+    for (const Item& item : section.items) {
+        block.rows.push_back(
+            EntryRow(form, section, *print, item, std::to_string(item.count), false, totals));
+    }
+    // A list of one entry holds its entry's lines in the section itself.
+    if (section.items.empty() && section.Find(print->columns.front().element) != nullptr) {
+        block.rows.push_back(EntryRow(form, section, *print, section, "1", false, totals));
+    }
+    if (print->othersPersons != nullptr) {
+        const std::string persons = section.Text(print->othersPersons);
+        std::string label(print->othersLabel);
+        label.replace(label.find("{}"), 2, persons.empty() ? "　" : persons);
+        Row others = EntryRow(form, section, *print, section, "", true, totals);
+        others.cells[1] = label;
+        others.tag = print->othersPersons;
+        block.rows.push_back(std::move(others));
+    }
+    AddBeside(block, section, print->beside, totals);
+    if (print->total) {
+        Row total;
+        total.total = true;
+        total.cells = {"", "計"};
+        for (std::size_t c = 1; c < print->columns.size(); ++c) {
+            total.cells.push_back(print->columns[c].totalled ? WithSeparators(totals[c]) : "");
         }
+        block.rows.push_back(std::move(total));
     }
-    // Fields beside the items: the others line and the list totals.
-    for (const Field& field : section.fields) {
-        if (!field.text.empty()) {
-            Row row = AmountRow(field.tag, LabelOf(form, section.tag, field.tag, section),
-                                field.text, HoldsOf(form, section.tag, field.tag));
-            row.total = true;
-            block.rows.push_back(std::move(row));
-        }
+    AddBeside(block, section, print->after, totals);
+    return block;
+}
+
+Block MonthlyTable(const Section& section) {
+    namespace monthly = reportformat::monthly;
+    Block block;
+    block.id = section.tag;
+    block.section = section.tag;
+    block.header = {"月", "売上（収入）金額", "仕入金額"};
+    block.numeric = {false, true, true};
+    std::int64_t sales = 0, purchases = 0;
+    const auto amount = [&section](const std::string& tag) {
+        return section.Text(tag).empty() ? std::string() : WithSeparators(section.Yen(tag));
+    };
+    for (int month = 1; month <= reportformat::kMonths; ++month) {
+        const std::string sale = monthly::kSales + std::to_string(month);
+        const std::string purchase = monthly::kPurchases + std::to_string(month);
+        Row row;
+        row.tag = sale;
+        row.cells = {std::to_string(month) + "月", amount(sale), amount(purchase)};
+        block.rows.push_back(std::move(row));
+        sales += section.Yen(sale);
+        purchases += section.Yen(purchase);
     }
-    if (block.rows.empty() && tags.empty()) {
-        block.header.clear();
-        block.numeric.clear();
+    for (const char* tag : {monthly::kHouseholdUse, monthly::kMiscellaneousIncome}) {
+        Row row;
+        row.tag = tag;
+        row.cells = {LabelOf(Form::BlueBusiness, section.tag, tag, section), amount(tag), ""};
+        block.rows.push_back(std::move(row));
+        sales += section.Yen(tag);
     }
+    Row total;
+    total.total = true;
+    total.cells = {"計", WithSeparators(sales), WithSeparators(purchases)};
+    block.rows.push_back(std::move(total));
+    Row reduced;
+    reduced.tag = monthly::kReducedRateSales;
+    reduced.cells = {"うち軽減税率対象", amount(monthly::kReducedRateSales),
+                     amount(monthly::kReducedRatePurchases)};
+    block.rows.push_back(std::move(reduced));
     return block;
 }
 
 Block Notes(const Section& section) {
     Block block;
+    block.id = section.tag;
+    block.section = section.tag;
     std::size_t last = 0;
     for (std::size_t i = 0; i < section.fields.size(); ++i) {
         if (!section.fields[i].text.empty()) {
@@ -181,7 +274,7 @@ Block Notes(const Section& section) {
     for (std::size_t i = 0; i < last; ++i) {
         Row row;
         row.tag = section.fields[i].tag;
-        row.cells = {section.fields[i].text};
+        row.cells = {Shown(row.tag, section.fields[i].text, Holds::Text)};
         block.rows.push_back(std::move(row));
     }
     block.header = {"記載事項"};
@@ -189,41 +282,40 @@ Block Notes(const Section& section) {
     return block;
 }
 
-void Compare(std::vector<Block>& blocks, const std::vector<Block>& last, int threshold) {
-    for (Block& block : blocks) {
-        const auto before = std::find_if(last.begin(), last.end(),
-                                         [&](const Block& b) { return b.tag == block.tag; });
-        static const std::vector<Row> kNone;
-        const std::vector<Row>& lastRows = before == last.end() ? kNone : before->rows;
-        if (block.list || block.header.size() < 2 ||
-            block.tag == reportformat::section::kSpecialNotes) {
-            continue;
-        }
-        block.header.insert(block.header.end(),
-                            {block.header.size() > 2 ? "前年期末" : "前年", "増減", "増減率"});
-        block.numeric.insert(block.numeric.end(), {true, true, true});
-        for (Row& row : block.rows) {
-            if (!row.amount) {
-                continue;
-            }
-            const Row* match = nullptr;
-            for (const Row& other : lastRows) {
-                if (other.amount && KeyOf(other) == KeyOf(row)) {
-                    match = &other;
-                }
-            }
-            row.cells.resize(block.header.size() - 3);
-            if (match == nullptr) {
-                row.cells.insert(row.cells.end(), {"", "", ""});
-                continue;
-            }
-            const std::int64_t now = *row.amount, then = *match->amount;
-            row.cells.insert(row.cells.end(),
-                             {WithSeparators(then), WithSeparators(now - then), Rate(now, then)});
-            row.moved =
-                then == 0 ? now != 0 : std::llabs(now - then) * 100 > threshold * std::llabs(then);
-        }
+Block HeaderBlock(const Report& report) {
+    namespace basic = reportformat::basic;
+    const Form form = FormOf(report);
+    Block block;
+    block.id = "#header";
+    block.section = reportformat::envelope::kBasic;
+    const std::string from = report.basic.Text(basic::kPeriodFrom);
+    const int year = from.size() == 8 ? std::stoi(from.substr(0, 4)) : 0;
+    block.title = (year > 2018 ? "令和" + std::to_string(year - 2018) + "年分 " : std::string()) +
+                  std::string(reportformat::FormTitle(form));
+    block.header = {"項目", "内容"};
+    block.numeric = {false, false};
+    const Section* other = report.Find(reportformat::section::kOther);
+    const std::vector<std::string> heading = Heading(report);
+    const std::pair<const char*, std::string> lines[] = {
+        {"住所", ""},
+        {"事業所所在地", ""},
+        {"業種名", ""},
+        {"屋号・氏名", Shown({}, heading[0], Holds::Text)},
+        {"電話番号", ""},
+        {"加入団体名", other
+                           ? Shown({}, other->Text(reportformat::notes::kAssociation), Holds::Text)
+                           : std::string()},
+        {"依頼税理士等", ""},
+        {"期間", heading[1]},
+        {"申告と所得の種類", heading[2]},
+    };
+    for (const auto& [label, text] : lines) {
+        Row row;
+        row.cells = {label, text};
+        block.rows.push_back(std::move(row));
     }
+    block.note = "住所、事業所所在地、業種名、電話番号、依頼税理士等は出力ファイルにありません。";
+    return block;
 }
 
 }  // namespace inspect::layout

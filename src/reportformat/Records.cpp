@@ -2,6 +2,7 @@
 
 #include "hostapi/SavedStatementRecords.h"
 #include "reportformat/Elements.h"
+#include "reportformat/ListPrints.h"
 
 namespace reportformat {
 
@@ -248,63 +249,90 @@ namespace realestate = hostapi::realestate;
 }  // namespace
 
 // The salary list allows the entries before its others entry.
-const ListLayout kSalaryList{list::kSalaryItem, general::kSalaries, sizeof(SalaryEntry),
-                             general::kSalaryCount - 1, kSalaryChildren};
-const ListLayout kRealEstateSalaryList{list::kSalaryItem, realestate::kSalaries,
+const ListLayout kSalaryList{list::kSalaryItem,         general::kSalaries, sizeof(SalaryEntry),
+                             general::kSalaryCount - 1, kSalaryChildren,    &kSalaryPrint};
+const ListLayout kRealEstateSalaryList{list::kSalaryItem,   realestate::kSalaries,
                                        sizeof(SalaryEntry), realestate::kSalaryCount,
-                                       kSalaryChildren};
-const ListLayout kBlueFamilyList{list::kFamilyItem, general::kFamilyEmployees,
+                                       kSalaryChildren,     &kSalaryPrint};
+const ListLayout kBlueFamilyList{list::kFamilyItem,           general::kFamilyEmployees,
                                  sizeof(FamilyEmployeeEntry), general::kFamilyEmployeeCount,
-                                 kBlueFamilyChildren};
-const ListLayout kWhiteFamilyList{list::kFamilyItem, general::kFamilyEmployees,
+                                 kBlueFamilyChildren,         &kBlueFamilyPrint};
+const ListLayout kWhiteFamilyList{list::kFamilyItem,           general::kFamilyEmployees,
                                   sizeof(FamilyEmployeeEntry), general::kFamilyEmployeeCount,
-                                  kWhiteFamilyChildren};
-const ListLayout kRealEstateBlueFamilyList{list::kFamilyItem, realestate::kFamilyEmployees,
-                                           sizeof(FamilyEmployeeEntry),
-                                           realestate::kFamilyEmployeeCount, kBlueFamilyChildren};
-const ListLayout kRealEstateWhiteFamilyList{list::kFamilyItem, realestate::kFamilyEmployees,
-                                            sizeof(FamilyEmployeeEntry),
-                                            realestate::kFamilyEmployeeCount, kWhiteFamilyChildren};
+                                  kWhiteFamilyChildren,        &kWhiteFamilyPrint};
+const ListLayout kRealEstateBlueFamilyList{
+    list::kFamilyItem,           realestate::kFamilyEmployees,
+    sizeof(FamilyEmployeeEntry), realestate::kFamilyEmployeeCount,
+    kBlueFamilyChildren,         &kBlueFamilyPrint};
+const ListLayout kRealEstateWhiteFamilyList{
+    list::kFamilyItem,           realestate::kFamilyEmployees,
+    sizeof(FamilyEmployeeEntry), realestate::kFamilyEmployeeCount,
+    kWhiteFamilyChildren,        &kWhiteFamilyPrint};
 const ListLayout kInterestList{
     list::kInterestItem,
     EntryAt(general::kCounterparties, general::kInterestFirst, sizeof(CounterpartyEntry)),
-    sizeof(CounterpartyEntry), general::kTaxAccountantFirst - general::kInterestFirst,
-    kInterestChildren};
+    sizeof(CounterpartyEntry),
+    general::kTaxAccountantFirst - general::kInterestFirst,
+    kInterestChildren,
+    &kInterestPrint};
 const ListLayout kTaxAccountantList{
     list::kTaxAccountantItem,
     EntryAt(general::kCounterparties, general::kTaxAccountantFirst, sizeof(CounterpartyEntry)),
-    sizeof(CounterpartyEntry), general::kCounterpartyCount - general::kTaxAccountantFirst,
-    kTaxAccountantChildren};
+    sizeof(CounterpartyEntry),
+    general::kCounterpartyCount - general::kTaxAccountantFirst,
+    kTaxAccountantChildren,
+    &kTaxAccountantPrint};
 const ListLayout kLoanList{
     list::kLoanItem,
     EntryAt(realestate::kCounterparties, realestate::kLoansFirst, sizeof(CounterpartyEntry)),
-    sizeof(CounterpartyEntry), realestate::kLoanCount, kLoanChildren};
+    sizeof(CounterpartyEntry),
+    realestate::kLoanCount,
+    kLoanChildren,
+    &kLoanPrint};
 const ListLayout kRealEstateTaxAccountantList{
     list::kTaxAccountantItem,
     EntryAt(realestate::kCounterparties, realestate::kTaxAccountantFirst,
             sizeof(CounterpartyEntry)),
-    sizeof(CounterpartyEntry), realestate::kCounterpartyCount - realestate::kTaxAccountantFirst,
-    kTaxAccountantChildren};
-const ListLayout kLandRentList{list::kLandRentItem, general::kLandRents, sizeof(LandRentEntry),
-                               general::kLandRentCount, kLandRentChildren};
-const ListLayout kRealEstateBlueLandRentList{list::kLandRentItem, realestate::kLandRents,
-                                             sizeof(LandRentEntry), realestate::kLandRentCount,
-                                             kBlueRealEstateLandRentChildren};
-const ListLayout kRealEstateWhiteLandRentList{list::kLandRentItem, realestate::kLandRents,
+    sizeof(CounterpartyEntry),
+    realestate::kCounterpartyCount - realestate::kTaxAccountantFirst,
+    kTaxAccountantChildren,
+    &kTaxAccountantPrint};
+const ListLayout kLandRentList{list::kLandRentItem,     general::kLandRents, sizeof(LandRentEntry),
+                               general::kLandRentCount, kLandRentChildren,   &kLandRentPrint};
+const ListLayout kRealEstateBlueLandRentList{
+    list::kLandRentItem,        realestate::kLandRents,          sizeof(LandRentEntry),
+    realestate::kLandRentCount, kBlueRealEstateLandRentChildren, &kRealEstateBlueLandRentPrint};
+const ListLayout kRealEstateWhiteLandRentList{list::kLandRentItem,   realestate::kLandRents,
                                               sizeof(LandRentEntry), realestate::kLandRentCount,
-                                              kLandRentChildren};
+                                              kLandRentChildren,     &kLandRentPrint};
 const ListLayout kCustomerList{
     list::kCustomerItem,
     EntryAt(general::kCustomers, general::kCustomersFirst, sizeof(CustomerEntry)),
-    sizeof(CustomerEntry), general::kNamedCustomerCount, kCustomerChildren};
+    sizeof(CustomerEntry),
+    general::kNamedCustomerCount,
+    kCustomerChildren,
+    &kCustomerPrint};
 const ListLayout kSupplierList{
     list::kSupplierItem,
     EntryAt(general::kCustomers, general::kSuppliersFirst, sizeof(CustomerEntry)),
-    sizeof(CustomerEntry), general::kNamedCustomerCount, kSupplierChildren};
-const ListLayout kRepairList{list::kRepairItem, realestate::kRepairs, sizeof(RepairEntry),
-                             realestate::kRepairCount, kRepairChildren};
+    sizeof(CustomerEntry),
+    general::kNamedCustomerCount,
+    kSupplierChildren,
+    &kSupplierPrint};
+const ListLayout kRepairList{list::kRepairItem,        realestate::kRepairs, sizeof(RepairEntry),
+                             realestate::kRepairCount, kRepairChildren,      &kRepairPrint};
 // The host ends the rentals with a marker; the section bounds their number.
-const ListLayout kRentalList{rental::kItem, 0, sizeof(RentalEntry), 9999, kRentalChildren};
+const ListLayout kRentalList{rental::kItem, 0, sizeof(RentalEntry), 9999, kRentalChildren,
+                             &kRentalPrint};
+
+const Child* ChildOf(const ListLayout& list, std::string_view element) {
+    for (const Child& child : list.children) {
+        if (element == child.element) {
+            return &child;
+        }
+    }
+    return nullptr;
+}
 
 std::span<const Child> SalaryOthers(bool realEstate) {
     return realEstate ? std::span<const Child>(kRealEstateOthers)

@@ -4,6 +4,7 @@
 // from a record, how its value is formed, where it stands and what the form
 // calls it. The breakdown lists and the rental list are written and read back
 // by such tables.
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -43,15 +44,61 @@ Holds HoldsOf(const Child& child);
 inline constexpr std::uint8_t kKeyMoneyKind = 0;
 inline constexpr std::uint8_t kRenewalFeeKind = 1;
 
+// A column of a list as the form prints it. Its heading (the element's label
+// where empty) over the value of `element`, with `below`'s value under it in
+// the same cell (a name under an address), or both joined as a period
+// (`period`); or the sum of the amounts `added` (合計). `others` is its value
+// in the row of the other employees; `totalled`, whether the 計 row adds the
+// column up; `group`, a heading over a run of columns.
+struct PrintColumn {
+    std::string_view label = {};
+    const char* element = nullptr;
+    const char* below = nullptr;
+    bool period = false;
+    std::array<const char*, 3> added = {};
+    const char* others = nullptr;
+    bool totalled = false;
+    std::string_view group = {};
+};
+
+// A line after a list's entries: its label over the first columns and the
+// element whose amount stands in `column`; `inTotal`, whether the 計 row
+// counts it.
+struct BesideRow {
+    std::string_view label;
+    const char* element;
+    std::size_t column;
+    bool inTotal;
+};
+
+// A list as the form prints it: its columns; the row of the other employees
+// ("その他（{}人分）", {} the number in `othersPersons`); lines after the
+// entries, before and after the 計 row, if the form has one; and the rows the
+// form has for entries (0: as many as there are), the rest continuing on
+// continuation sheets.
+struct ListPrint {
+    std::span<const PrintColumn> columns;
+    std::string_view othersLabel = {};
+    const char* othersPersons = nullptr;
+    std::span<const BesideRow> beside = {};
+    bool total = false;
+    std::span<const BesideRow> after = {};
+    int formRows = 0;
+};
+
 // One list: its entries' element, where they stand in the block, how many the
-// writer allows, and the children of an entry in order.
+// writer allows, the children of an entry in order, and how the form prints it.
 struct ListLayout {
     const char* item;
     std::size_t firstEntry;
     std::size_t entrySize;
     int entryLimit;
     std::span<const Child> children;
+    const ListPrint* print = nullptr;
 };
+
+// The child of `element` among a list's; null when it has none.
+const Child* ChildOf(const ListLayout& list, std::string_view element);
 
 constexpr std::size_t EntryAt(std::size_t first, int index, std::size_t entrySize) {
     return first + static_cast<std::size_t>(index) * entrySize;

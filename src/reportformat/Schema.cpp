@@ -84,9 +84,19 @@ void AddChildren(std::vector<ElementSpec>& into, std::span<const Child> children
     }
 }
 
-void AddValues(std::vector<ElementSpec>& into, std::span<const ValueLine> lines) {
+// Values in the report's order, named and numbered as `printed` prints them.
+void AddValues(std::vector<ElementSpec>& into, std::span<const ValueLine> lines,
+               std::span<const StatementLine> printed = {}) {
     for (const ValueLine& line : lines) {
-        into.push_back(Plain(line.tag, line.holds, line.name));
+        ElementSpec element = Plain(line.tag, line.holds, line.name);
+        for (const StatementLine& print : printed) {
+            if (print.tag != nullptr && std::string_view(print.tag) == line.tag) {
+                element.name = print.name;
+                element.number = print.number;
+                element.line = &print;
+            }
+        }
+        into.push_back(std::move(element));
     }
 }
 
@@ -113,10 +123,10 @@ SectionSchema SectionOf(Form form, const SectionSpec& spec) {
             }
             break;
         case Content::BadDebtReserve:
-            AddValues(values, BadDebtReserve());
+            AddValues(values, BadDebtReserve(), BadDebtCalculation());
             break;
         case Content::BlueDeduction:
-            AddValues(values, BlueDeductionLines());
+            AddValues(values, BlueDeductionLines(), DeductionCalculation());
             break;
         case Content::SpecialNotes:
             for (int n = 1; n <= spec.lineCount; ++n) {

@@ -9,17 +9,18 @@ namespace {
 using C = Content;
 
 constexpr std::string_view kProfitAndLoss = "損益計算書";
-constexpr std::string_view kRealEstateProfitAndLoss = "損益計算書（不動産所得）";
+constexpr std::string_view kWhiteProfitAndLoss = "収支内訳書";
 constexpr std::string_view kSalaries = "給料賃金の内訳";
 constexpr std::string_view kFamily = "専従者給与の内訳";
 constexpr std::string_view kLandRents = "地代家賃の内訳";
 constexpr std::string_view kTaxAccountant = "税理士・弁護士等の報酬・料金の内訳";
 constexpr std::string_view kNotes = "本年中における特殊事情";
 constexpr std::string_view kBalanceSheet = "貸借対照表（資産負債調）";
-constexpr std::string_view kInterest = "利子割引料の内訳";
+constexpr std::string_view kInterest = "利子割引料の内訳（金融機関を除く）";
+constexpr std::string_view kWhiteFamily = "専従者の内訳";
 constexpr std::string_view kOther = "その他";
 constexpr std::string_view kRentals = "不動産所得の収入の内訳";
-constexpr std::string_view kLoans = "借入金利子の内訳";
+constexpr std::string_view kLoans = "借入金利子の内訳（金融機関を除く）";
 
 constexpr SectionSpec Notes(int lineLength, int lineCount) {
     return {section::kSpecialNotes, C::SpecialNotes, kNotes, nullptr, 0, {}, lineLength, lineCount};
@@ -48,15 +49,16 @@ std::span<const SectionSpec> BlueBusiness() {
 
 std::span<const SectionSpec> WhiteBusiness() {
     static const SectionSpec sections[] = {
-        {section::kProfitAndLoss, C::ProfitAndLoss, kProfitAndLoss},
+        {section::kProfitAndLoss, C::ProfitAndLoss, kWhiteProfitAndLoss},
         {section::kSalaries, C::Salaries, kSalaries, &kSalaryList, 3, SalaryOthers(false)},
-        {section::kFamilyEmployees, C::FamilyEmployees, kFamily, &kWhiteFamilyList, 3},
+        {section::kFamilyEmployees, C::FamilyEmployees, kWhiteFamily, &kWhiteFamilyList, 3},
         {section::kInterest, C::Interest, kInterest, &kInterestList, 2},
         {section::kLandRents, C::LandRents, kLandRents, &kLandRentList, 2},
         {section::kTaxAccountant, C::TaxAccountant, kTaxAccountant, &kTaxAccountantList, 2},
         Notes(60, 9),
-        {section::kCustomers, C::Customers, "売上先明細", &kCustomerList, 4, CustomerTotals()},
-        {section::kSuppliers, C::Suppliers, "仕入先明細", &kSupplierList, 4, SupplierTotals()},
+        {section::kCustomers, C::Customers, "売上（収入）金額の明細", &kCustomerList, 4,
+         CustomerTotals()},
+        {section::kSuppliers, C::Suppliers, "仕入金額の明細", &kSupplierList, 4, SupplierTotals()},
         {section::kOther, C::Association, kOther},
     };
     return sections;
@@ -64,7 +66,7 @@ std::span<const SectionSpec> WhiteBusiness() {
 
 std::span<const SectionSpec> BlueRealEstate() {
     static const SectionSpec sections[] = {
-        {section::kProfitAndLoss, C::ProfitAndLoss, kRealEstateProfitAndLoss},
+        {section::kProfitAndLoss, C::ProfitAndLoss, kProfitAndLoss},
         {section::kRentals, C::Rentals, kRentals, &kRentalList, 9999},
         {section::kSalaries, C::Salaries, kSalaries, &kRealEstateSalaryList, 2},
         {section::kFamilyEmployees, C::FamilyEmployees, kFamily, &kRealEstateBlueFamilyList, 1},
@@ -73,17 +75,25 @@ std::span<const SectionSpec> BlueRealEstate() {
         {section::kTaxAccountant, C::TaxAccountant, kTaxAccountant, &kRealEstateTaxAccountantList,
          2},
         {section::kBalanceSheet, C::BalanceSheet, kBalanceSheet},
-        Notes(30, 25),
+        {section::kSpecialNotes,
+         C::SpecialNotes,
+         "本年中における特殊事情・保証金等の運用状況",
+         nullptr,
+         0,
+         {},
+         30,
+         25},
     };
     return sections;
 }
 
 std::span<const SectionSpec> WhiteRealEstate() {
     static const SectionSpec sections[] = {
-        {section::kProfitAndLoss, C::ProfitAndLoss, kRealEstateProfitAndLoss},
+        {section::kProfitAndLoss, C::ProfitAndLoss, kWhiteProfitAndLoss},
         {section::kRentals, C::Rentals, kRentals, &kRentalList, 9999},
         {section::kSalaries, C::Salaries, kSalaries, &kRealEstateSalaryList, 1, SalaryOthers(true)},
-        {section::kFamilyEmployees, C::FamilyEmployees, kFamily, &kRealEstateWhiteFamilyList, 2},
+        {section::kFamilyEmployees, C::FamilyEmployees, kWhiteFamily, &kRealEstateWhiteFamilyList,
+         2},
         {section::kLandRents, C::LandRents, kLandRents, &kRealEstateWhiteLandRentList, 2},
         {section::kLoans, C::Loans, kLoans, &kLoanList, 2},
         {section::kTaxAccountant, C::TaxAccountant, kTaxAccountant, &kRealEstateTaxAccountantList,
@@ -109,6 +119,40 @@ std::span<const SectionSpec> SectionsOf(Form form) {
             return WhiteRealEstate();
     }
     return {};
+}
+
+std::string_view FormTitle(Form form) {
+    switch (form) {
+        case Form::BlueBusiness:
+            return "所得税青色申告決算書（一般用）";
+        case Form::WhiteBusiness:
+            return "収支内訳書（一般用）";
+        case Form::BlueRealEstate:
+            return "所得税青色申告決算書（不動産所得用）";
+        case Form::WhiteRealEstate:
+            return "収支内訳書（不動産所得用）";
+    }
+    return {};
+}
+
+std::span<const std::string_view> DepreciationColumns() {
+    static constexpr std::string_view kColumns[] = {"減価償却資産の名称等",
+                                                    "面積又は数量",
+                                                    "取得年月",
+                                                    "取得価額（償却保証額）",
+                                                    "償却の基礎になる金額",
+                                                    "償却方法",
+                                                    "耐用年数",
+                                                    "償却率又は改定償却率",
+                                                    "本年中の償却期間",
+                                                    "本年分の普通償却費",
+                                                    "特別償却費",
+                                                    "本年分の償却費合計",
+                                                    "事業専用割合",
+                                                    "本年分の必要経費算入額",
+                                                    "未償却残高（期末残高）",
+                                                    "摘要"};
+    return kColumns;
 }
 
 const SectionSpec* FindSection(Form form, std::string_view tag) {

@@ -48,6 +48,10 @@ struct SectionSpec {
 };
 
 std::span<const SectionSpec> SectionsOf(Form form);
+// The form's title: 「所得税青色申告決算書（一般用）」.
+std::string_view FormTitle(Form form);
+// The columns of the form's 減価償却費の計算, which the report carries nothing for.
+std::span<const std::string_view> DepreciationColumns();
 // The section of the form; null when the form has none of that name.
 const SectionSpec* FindSection(Form form, std::string_view tag);
 

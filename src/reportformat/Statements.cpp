@@ -4,6 +4,18 @@
 
 namespace reportformat {
 
+std::string StatementLine::PrintedName() const {
+    std::string printed(name);
+    if (rule != Rule::Formula || sum.empty() || sum.find('~') != std::string_view::npos) {
+        return printed;
+    }
+    printed += "（";
+    for (const char c : sum) {
+        printed += c == '+' ? std::string("＋") : c == '-' ? std::string("－") : std::string(1, c);
+    }
+    return printed + "）";
+}
+
 std::string StatementLine::Tag() const {
     if (tag == nullptr) {
         return {};
@@ -49,17 +61,33 @@ constexpr StatementLine Heading(std::string_view number, std::string_view name) 
     return line;
 }
 
+// A sum the report states too, under `tag` of `section`.
+constexpr StatementLine StatedSum(std::string_view number, std::string_view name,
+                                  std::string_view formula, const char* section, const char* tag) {
+    StatementLine line = Sum(number, name, formula);
+    line.statedIn = section;
+    line.stated = tag;
+    return line;
+}
+
 using C = Counts;
 
 // 青色申告決算書（一般用）: 損益計算書 ①～㊺. The codes are those of the blue summation.
 constexpr StatementLine kBlueBusiness[] = {
-    Line(pl::kSales, 101, C::Revenue, "①", "売上（収入）金額（雑収入を含む）"),
+    [] {
+        StatementLine sales =
+            Line(pl::kSales, 101, C::Revenue, "①", "売上（収入）金額（雑収入を含む）");
+        sales.shortName = "売上（収入）金額";
+        return sales;
+    }(),
+    Heading("", "売上原価"),
     Line(pl::kOpeningStock, 104, C::Cost, "②", "期首商品（製品）棚卸高"),
     Line(pl::kPurchases, 105, C::Cost, "③", "仕入金額（製品製造原価）"),
     Sum("④", "小計", "②+③"),
     Line(pl::kClosingStock, 106, C::ClosingStock, "⑤", "期末商品（製品）棚卸高"),
     Sum("⑥", "差引原価", "④-⑤"),
     Sum("⑦", "差引金額", "①-⑥"),
+    Heading("", "経費"),
     Line(pl::kTaxes, 108, C::Expense, "⑧", "租税公課"),
     Line(pl::kPacking, 109, C::Expense, "⑨", "荷造運賃"),
     Line(pl::kUtilities, 110, C::Expense, "⑩", "水道光熱費"),
@@ -86,6 +114,7 @@ constexpr StatementLine kBlueBusiness[] = {
     Line(pl::kMiscellaneous, 131, C::Expense, "㉛", "雑費"),
     Sum("㉜", "計", "⑧~㉛"),
     Sum("㉝", "差引金額", "⑦-㉜"),
+    Heading("", "各種引当金・準備金等"),
     Heading("", "繰戻額等"),
     Line(pl::kReserveReversal, 135, C::Reversal, "㉞", "貸倒引当金"),
     Spare(pl::kSpareReversal, 1, 136, C::Reversal, "㉟"),
@@ -97,7 +126,8 @@ constexpr StatementLine kBlueBusiness[] = {
     Spare(pl::kSpareProvision, 1, 142, C::Provision, "㊵"),
     Spare(pl::kSpareProvision, 2, 143, C::Provision, "㊶"),
     Sum("㊷", "計", "㊳~㊶"),
-    Sum("㊸", "青色申告特別控除前の所得金額", "㉝+㊲-㊷"),
+    StatedSum("㊸", "青色申告特別控除前の所得金額", "㉝+㊲-㊷", section::kBalanceSheet,
+              bs::kIncomeBeforeDeduction),
     [] {
         StatementLine deduction =
             Line(deduction::kBlueAmount, kNoCode, C::Apart, "㊹", "青色申告特別控除額");
@@ -110,16 +140,19 @@ constexpr StatementLine kBlueBusiness[] = {
 // 収支内訳書（一般用）: ①～㉑, その他の経費 イ～ソ. Codes of the white
 // summation; 998 is the row the aggregation gives the family-employee deduction.
 constexpr StatementLine kWhiteBusiness[] = {
+    Heading("", "収入金額"),
     Line(pl::kWhiteSales, 1, C::Revenue, "①", "売上（収入）金額"),
     Line(pl::kHouseholdUse, 2, C::Revenue, "②", "家事消費"),
     Line(pl::kOtherRevenue, 3, C::Revenue, "③", "その他の収入"),
     Sum("④", "計", "①~③"),
+    Heading("", "売上原価"),
     Line(pl::kOpeningStock, 5, C::Cost, "⑤", "期首商品（製品）棚卸高"),
     Line(pl::kPurchases, 6, C::Cost, "⑥", "仕入金額"),
     Sum("⑦", "小計", "⑤+⑥"),
     Line(pl::kClosingStock, 8, C::ClosingStock, "⑧", "期末商品（製品）棚卸高"),
     Sum("⑨", "差引原価", "⑦-⑧"),
     Sum("⑩", "差引金額", "④-⑨"),
+    Heading("", "経費"),
     Line(pl::kSalaries, 11, C::Expense, "⑪", "給料賃金"),
     Line(pl::kOutsourcing, 12, C::Expense, "⑫", "外注工賃"),
     Line(pl::kDepreciation, 13, C::Expense, "⑬", "減価償却費"),
@@ -154,10 +187,12 @@ constexpr StatementLine kWhiteBusiness[] = {
 // 青色申告決算書（不動産所得用）: 損益計算書 ①～㉑ and the notes beside it.
 // Codes of the blue real-estate summation.
 constexpr StatementLine kBlueRealEstate[] = {
+    Heading("", "収入金額"),
     Line(pl::kRents, 101, C::Revenue, "①", "賃貸料"),
     Line(pl::kKeyMoney, 102, C::Revenue, "②", "礼金・権利金・更新料"),
     Spare(pl::kSpareRevenue, 0, 103, C::Revenue, "③"),
     Sum("④", "計", "①~③"),
+    Heading("", "必要経費"),
     Line(pl::kTaxes, 105, C::Expense, "⑤", "租税公課"),
     Line(pl::kInsurance, 106, C::Expense, "⑥", "損害保険料"),
     Line(pl::kRepairs, 107, C::Expense, "⑦", "修繕費"),
@@ -174,22 +209,35 @@ constexpr StatementLine kBlueRealEstate[] = {
     Sum("⑱", "計", "⑤~⑰"),
     Sum("⑲", "差引金額", "④-⑱"),
     Line(pl::kFamilySalaries, 120, C::Provision, "⑳", "専従者給与"),
-    Sum("㉑", "青色申告特別控除前の所得金額", "⑲-⑳"),
+    StatedSum("㉑", "青色申告特別控除前の所得金額", "⑲-⑳", section::kBalanceSheet,
+              bs::kIncomeBeforeDeduction),
+    // The deduction is taken from the real-estate income first: the chosen
+    // limit, up to the income.
+    [] {
+        StatementLine deduction = Sum("㉒", "青色申告特別控除額", "㉑");
+        deduction.rule = Rule::DeductionTaken;
+        return deduction;
+    }(),
+    Sum("㉓", "所得金額", "㉑-㉒"),
+    // The report notes which deduction was chosen; it prints with ㉒.
     [] {
         StatementLine choice = Line(deduction::kChoice, kNoCode, C::Apart, "", "青色申告特別控除");
         choice.holds = Holds::Code;
         return choice;
     }(),
-    Line(pl::kLandDebtInterest, kNoCode, C::Apart, "", "土地等を取得するための負債の利子"),
+    Line(pl::kLandDebtInterest, kNoCode, C::Apart, "",
+         "土地等を取得するために要した負債の利子の額"),
 };
 
 // 収支内訳書（不動産所得用）: ①～⑭. Codes of the white real-estate summation;
 // 998 is the family-employee deduction's row.
 constexpr StatementLine kWhiteRealEstate[] = {
+    Heading("", "収入金額"),
     Line(pl::kRents, 1, C::Revenue, "①", "賃貸料"),
     Line(pl::kKeyMoney, 2, C::Revenue, "②", "礼金・権利金・更新料"),
     Line(pl::kTransferFees, 3, C::Revenue, "③", "名義書換料その他"),
     Sum("④", "計", "①~③"),
+    Heading("", "必要経費"),
     Line(pl::kSalaries, 6, C::Expense, "⑤", "給料賃金"),
     Line(pl::kDepreciation, 7, C::Expense, "⑥", "減価償却費"),
     Line(pl::kBadDebts, 8, C::Expense, "⑦", "貸倒金"),
@@ -205,11 +253,13 @@ constexpr StatementLine kWhiteRealEstate[] = {
     Sum("⑫", "差引金額", "④-⑪"),
     Line(pl::kFamilyDeduction, 998, C::Provision, "⑬", "専従者控除"),
     Sum("⑭", "所得金額", "⑫-⑬"),
-    Line(pl::kLandDebtInterest, kNoCode, C::Apart, "", "土地等を取得するための負債の利子"),
+    Line(pl::kLandDebtInterest, kNoCode, C::Apart, "",
+         "土地等を取得するために要した負債の利子の額"),
 };
 
 // 青色申告決算書（一般用）: 製造原価の計算 ①～㉖.
 constexpr StatementLine kManufacturingCost[] = {
+    Heading("", "原材料費"),
     Line(manufacturing::kOpeningMaterials, 301, C::Cost, "①", "期首原材料棚卸高"),
     Line(manufacturing::kMaterialPurchases, 302, C::Cost, "②", "原材料仕入高"),
     Sum("③", "小計", "①+②"),

@@ -69,6 +69,12 @@ constexpr int SignOf(Counts counts) {
 // The host gives no summary code: the line is written from elsewhere.
 inline constexpr std::int32_t kNoCode = 0;
 
+// How a sum the form prints is formed.
+enum class Rule : std::uint8_t {
+    Formula,         // the terms of `sum`
+    DeductionTaken,  // the chosen deduction's limit, up to the one term of `sum` (a loss as 0)
+};
+
 // One line of a statement as its form prints it: a line of the report
 // (`tag`), a sum the form prints (`sum`: terms joined by + and -, each a
 // line's number, or a range "⑧~㉛" of every report line from one to the
@@ -85,16 +91,33 @@ struct StatementLine {
     std::string_view sum;
     const char* section = nullptr;  // another section's line the form prints here
     Holds holds = Holds::Yen;
+    // A sum the report also states, as this element of that section (of the
+    // balance sheet: the account whose closing amount it is); for a line of
+    // the deduction's calculation, the line of that statement it prints.
+    const char* statedIn = nullptr;
+    const char* stated = nullptr;
+    // A line of one kind of deduction: it holds a figure only when the chosen
+    // deduction is written under this element.
+    const char* branch = nullptr;
+    Rule rule = Rule::Formula;
+    std::string_view shortName = {};  // where the form's name is too long for a narrow view
 
     // The element's name: the tag, or the stem and the spare's number.
     std::string Tag() const;
     bool IsSum() const { return !sum.empty(); }
     bool IsHeading() const { return tag == nullptr && sum.empty(); }
+    // The name as the form prints it, with the formula of a sum of separate
+    // lines: 「小計（②＋③）」.
+    std::string PrintedName() const;
 };
 
 // The profit-and-loss statement of a form, and the manufacturing cost of the
 // blue business form (empty for the others).
 std::span<const StatementLine> ProfitAndLoss(Form form);
 std::span<const StatementLine> ManufacturingCost(Form form);
+// The bad-debt reserve's and the blue-return deduction's calculations as the
+// blue business form prints them (lines of the reserve's and the deduction's sections).
+std::span<const StatementLine> BadDebtCalculation();
+std::span<const StatementLine> DeductionCalculation();
 
 }  // namespace reportformat
