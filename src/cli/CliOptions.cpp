@@ -86,11 +86,19 @@ void AddReadBackCommands(CLI::App& cli, ReadBackArguments& arguments, CLI::App*&
     show->add_option("--width", arguments.width,
                      "columns of the terminal view (default: the terminal's, else 80)")
         ->check(CLI::Range(40, 1000));
-    show->add_option("--previous", arguments.previous,
-                     "last year's report: its figures beside this year's, with the change");
+    CLI::Option* previous =
+        show->add_option("--previous", arguments.previous,
+                         "last year's report: its figures beside this year's, with the change");
     show->add_option("--threshold", arguments.threshold,
-                     "percent: with --previous, mark lines that moved by more (default 20)")
-        ->check(CLI::Range(0, 1000000));
+                     "percent: with --previous, mark lines that moved by at least this share "
+                     "(default 20)")
+        ->check(CLI::Range(0, 1000000))
+        ->needs(previous);
+    show->add_option("--min-change", arguments.minChange,
+                     "yen: with --previous, marked lines moved by at least this much, or ten "
+                     "times this whatever the share (default 100000)")
+        ->check(CLI::Range(std::int64_t{0}, std::int64_t{1000000000000}))
+        ->needs(previous);
 }
 
 // The help, the version or a usage error, which CLI11 reports by throwing.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -31,6 +32,7 @@ struct ReadBackArguments {
     bool open = false;
     int width = 0;  // 0: the terminal's
     int threshold = 20;
+    std::int64_t minChange = 100000;
 };
 
 struct CliCommand {

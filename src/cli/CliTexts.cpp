@@ -57,8 +57,12 @@ constexpr TextRow kHelpTexts[] = {
      "画面表示の桁数（省略時は端末の幅、端末でなければ 80）"},
     {"last year's report: its figures beside this year's, with the change",
      "前年の帳票：前年の金額と増減を今年の金額の横に表示します"},
-    {"percent: with --previous, mark lines that moved by more (default 20)",
-     "%：--previous と併せて、これを超えて増減した行に印を付けます（省略時 20）"},
+    {"percent: with --previous, mark lines that moved by at least this share (default 20)",
+     "%：--previous と併せて、前年からこの割合以上増減した行に印を付けます（省略時 20）"},
+    {"yen: with --previous, marked lines moved by at least this much, or ten times this "
+     "whatever the share (default 100000)",
+     "円：--previous と併せて、印を付ける行の増減額の下限。この 10 倍以上の増減には割合によらず"
+     "印を付けます（省略時 100000）"},
     {"Print this help message and exit", "この説明を表示して終了します"},
     {"Options", "オプション"},
     {"Positionals", "引数"},
@@ -80,6 +84,7 @@ constexpr TextRow kErrorTexts[] = {
     {"ValidationError", "指定された値は使えません"},
     {"ArgumentMismatch", "値の数が合いません"},
     {"ExcludesError", "同時には指定できないオプションです"},
+    {"RequiresError", "一緒に指定するオプションがありません"},
     {"ConversionError", "値を読み取れません"},
     {"ParseError", "指定が正しくありません"},
     {"brenlo-cli: --out is longer than the {} bytes an output path may have",

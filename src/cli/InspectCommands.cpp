@@ -77,6 +77,7 @@ int RunShowCommand(const ReadBackArguments& arguments) {
         return kUnusableOptions;
     }
     request.threshold = arguments.threshold;
+    request.minChange = arguments.minChange;
     if (arguments.open) {
         request.as = inspect::ShowAs::OpenedPage;
     } else if (arguments.html == "-") {

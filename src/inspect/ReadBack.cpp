@@ -186,6 +186,7 @@ JobResult RunShow(const ShowRequest& request) {
     ShowOptions options;
     options.previous = reports.previous ? &*reports.previous : nullptr;
     options.threshold = request.threshold;
+    options.minChange = request.minChange;
     options.width = request.width;
     JobResult result;
     switch (request.as) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -56,6 +57,7 @@ struct ShowRequest {
     ReportFile page;  // ShowAs::PageFile: where the page goes
     int width = 80;
     int threshold = 20;
+    std::int64_t minChange = 100000;
 };
 
 JobResult RunShow(const ShowRequest& request);

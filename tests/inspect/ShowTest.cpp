@@ -76,6 +76,69 @@ TEST(ShowTextTest, LinesFitTheWidth) {
     }
 }
 
+// Last year by account: accounts that moved to other spare lines keep their
+// history, a new one is new, a gone one is last year's only; lines are marked
+// by the share and the yen floor, or by ten times the floor.
+TEST(ShowCompareTest, LinesMatchByAccount) {
+    const inspect::Report last = inspecttest::ReadGolden("blue-business");
+    inspect::Report now = last;
+    now.basic.fields[2].text = "20220101";
+    now.basic.fields[3].text = "20221231";
+    // 前払費用 takes the first spare asset's line; the others move down one.
+    for (int n = 5; n >= 2; --n) {
+        for (const char* suffix : {"_KAMOKU", "_KISYU", "_KIMATU"}) {
+            inspecttest::Set(now, "TAISYAKUTAISYOUHYO", "SISAN_YOBI" + std::to_string(n) + suffix,
+                             inspecttest::Get(last, "TAISYAKUTAISYOUHYO",
+                                              "SISAN_YOBI" + std::to_string(n - 1) + suffix));
+        }
+    }
+    inspecttest::Set(now, "TAISYAKUTAISYOUHYO", "SISAN_YOBI1_KAMOKU", "前払費用");
+    inspecttest::Set(now, "TAISYAKUTAISYOUHYO", "SISAN_YOBI1_KISYU", "");
+    inspecttest::Set(now, "TAISYAKUTAISYOUHYO", "SISAN_YOBI1_KIMATU", "80000");
+    inspecttest::Add(now, "TUKIBETUURIAGESHIIRE", "SIIREKINGAKU6", 60000);
+    inspecttest::Add(now, "TAISYAKUTAISYOUHYO", "MOTOIREKIN_KIMATU", 2831912);
+    inspecttest::Set(now, "SONEKIKEISANSYO", "KEIHI_YOBI5_KAMOKU", "");
+    inspecttest::Set(now, "SONEKIKEISANSYO", "KEIHI_YOBI5", "");
+    inspect::ShowOptions options;
+    options.previous = &last;
+    const inspect::layout::Layout laid = inspect::layout::LayOut(now, {}, options);
+    const struct {
+        const char* block;
+        const char* label;
+        std::vector<std::string> cells;  // this year, last year, the change, its rate
+        bool moved;
+    } kLines[] = {
+        {"TAISYAKUTAISYOUHYO#assets", "出資金", {"100,000", "100,000", "0", "0.0%"}, false},
+        {"TAISYAKUTAISYOUHYO#assets", "前払費用", {"80,000", "", "80,000", "新"}, false},
+        {"TUKIBETUURIAGESHIIRE", "6月 仕入", {"358,600", "298,600", "60,000", "+20.1%"}, false},
+        {"TAISYAKUTAISYOUHYO#liabilities",
+         "元入金",
+         {"25,443,221", "22,611,309", "2,831,912", "+12.5%"},
+         true},
+        {"SONEKIKEISANSYO", "会費", {"", "24,000", "-24,000", "前年のみ"}, false},
+    };
+    for (const auto& line : kLines) {
+        const inspect::layout::Block* block = nullptr;
+        for (const inspect::layout::Block& each : laid.comparison) {
+            block = each.id == line.block ? &each : block;
+        }
+        ASSERT_NE(block, nullptr) << line.block;
+        const auto row = std::find_if(block->rows.begin(), block->rows.end(),
+                                      [&](const auto& r) { return r.cells[0] == line.label; });
+        ASSERT_NE(row, block->rows.end()) << line.label;
+        EXPECT_EQ(std::vector<std::string>(row->cells.begin() + 1, row->cells.end()), line.cells)
+            << line.label;
+        EXPECT_EQ(row->moved, line.moved) << line.label;
+    }
+    // A spare line empty in both years prints nothing.
+    const inspect::layout::Block* assets = nullptr;
+    for (const inspect::layout::Block& each : laid.comparison) {
+        assets = each.id == "TAISYAKUTAISYOUHYO#assets" ? &each : assets;
+    }
+    EXPECT_TRUE(std::none_of(assets->rows.begin(), assets->rows.end(),
+                             [](const auto& r) { return r.cells[0] == "（科目名なし）"; }));
+}
+
 // The form's pages on A4 landscape, a page each; last year compared on
 // portrait pages after them, the monthly chart's bars in proportion to the yen.
 TEST(ShowHtmlTest, FormPagesThenComparisonPages) {
