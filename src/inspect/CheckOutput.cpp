@@ -99,6 +99,13 @@ std::string UnreadableJson(const ReadError& error) {
     doc["unreadable"] = true;
     doc["line"] = error.line;
     doc["error"] = error.message;
+    doc["error_ja"] = error.japanese;
+    if (!error.element.empty()) {
+        doc["element"] = error.element;
+    }
+    if (!error.detail.empty()) {
+        doc["detail"] = error.detail;
+    }
     return Dump(doc);
 }
 

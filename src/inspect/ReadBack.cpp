@@ -54,19 +54,17 @@ std::variant<Report, JobResult> Read(const ReportFile& file, bool json) {
     const std::optional<std::string> bytes =
         platform::ReadRegularFile(file.path, platform::ShareMode::Read, kLargestReport, &why);
     ReadResult read;
-    JobError error;
     if (bytes) {
         read = ReadReport(*bytes, file.name);
         if (read.report) {
             return std::move(*read.report);
         }
-        // The reader names elements and speaks English; its messages change with its words.
-        error = {read.error.Text(), read.error.Text()};
     } else {
-        read.error = {file.name, 0, "cannot read the file (" + why + ")"};
-        error = {file.name + ": 読めません（" + JapaneseReason(why) + "）", read.error.Text()};
+        read.error.file = file.name;
+        read.error.message = "cannot read the file (" + why + ")";
+        read.error.japanese = "ファイルを読めません（" + JapaneseReason(why) + "）";
     }
-    JobResult failed = Failure(kCheckUnreadable, std::move(error));
+    JobResult failed = Failure(kCheckUnreadable, {read.error.JapaneseText(), read.error.Text()});
     if (json) {
         failed.output = UnreadableJson(read.error);
     }

@@ -65,4 +65,12 @@ std::string ReadError::Text() const {
     return text + ": " + message;
 }
 
+std::string ReadError::JapaneseText() const {
+    std::string text = file;
+    if (line > 0) {
+        text += "（" + std::to_string(line) + " 行目）";
+    }
+    return text + ": " + japanese;
+}
+
 }  // namespace inspect

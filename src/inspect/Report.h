@@ -73,13 +73,19 @@ struct Report {
     bool RealEstate() const { return kind == IncomeKind::RealEstate; }
 };
 
+// Why a file is no report, in the form's words in both languages; the
+// element at fault and the reader's own account of it only for JSON.
 struct ReadError {
     std::string file;
-    int line = 0;  // 1-based; 0 when the file could not be read at all
-    std::string message;
+    int line = 0;         // 1-based; 0 when the file could not be read at all
+    std::string message;  // English
+    std::string japanese;
+    std::string element;  // the element at fault; empty when none is
+    std::string detail;   // what the reader expected, by element names
 
-    // "FILE:LINE: MESSAGE"
+    // "FILE:LINE: MESSAGE" and "FILE（LINE 行目）: 日本語"
     std::string Text() const;
+    std::string JapaneseText() const;
 };
 
 struct ReadResult {

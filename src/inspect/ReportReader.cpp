@@ -2,14 +2,17 @@
 #include <cctype>
 #include <charconv>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "inspect/ForeignCharacters.h"
 #include "inspect/Labels.h"
 #include "inspect/Report.h"
 #include "inspect/Xml.h"
 #include "platform/text/Cp932.h"
+#include "reportformat/BalanceSheets.h"
 #include "reportformat/Elements.h"
 #include "reportformat/Envelope.h"
 
@@ -24,23 +27,10 @@ namespace basic = reportformat::basic;
 // some of them, and the difference of two such sums, then fits.
 constexpr std::int64_t kMostYenInAll = INT64_MAX / 4;
 
-// The element whose start tag comes last before `offset`, for messages.
-std::string ElementBefore(std::string_view bytes, std::size_t offset) {
-    std::size_t open = bytes.rfind('<', offset);
-    while (open != std::string_view::npos && open + 1 < bytes.size() && bytes[open + 1] == '/') {
-        open = open == 0 ? std::string_view::npos : bytes.rfind('<', open - 1);
-    }
-    if (open == std::string_view::npos) {
-        return "the prolog";
-    }
-    const std::size_t end = bytes.find_first_of(" \t\r\n/>", open + 1);
-    return "<" + std::string(bytes.substr(open + 1, std::min(end, offset) - open - 1)) + ">";
-}
-
-std::string CodePoint(unsigned char c) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    return std::string("U+00") + kHex[c >> 4] + kHex[c & 15];
-}
+// What the reader says where a file is not laid out as the export lays out a
+// report; the elements it expected go to JSON only.
+constexpr std::string_view kNotLaidOutJa = "このプログラムが書く出力ファイルの形ではありません";
+constexpr std::string_view kNotLaidOutEn = "not laid out as this program writes a report";
 
 class Reader {
 public:
@@ -55,13 +45,17 @@ public:
 
     ReadResult Run() {
         ReadResult result;
-        if (!OnlyWrittenCharacters()) {
+        if (const std::optional<ForeignCharacter> foreign = FirstForeignCharacter(bytes_)) {
+            Fail(foreign->offset, foreign->japanese, foreign->english, foreign->element);
             result.error = error_;
             return result;
         }
         const xml::Document doc = xml::Parse(bytes_);
         if (!doc.ok) {
-            Fail(doc.errorOffset, "not well-formed XML (" + doc.error + ")");
+            Fail(doc.errorOffset,
+                 "XML として正しく書かれていません（途中で切れたか、ほかのプログラムで編集された"
+                 "ファイルです）",
+                 "not well-formed XML (" + doc.error + ")");
             result.error = error_;
             return result;
         }
@@ -81,33 +75,40 @@ private:
         return static_cast<int>(it - lineStarts_.begin());
     }
 
-    bool Fail(std::size_t offset, std::string message) {
+    bool Fail(std::size_t offset, std::string japanese, std::string english,
+              std::string element = {}, std::string detail = {}) {
         error_.file = name_;
         error_.line = LineOf(offset);
-        error_.message = std::move(message);
+        error_.japanese = std::move(japanese);
+        error_.message = std::move(english);
+        error_.element = std::move(element);
+        error_.detail = std::move(detail);
         return false;
     }
 
-    // The export drops the control characters XML forbids (all below 0x20 but
-    // tab, CR and LF; DEL it keeps) and writes no character references:
-    // either means the file was made or edited elsewhere.
-    bool OnlyWrittenCharacters() {
-        for (std::size_t i = 0; i < bytes_.size(); ++i) {
-            const auto c = static_cast<unsigned char>(bytes_[i]);
-            if (c < 0x20 && c != '\t' && c != '\r' && c != '\n') {
-                return Fail(i, ElementBefore(bytes_, i) + " holds the control character " +
-                                   CodePoint(c) + ", which the export never writes");
-            }
-            if (c == '&' && i + 1 < bytes_.size() && bytes_[i + 1] == '#') {
-                const std::size_t end = bytes_.find_first_of(";<", i);
-                const std::size_t length = end == std::string_view::npos ? 12 : end - i + 1;
-                return Fail(i,
-                            ElementBefore(bytes_, i) + " holds the character reference \"" +
-                                std::string(bytes_.substr(i, std::min<std::size_t>(length, 12))) +
-                                "\", which the export never writes");
-            }
+    // A file out of the export's layout: what was expected, by element names.
+    bool Misshapen(std::size_t offset, std::string_view why, std::string detail) {
+        return Fail(offset, std::string(kNotLaidOutJa) + "（" + std::string(why) + "）",
+                    std::string(kNotLaidOutEn), {}, std::move(detail));
+    }
+
+    // A line as the form names it: "損益計算書の ① 売上（収入）金額", a
+    // balance-sheet line with its date, a header value by its element.
+    std::string LineWords(std::string_view section, std::string_view tag) const {
+        if (section.empty()) {
+            return std::string(tag);
         }
-        return true;
+        std::string line;
+        const std::optional<reportformat::AccountLine> account =
+            section == reportformat::section::kBalanceSheet ? reportformat::AccountOf(tag)
+                                                            : std::nullopt;
+        if (account && account->period != reportformat::Period::AccountName) {
+            line = FormLineName(form_, section, tag) +
+                   (account->period == reportformat::Period::Opening ? "（期首）" : "（期末）");
+        } else {
+            line = FormLineName(form_, section, tag);
+        }
+        return SectionTitle(form_, section) + "の " + line;
     }
 
     // Each amount as the export writes it, and all of them far inside 64 bits.
@@ -117,24 +118,34 @@ private:
                 continue;
             }
             const std::optional<std::int64_t> yen = ParseAmount(field.text);
+            const std::string line = LineWords(section, field.tag);
+            const std::string digits = std::to_string(kMostAmountDigits);
             if (!yen) {
                 return Fail(LineStart(field.line),
-                            "<" + field.tag + "> holds \"" + field.text +
+                            line + " が「" + field.text + "」で、円単位の金額（" + digits +
+                                " 桁までの数字、負の額は前にマイナス）ではありません",
+                            line + " holds \"" + field.text +
                                 "\", not an amount in whole yen (an optional minus and at most " +
-                                std::to_string(kMostAmountDigits) + " digits)");
+                                digits + " digits)",
+                            field.tag);
             }
             const std::optional<std::int64_t> total = AddYen(allYen_, *yen < 0 ? -*yen : *yen);
             if (!total || *total > kMostYenInAll) {
-                return Fail(LineStart(field.line), "<" + field.tag + "> holds \"" + field.text +
-                                                       "\", and the report's amounts add up "
-                                                       "beyond what the checks can sum");
+                return Fail(
+                    LineStart(field.line),
+                    line + " の「" + field.text + "」で、金額の合計が確認できる大きさを超えます",
+                    line + " holds \"" + field.text +
+                        "\", and the report's amounts add up beyond what the checks can "
+                        "sum",
+                    field.tag);
             }
             allYen_ = *total;
         }
         return true;
     }
 
-    bool Decode(const std::string& bytes, std::string& out, const xml::Element& at) {
+    bool Decode(const std::string& bytes, std::string& out, const xml::Element& at,
+                std::string_view section) {
         if (std::all_of(bytes.begin(), bytes.end(),
                         [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
             out = bytes;
@@ -142,7 +153,9 @@ private:
         }
         std::optional<std::string> utf8 = platform::cp932::ToUtf8(bytes);
         if (!utf8) {
-            return Fail(at.offset, "<" + at.name + "> holds bytes that are not Shift_JIS text");
+            const std::string line = LineWords(section, at.name);
+            return Fail(at.offset, line + " に Shift_JIS の文字でないバイトがあります",
+                        line + " holds bytes that are not Shift_JIS text", at.name);
         }
         out = std::move(*utf8);
         return true;
@@ -150,33 +163,36 @@ private:
 
     bool NoText(const xml::Element& element) {
         if (element.hasText) {
-            return Fail(element.offset, "unexpected text inside <" + element.name + ">");
+            return Misshapen(element.offset, "要素の間に文字があります",
+                             "unexpected text inside <" + element.name + ">");
         }
         return true;
     }
 
-    bool Value(const xml::Element& element, Fields& into) {
+    bool Value(const xml::Element& element, Fields& into, std::string_view section) {
         if (!element.children.empty()) {
-            return Fail(element.children.front().offset, "expected text inside <" + element.name +
-                                                             ">, found <" +
-                                                             element.children.front().name + ">");
+            const std::string line = LineWords(section, element.name);
+            return Fail(element.children.front().offset, line + " に値でなく要素があります",
+                        line + " holds an element instead of a value", element.name,
+                        "expected text inside <" + element.name + ">, found <" +
+                            element.children.front().name + ">");
         }
         Field field;
         field.tag = element.name;
         field.line = LineOf(element.offset);
-        if (!Decode(element.text, field.text, element)) {
+        if (!Decode(element.text, field.text, element, section)) {
             return false;
         }
         into.fields.push_back(std::move(field));
         return true;
     }
 
-    bool Values(const xml::Element& parent, Fields& into) {
+    bool Values(const xml::Element& parent, Fields& into, std::string_view section = {}) {
         if (!NoText(parent)) {
             return false;
         }
         for (const xml::Element& child : parent.children) {
-            if (!Value(child, into)) {
+            if (!Value(child, into, section)) {
                 return false;
             }
         }
@@ -188,8 +204,9 @@ private:
         section.line = LineOf(element.offset);
         if (element.children.empty() &&
             element.text.find_first_not_of(" \t\r\n") != std::string::npos) {
-            return Fail(element.offset, "expected a section inside <" + incomeTag_ +
-                                            ">, found text in <" + element.name + ">");
+            return Misshapen(element.offset, "所得の中に、区分でなく値があります",
+                             "expected a section inside <" + incomeTag_ + ">, found text in <" +
+                                 element.name + ">");
         }
         if (!NoText(element)) {
             return false;
@@ -198,7 +215,7 @@ private:
             // List entries carry their ordinal; every other element holds one value.
             const std::string* count = child.Attribute(envelope::kCount);
             if (count == nullptr) {
-                if (!Value(child, section)) {
+                if (!Value(child, section, section.tag)) {
                     return false;
                 }
                 continue;
@@ -209,10 +226,16 @@ private:
             const auto [end, ec] =
                 std::from_chars(count->data(), count->data() + count->size(), item.count);
             if (ec != std::errc() || end != count->data() + count->size() || item.count < 1) {
-                return Fail(child.offset, std::string("expected a positive ") + envelope::kCount +
-                                              " on <" + child.name + ">");
+                return Fail(
+                    child.offset,
+                    SectionTitle(form_, section.tag) + "の明細の番号が正の整数ではありません",
+                    SectionTitle(form_, section.tag) +
+                        ": an entry's number is not a positive whole number",
+                    child.name,
+                    std::string("expected a positive ") + envelope::kCount + " on <" + child.name +
+                        ">");
             }
-            if (!Values(child, item)) {
+            if (!Values(child, item, section.tag)) {
                 return false;
             }
             section.items.push_back(std::move(item));
@@ -223,13 +246,14 @@ private:
     const xml::Element* Expect(const xml::Element& parent, std::size_t index,
                                std::string_view name) {
         if (index >= parent.children.size()) {
-            Fail(parent.offset,
-                 "expected <" + std::string(name) + "> inside <" + parent.name + ">");
+            Misshapen(parent.offset, "あるべき要素がありません",
+                      "expected <" + std::string(name) + "> inside <" + parent.name + ">");
             return nullptr;
         }
         const xml::Element& child = parent.children[index];
         if (child.name != name) {
-            Fail(child.offset, "expected <" + std::string(name) + ">, found <" + child.name + ">");
+            Misshapen(child.offset, "要素の並びが違います",
+                      "expected <" + std::string(name) + ">, found <" + child.name + ">");
             return nullptr;
         }
         return &child;
@@ -241,13 +265,15 @@ private:
             std::transform(encoding.begin(), encoding.end(), encoding.begin(),
                            [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
             if (encoding != "SHIFT_JIS") {
-                return Fail(0, "expected the encoding Shift_JIS, found " + doc.encoding);
+                return Fail(0, "文字コードが Shift_JIS ではありません（" + doc.encoding + "）",
+                            "expected the encoding Shift_JIS, found " + doc.encoding);
             }
         }
         const xml::Element& root = doc.root;
         if (root.name != envelope::kReport) {
-            return Fail(root.offset, std::string("expected the root element <") +
-                                         envelope::kReport + ">, found <" + root.name + ">");
+            return Misshapen(root.offset, "最初の要素が違います",
+                             std::string("expected the root element <") + envelope::kReport +
+                                 ">, found <" + root.name + ">");
         }
         if (!NoText(root)) {
             return false;
@@ -259,8 +285,9 @@ private:
             return false;
         }
         if (root.children.size() > 3) {
-            return Fail(root.children[3].offset, std::string("expected </") + envelope::kReport +
-                                                     ">, found <" + root.children[3].name + ">");
+            return Misshapen(root.children[3].offset, "終わりのあとに要素があります",
+                             std::string("expected </") + envelope::kReport + ">, found <" +
+                                 root.children[3].name + ">");
         }
         if (!Values(*system, report.system) || !Values(*header, report.basic) ||
             !Kinds(*header, report)) {
@@ -275,16 +302,19 @@ private:
         if (form == nullptr ||
             (form->text != reportformat::kBlueCode && form->text != reportformat::kWhiteCode)) {
             return Fail(form ? LineStart(form->line) : header.offset,
-                        std::string("expected <") + basic::kReturnForm + "> " +
-                            reportformat::kBlueCode + " (blue) or " + reportformat::kWhiteCode +
-                            " (white)");
+                        std::string("申告の種類が ") + reportformat::kBlueCode + "（青色）でも " +
+                            reportformat::kWhiteCode + "（白色）でもありません",
+                        std::string("the return form is neither ") + reportformat::kBlueCode +
+                            " (blue) nor " + reportformat::kWhiteCode + " (white)",
+                        basic::kReturnForm);
         }
         report.form = form->text == reportformat::kBlueCode ? ReturnForm::Blue : ReturnForm::White;
         const Field* kind = report.basic.Find(basic::kIncomeKind);
         if (kind == nullptr || kind->text.size() != 1 ||
             reportformat::IncomeElementOf(kind->text[0] - '0') == nullptr) {
             return Fail(kind ? LineStart(kind->line) : header.offset,
-                        std::string("expected <") + basic::kIncomeKind + "> 1, 2 or 3");
+                        "所得の種類が 1、2、3 のどれでもありません",
+                        "the income kind is none of 1, 2 and 3", basic::kIncomeKind);
         }
         const int kindNumber = kind->text[0] - '0';
         report.kind = static_cast<IncomeKind>(kindNumber);
@@ -303,8 +333,9 @@ private:
             return false;
         }
         if (data.children.size() > 1) {
-            return Fail(data.children[1].offset, std::string("expected </") + envelope::kData +
-                                                     ">, found <" + data.children[1].name + ">");
+            return Misshapen(data.children[1].offset, "所得のあとに要素があります",
+                             std::string("expected </") + envelope::kData + ">, found <" +
+                                 data.children[1].name + ">");
         }
         report.incomeTag = incomeTag_;
         report.incomeLine = LineOf(income->offset);

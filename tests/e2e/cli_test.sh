@@ -136,10 +136,10 @@ done
 LC_ALL=C sed 's/>186420</>1,000</' "$scratch/blue-business.xml" >"$scratch/damaged.xml"
 run check "$scratch/damaged.xml"
 check "damaged: exit status $status" [ "$status" -eq 2 ]
-check "damaged: element and text named" grep -qF '<GENKIN_KISYU> holds "1,000"' <<<"$err"
+check "damaged: the form's line and the text named" grep -qF '現金（期首） holds "1,000"' <<<"$err"
 run check --json "$scratch/damaged.xml"
 check "damaged --json: exit status $status" [ "$status" -eq 2 ]
-check "damaged --json: an object with the error" [ "$(jq -c '[.unreadable, .line]' <<<"$out")" = '[true,267]' ]
+check "damaged --json: an object with the error and the element" [ "$(jq -c '[.unreadable, .line, .element]' <<<"$out")" = '[true,267,"GENKIN_KISYU"]' ]
 
 LC_ALL=C sed '/<TAISYAKUTAISYOUHYO>/,/<\/TAISYAKUTAISYOUHYO>/d' "$scratch/blue-business.xml" >"$scratch/no-bs.xml"
 run check "$scratch/no-bs.xml"

@@ -25,7 +25,7 @@ struct ReadCase {
     const char* golden;
     std::function<std::string(std::string)> damage;
     int errorLine;               // 0: reads
-    const char* says = nullptr;  // what the message must quote
+    const char* says = nullptr;  // what the message must quote, or the element at fault
 };
 
 const ReadCase kReadCases[] = {
@@ -65,7 +65,7 @@ const ReadCase kReadCases[] = {
      [](std::string s) { return Replace(s, "Shift_JIS", "EUC-JP"); }, 1},
     // Amounts only as the export writes them: an optional minus and at most 15 digits.
     {"15 digits and a minus", "blue-business", Cash("-999999999999999"), 0},
-    {"thousands separators", "blue-business", Cash("1,000"), 267, "<GENKIN_KISYU> holds \"1,000\""},
+    {"thousands separators", "blue-business", Cash("1,000"), 267, "現金（期首） holds \"1,000\""},
     {"plus sign", "blue-business", Cash("+186420"), 267, "\"+186420\""},
     {"blanks around", "blue-business", Cash(" 186420 "), 267, "\" 186420 \""},
     {"full-width digits", "blue-business", Cash("\x82\x50\x82\x57\x82\x55"), 267, "\"１８６\""},
@@ -74,7 +74,7 @@ const ReadCase kReadCases[] = {
     {"16 digits", "blue-business", Cash("1000000000000000"), 267, "\"1000000000000000\""},
     {"minus alone", "blue-business", Cash("-"), 267, "\"-\""},
     {"control character", "blue-business",
-     [](std::string s) { return Replace(s, "<SIMEI>", "<SIMEI>\x01"); }, 99, "<SIMEI>"},
+     [](std::string s) { return Replace(s, "<SIMEI>", "<SIMEI>\x01"); }, 99, "SIMEI"},
     {"character reference", "blue-business",
      [](std::string s) { return Replace(s, "<SIMEI>", "<SIMEI>&#65;"); }, 99, "&#65;"},
     {"amounts beyond what a sum holds", "blue-business",
@@ -100,11 +100,19 @@ TEST(ReportReaderTest, GoldenAndDamagedReports) {
             EXPECT_FALSE(result.report.has_value()) << c.what;
             EXPECT_EQ(result.error.file, "r.xml") << c.what;
             EXPECT_FALSE(result.error.message.empty()) << c.what;
+            // The user reads the form's words; elements are for JSON.
+            EXPECT_FALSE(result.error.japanese.empty()) << c.what;
+            EXPECT_EQ(result.error.japanese.find('<'), std::string::npos) << c.what;
+            if (!result.error.element.empty()) {
+                EXPECT_EQ(result.error.japanese.find(result.error.element), std::string::npos)
+                    << c.what << ": " << result.error.JapaneseText();
+            }
             if (c.errorLine > 0) {
                 EXPECT_EQ(result.error.line, c.errorLine) << c.what << ": " << result.error.Text();
             }
             if (c.says != nullptr) {
-                EXPECT_NE(result.error.message.find(c.says), std::string::npos)
+                EXPECT_TRUE(result.error.message.find(c.says) != std::string::npos ||
+                            result.error.element == c.says)
                     << c.what << ": " << result.error.Text();
             }
         }
