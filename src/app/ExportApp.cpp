@@ -19,6 +19,7 @@
 #include "hostapi/ClSysUser.h"
 #include "hostapi/StDATAINFO.h"
 #include "platform/FileSystem.h"
+#include "platform/ForwardingWindowSystem.h"
 #include "platform/WindowSystem.h"
 #include "platform/text/PathPieces.h"
 #include "report/ReportWriter.h"
@@ -110,12 +111,16 @@ int CExportApp::OpenHostLink() {
     }
 }
 
-void CExportApp::FillConditions(CConditionsDlg& dialog, const StDATAINFO& entry) {
+void CExportApp::ReadUserSelection(CConditionsDlg& dialog) {
     if (ClSysUser* user = ClDataMgr::Inst()->GetSysUserObject()) {
         user->GetCurUserID(dialog.m_szUserID);
         dialog.m_szUserID[sizeof dialog.m_szUserID - 1] = '\0';
         user->GetSelectedNo(dialog.m_szUserID, &dialog.m_lSelectedNo1, &dialog.m_lSelectedNo2);
     }
+}
+
+void CExportApp::FillConditions(CConditionsDlg& dialog, const StDATAINFO& entry) {
+    ReadUserSelection(dialog);
     dialog.m_nBusinessKind = entry.businessKind;
     dialog.m_bPastResults = entry.dataKind == hostapi::kPastResultsDataKind ? 1 : 0;
     dialog.m_strCompany = CompanyText(&entry);
@@ -176,6 +181,28 @@ int CExportApp::ExitInstance() {
         windows.EnableWindow(m_hParentWnd, true);
     }
     return m_nExitStatus;
+}
+
+std::string CExportApp::RememberedFolder() {
+    // The host's own messages (no connection to be had) are not the viewer's.
+    class Silent final : public platform::ForwardingWindowSystem {
+        int ShowMessageBox(platform::WindowHandle, const std::string&, const std::string&,
+                           unsigned) override {
+            return platform::kIdOk;
+        }
+    } silent;
+    std::string folder;
+    if (ConnectToHost() == 1) {
+        CConditionsDlg dialog(0, m_edition);
+        ReadUserSelection(dialog);
+        IncomeKind kind = income_kind::kNone;
+        char path[CConditionsDlg::kPathBufferSize] = {};
+        if (dialog.ReadRememberedOutput(&kind, path)) {
+            folder = platform::FolderOf(path);
+        }
+    }
+    ExitInstance();
+    return folder;
 }
 
 // The host passes "window,message,function,path"; the path is the rest of

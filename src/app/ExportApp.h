@@ -45,6 +45,11 @@ public:
     int ExitInstance();
     int Run();
 
+    // The folder the export last wrote to for the host's current user and
+    // data, as the settings record remembers it; empty without a host to ask
+    // or without a record. Shows nothing: reports are read without the host.
+    std::string RememberedFolder();
+
     int ParseCommandLine();
     int ReadSelectedDataEntry(StDATAINFO* entry);
     // Text 0: CompanyText; text 1: PeriodText; any other: empty.
@@ -60,6 +65,7 @@ private:
     void TakeOverHostWindow();
     void ChangeToProgramFolder();
     int OpenHostLink();
+    static void ReadUserSelection(CConditionsDlg& dialog);
     void FillConditions(CConditionsDlg& dialog, const StDATAINFO& entry);
     int ExportReport(CConditionsDlg& dialog, const StDATAINFO& entry);
 

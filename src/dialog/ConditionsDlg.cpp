@@ -185,7 +185,7 @@ void CConditionsDlg::OnBrowse() {
         folder = platform::DriveOf(m_strOutputPath);
         fileName = platform::AfterDrive(m_strOutputPath);
     }
-    platform::SaveFileRequest request;
+    platform::FileDialogRequest request;
     request.owner = m_pControls->Handle();
     request.defaultExtension = "XML";
     request.fileName = fileName;

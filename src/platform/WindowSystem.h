@@ -23,9 +23,10 @@ inline constexpr int kIdCancel = 2;
 inline constexpr int kIdYes = 6;
 inline constexpr int kIdNo = 7;
 
-// What the save-file dialog is opened with. Texts are Shift_JIS; the filter is
-// in the framework's form, pairs separated by '|' and ended by "||".
-struct SaveFileRequest {
+// What the save-file or open-file dialog is opened with. Texts are Shift_JIS;
+// the filter is in the framework's form, pairs separated by '|' and ended by
+// "||".
+struct FileDialogRequest {
     WindowHandle owner = 0;
     std::string defaultExtension;
     std::string fileName;
@@ -36,7 +37,7 @@ struct SaveFileRequest {
 };
 
 // The windowing half of the platform: message boxes, the host window, the two
-// dialogs of the program and the save-file dialog.
+// dialogs of the program and the save-file and open-file dialogs.
 class WindowSystem {
 public:
     virtual ~WindowSystem() = default;
@@ -55,7 +56,9 @@ public:
     // A modeless window from a template, not yet shown; null when it cannot be created.
     virtual std::unique_ptr<ProgressWindow> CreateProgressWindow(int templateId) = 0;
     // The full path the user confirmed; nothing when the user cancelled.
-    virtual std::optional<std::string> AskSaveFileName(const SaveFileRequest& request) = 0;
+    virtual std::optional<std::string> AskSaveFileName(const FileDialogRequest& request) = 0;
+    // The existing file the user chose; nothing when the user cancelled.
+    virtual std::optional<std::string> AskOpenFileName(const FileDialogRequest& request) = 0;
 };
 
 WindowSystem& Windows();

@@ -14,9 +14,9 @@
 #include "core/ProgressDlg.h"
 #include "dialog/ConditionsDlg.h"
 #include "hostapi/StDATAINFO.h"
+#include "platform/ForwardingWindowSystem.h"
 #include "report/ReportTestSupport.h"
 #include "support/FakeProgressWindow.h"
-#include "support/ForwardingWindowSystem.h"
 #include "support/ScriptedConsole.h"
 #include "support/Sjis.h"
 #include "support/TempFolder.h"
@@ -35,7 +35,7 @@ constexpr char kFailed[] =
 constexpr char kCancelledText[] = "[所得税]\n｢所得税｣の集計を中止します。\n\n";
 
 // The console window system with a recorded progress window instead of the console line.
-class RecordedProgressWindows : public testsupport::ForwardingWindowSystem {
+class RecordedProgressWindows : public platform::ForwardingWindowSystem {
 public:
     int ShowMessageBox(platform::WindowHandle owner, const std::string& text,
                        const std::string& caption, unsigned flags) override {

@@ -227,14 +227,14 @@ TEST_F(ConditionsDlgTest, BrowseOpensInTheFolderOfThePath) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path);
-        std::optional<platform::SaveFileRequest> asked;
+        std::optional<platform::FileDialogRequest> asked;
         ScriptedConsole console([&](HeadlessDialog& d) {
             d.Type(kEdit, c.path);
             d.Click(kBrowse);
             EXPECT_EQ(d.Text(kEdit), c.path);  // cancelled: nothing changes
             EXPECT_EQ(d.FocusedControl(), kExecute);
         });
-        console.Windows().SetSaveFileScript([&](const platform::SaveFileRequest& request) {
+        console.Windows().SetSaveFileScript([&](const platform::FileDialogRequest& request) {
             asked = request;
             return std::optional<std::string>();
         });
@@ -256,8 +256,9 @@ TEST_F(ConditionsDlgTest, BrowseConfirmedReplacesThePath) {
         EXPECT_EQ(d.FocusedControl(), kExecute);
         d.PressKey(Key(platform::kVkReturn));
     });
-    console.Windows().SetSaveFileScript(
-        [&](const platform::SaveFileRequest&) { return std::optional<std::string>(ValidPath()); });
+    console.Windows().SetSaveFileScript([&](const platform::FileDialogRequest&) {
+        return std::optional<std::string>(ValidPath());
+    });
     EXPECT_EQ(dialog.DoModal(), kExecute);
     EXPECT_EQ(dialog.m_strOutputPath, ValidPath());
 }

@@ -9,12 +9,12 @@
 #include "core/Edition.h"
 #include "dialog/ConditionsDlg.h"
 #include "platform/FileSystem.h"
+#include "platform/ForwardingWindowSystem.h"
 #include "platform/ProgressWindow.h"
 #include "platform/WindowSystem.h"
 #include "support/DialogControls.h"
 #include "support/FakeDriveFileSystem.h"
 #include "support/Files.h"
-#include "support/ForwardingWindowSystem.h"
 #include "support/ScriptedConsole.h"
 #include "support/Sjis.h"
 #include "support/TempFolder.h"
@@ -51,7 +51,7 @@ struct Shown {
 };
 
 // Records every message box on its way to the window system it replaces.
-class RecordingWindows : public testsupport::ForwardingWindowSystem {
+class RecordingWindows : public platform::ForwardingWindowSystem {
 public:
     std::vector<Shown> shown;
 

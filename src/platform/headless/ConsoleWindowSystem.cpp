@@ -140,7 +140,7 @@ std::unique_ptr<ProgressWindow> ConsoleWindowSystem::CreateProgressWindow(int te
                                                    progressClock_);
 }
 
-std::optional<std::string> ConsoleWindowSystem::AskSaveFileName(const SaveFileRequest& request) {
+std::optional<std::string> ConsoleWindowSystem::AskSaveFileName(const FileDialogRequest& request) {
     if (!saveFileScript_) {
         return std::nullopt;
     }

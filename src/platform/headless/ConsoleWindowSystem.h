@@ -26,7 +26,7 @@ enum class YesNoPolicy {
 };
 
 // Answers the save-file dialog: the full path confirmed, or nothing to cancel.
-using SaveFileScript = std::function<std::optional<std::string>(const SaveFileRequest&)>;
+using SaveFileScript = std::function<std::optional<std::string>(const FileDialogRequest&)>;
 
 // A window operation the program asked for.
 struct WindowEvent {
@@ -83,7 +83,11 @@ public:
     int RunModalDialog(int templateId, WindowHandle parent, DialogHandler& handler) override;
     std::unique_ptr<ProgressWindow> CreateProgressWindow(int templateId) override;
     // The save-file script's answer; nothing (cancelled) without a script.
-    std::optional<std::string> AskSaveFileName(const SaveFileRequest& request) override;
+    std::optional<std::string> AskSaveFileName(const FileDialogRequest& request) override;
+    // The console opens reports by name: it asks for none.
+    std::optional<std::string> AskOpenFileName(const FileDialogRequest&) override {
+        return std::nullopt;
+    }
 
 private:
     int AnswerYesNo();

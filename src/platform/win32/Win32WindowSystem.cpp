@@ -47,6 +47,34 @@ const wchar_t* OptionalText(const std::wstring& text) {
     return text.empty() ? nullptr : text.c_str();
 }
 
+// The save-file and open-file dialogs take the same structure.
+std::optional<std::string> AskFileName(const FileDialogRequest& request,
+                                       BOOL(WINAPI* ask)(OPENFILENAMEW*)) {
+    const std::wstring filter = FilterOf(request.filter);
+    const std::wstring extension = win32::Widen(request.defaultExtension);
+    const std::wstring folder = win32::Widen(request.initialFolder);
+    const std::wstring title = win32::Widen(request.title);
+    std::wstring file = win32::Widen(request.fileName);
+    file.resize(MAX_PATH, L'\0');
+    file.back() = L'\0';
+
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = OwnerOf(request.owner);
+    dialog.lpstrFilter = OptionalText(filter);
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = file.data();
+    dialog.nMaxFile = static_cast<DWORD>(file.size());
+    dialog.lpstrInitialDir = OptionalText(folder);
+    dialog.lpstrTitle = OptionalText(title);
+    dialog.Flags = request.flags;
+    dialog.lpstrDefExt = OptionalText(extension);
+    if (ask(&dialog) == FALSE) {
+        return std::nullopt;
+    }
+    return win32::Narrow(std::wstring_view(file.c_str()));
+}
+
 class Win32WindowSystem final : public WindowSystem {
 public:
     int ShowMessageBox(WindowHandle owner, const std::string& text, const std::string& caption,
@@ -93,30 +121,12 @@ public:
         return win32::Win32ProgressWindow::Create(templateId);
     }
 
-    std::optional<std::string> AskSaveFileName(const SaveFileRequest& request) override {
-        const std::wstring filter = FilterOf(request.filter);
-        const std::wstring extension = win32::Widen(request.defaultExtension);
-        const std::wstring folder = win32::Widen(request.initialFolder);
-        const std::wstring title = win32::Widen(request.title);
-        std::wstring file = win32::Widen(request.fileName);
-        file.resize(MAX_PATH, L'\0');
-        file.back() = L'\0';
+    std::optional<std::string> AskSaveFileName(const FileDialogRequest& request) override {
+        return AskFileName(request, GetSaveFileNameW);
+    }
 
-        OPENFILENAMEW dialog{};
-        dialog.lStructSize = sizeof dialog;
-        dialog.hwndOwner = OwnerOf(request.owner);
-        dialog.lpstrFilter = OptionalText(filter);
-        dialog.nFilterIndex = 1;
-        dialog.lpstrFile = file.data();
-        dialog.nMaxFile = static_cast<DWORD>(file.size());
-        dialog.lpstrInitialDir = OptionalText(folder);
-        dialog.lpstrTitle = OptionalText(title);
-        dialog.Flags = request.flags;
-        dialog.lpstrDefExt = OptionalText(extension);
-        if (GetSaveFileNameW(&dialog) == FALSE) {
-            return std::nullopt;
-        }
-        return win32::Narrow(std::wstring_view(file.c_str()));
+    std::optional<std::string> AskOpenFileName(const FileDialogRequest& request) override {
+        return AskFileName(request, GetOpenFileNameW);
     }
 
 private:

@@ -158,11 +158,11 @@ TEST_F(ConsoleWindowSystemTest, WindowOperationsAreRecordedInOrder) {
 }
 
 TEST_F(ConsoleWindowSystemTest, SaveFileNameComesFromTheScript) {
-    platform::SaveFileRequest request;
+    platform::FileDialogRequest request;
     request.fileName = "*.xml";
     EXPECT_EQ(std::nullopt, windows_.AskSaveFileName(request)) << "no script cancels";
 
-    windows_.SetSaveFileScript([](const platform::SaveFileRequest& asked) {
+    windows_.SetSaveFileScript([](const platform::FileDialogRequest& asked) {
         return std::optional<std::string>("C:\\out\\" + asked.fileName.substr(2));
     });
     EXPECT_EQ(std::optional<std::string>("C:\\out\\xml"), windows_.AskSaveFileName(request));
