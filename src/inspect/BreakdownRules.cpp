@@ -43,18 +43,17 @@ Reason Checker::NotAbove(std::string_view listTag, const std::vector<std::string
     }
     const std::int64_t allowed = std::max(line.above - 1, 0) + sum.below;
     const bool rounding = excess <= allowed;
-    const Reason hints = rounding ? Reason{} : Hints(excess, {{list, ""}});
+    const Reason ending = Ending(rounding, allowed);
+    const Reason hints = Hints(excess, {{list, ""}});
     Place place = At(kProfitAndLoss, lineTags.front());
     place.section = std::string(listTag);
     place.tags = std::move(lineTags);
     Add(rounding ? Severity::Warning : Severity::Error, std::move(place),
         {{"list total", sum.yen}, {"profit-and-loss line", line.yen}, {"excess", excess}},
         SectionTitle(form_, listTag) + "の合計 " + Yen(sum.yen) + " は" + whatJa + " " +
-            Yen(line.yen) + " より " + Yen(excess) + " 多い" +
-            (rounding ? "（金額の円未満切り捨てで生じうる差）。" : "。") + hints.japanese,
+            Yen(line.yen) + " より " + Yen(excess) + " 多い" + ending.japanese + hints.japanese,
         "The " + whatEn + " breakdown adds up to " + YenEn(sum.yen) + ", " + YenEn(excess) +
-            " more than the profit-and-loss line of " + YenEn(line.yen) +
-            (rounding ? ", which cutting the amounts to whole yen can explain." : ".") +
+            " more than the profit-and-loss line of " + YenEn(line.yen) + ending.english +
             hints.english);
     return {};
 }

@@ -96,5 +96,8 @@ private:
 };
 
 Reason NoProfitAndLoss();
+// How a difference's sentence ends: for one the cutting explains (`rounding`),
+// that it does and the most it can make, `most` yen.
+Reason Ending(bool rounding, std::int64_t most);
 
 }  // namespace inspect::rules

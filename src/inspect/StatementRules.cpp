@@ -91,21 +91,20 @@ void Checker::Balance(bool opening, const CutSum& left, const CutSum& right, con
     const std::string whenEn = opening ? "start" : "end";
     const std::int64_t off = assets - right.yen;
     const std::int64_t by = off < 0 ? -off : off;
-    const Reason hints = rounding ? Reason{}
-                                  : Hints(by, {{&bs, opening ? reportformat::suffix::kOpening
-                                                             : reportformat::suffix::kClosing}});
+    const Reason ending =
+        Ending(rounding, (off > 0 ? left.below + right.above : left.above + right.below) - 1);
+    const Reason hints = Hints(
+        by, {{&bs, opening ? reportformat::suffix::kOpening : reportformat::suffix::kClosing}});
     Add(rounding ? Severity::Warning : Severity::Error,
         {std::string(kBalanceSheet),
          {},
          SectionTitle(form_, kBalanceSheet) + " " + when + " 資産合計・負債資本合計"},
         {{"assets", assets}, {"liabilities and capital", right.yen}, {"difference", off}},
         when + "の資産合計 " + Yen(assets) + " は負債・資本合計 " + Yen(right.yen) + " より " +
-            Yen(by) + (off > 0 ? " 多い" : " 少ない") +
-            (rounding ? "（金額の円未満切り捨てで生じうる差）。" : "。") + hints.japanese,
+            Yen(by) + (off > 0 ? " 多い" : " 少ない") + ending.japanese + hints.japanese,
         "Balance sheet at the " + whenEn + " of the period: the assets of " + YenEn(assets) +
             " are " + YenEn(by) + (off > 0 ? " more" : " less") +
-            " than the liabilities and capital of " + YenEn(right.yen) +
-            (rounding ? ", which cutting the amounts to whole yen can explain." : ".") +
+            " than the liabilities and capital of " + YenEn(right.yen) + ending.english +
             hints.english);
 }
 

@@ -24,6 +24,7 @@ struct RuleCase {
     const char* golden;
     std::function<void(Report&)> edit;
     Expect expect;
+    const char* says = nullptr;  // what a finding of the rule says in Japanese
 };
 
 void Keep(Report&) {}
@@ -61,7 +62,8 @@ const RuleCase kRuleCases[] = {
     // each line to whole yen explains.
     {"BS-OPENING", "blue-business", Keep, Expect::Nothing},
     {"BS-OPENING", "blue-business",
-     [](Report& r) { Add(r, "TAISYAKUTAISYOUHYO", "GENKIN_KISYU", 1); }, Expect::Warning},
+     [](Report& r) { Add(r, "TAISYAKUTAISYOUHYO", "GENKIN_KISYU", 1); }, Expect::Warning,
+     "生じうる行は 10 行で、差は最大 9円"},
     {"BS-OPENING", "blue-business",
      [](Report& r) { Add(r, "TAISYAKUTAISYOUHYO", "GENKIN_KISYU", 1000); }, Expect::Error},
     {"BS-CLOSING", "blue-business", Keep, Expect::Nothing},
@@ -100,7 +102,8 @@ const RuleCase kRuleCases[] = {
      [](Report& r) { Add(r, "SONEKIKEISANSYO", "SYUUZENHI", -1000); }, Expect::Error},
     {"MONTHLY-SALES", "blue-other", Keep, Expect::Nothing},
     {"MONTHLY-SALES", "blue-business",
-     [](Report& r) { Add(r, "TUKIBETUURIAGESHIIRE", "URIAGEKINGAKU7", -5); }, Expect::Warning},
+     [](Report& r) { Add(r, "TUKIBETUURIAGESHIIRE", "URIAGEKINGAKU7", -9); }, Expect::Warning,
+     "9 の倍数"},
     {"MONTHLY-SALES", "blue-business",
      [](Report& r) { Add(r, "TUKIBETUURIAGESHIIRE", "URIAGEKINGAKU7", 5); }, Expect::Error},
     {"BLUE-DEDUCTION", "blue-business", Keep, Expect::Nothing},
@@ -190,14 +193,17 @@ TEST(ChecksTest, EachRuleOnAReportThatKeepsOrBreaksIt) {
         }
         EXPECT_TRUE(ran) << c.rule << " on " << c.golden;
         Expect worst = Expect::Nothing;
+        bool said = c.says == nullptr;
         for (const inspect::Finding& f : result.findings) {
             if (f.rule == c.rule) {
                 worst = std::max(worst,
                                  f.severity == Severity::Error ? Expect::Error : Expect::Warning);
                 EXPECT_FALSE(f.japanese.empty() || f.english.empty()) << c.rule;
+                said = said || f.japanese.find(c.says) != std::string::npos;
             }
         }
         EXPECT_EQ(worst, c.expect) << c.rule << " on " << c.golden;
+        EXPECT_TRUE(said) << c.rule << " on " << c.golden << " does not say " << c.says;
         // The text speaks the form's words; element names are for --json only.
         EXPECT_EQ(ElementNamed(inspect::CheckText(report, result), report), "")
             << c.rule << " on " << c.golden;
