@@ -1,12 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "inspect/Checks.h"
 #include "inspect/Report.h"
+#include "reportformat/BalanceSheets.h"
 #include "reportformat/Elements.h"
 
 // Internal to the checks. One Checker runs every rule; its members are spread
@@ -65,6 +67,8 @@ private:
 
     // Balance sheet, income, monthly sales, blue-return deduction: StatementRules.cpp.
     const Section* BalanceSheet() const;
+    std::vector<std::string> MissingBalanceLines(const Section& sheet,
+                                                 std::optional<reportformat::Period> period) const;
     Reason BalanceSkipped() const;
     void Balance(bool opening, const CutSum& assets, const CutSum& right, const Section& bs);
     Reason BalanceLines();

@@ -21,15 +21,25 @@ namespace deduction = reportformat::deduction;
 using reportformat::LineOf;
 using reportformat::Period;
 
-// The lines the balance rules and last year's balances cannot do without.
-std::vector<std::string> RequiredBalanceLines() {
-    return {LineOf(bs::kOwnerDrawings, Period::Closing),
-            LineOf(bs::kOwnerContributions, Period::Closing), LineOf(bs::kCapital, Period::Opening),
-            LineOf(bs::kCapital, Period::Closing),
-            LineOf(bs::kIncomeBeforeDeduction, Period::Closing)};
-}
-
 }  // namespace
+
+// The export writes every amount line of the form's balance sheet: one the
+// report lacks was lost from the file, for one period or for both.
+std::vector<std::string> Checker::MissingBalanceLines(const Section& sheet,
+                                                      std::optional<Period> period) const {
+    std::vector<std::string> missing;
+    const reportformat::SectionSchema* form = reportformat::SchemaOf(form_).Find(kBalanceSheet);
+    if (form == nullptr) {
+        return missing;
+    }
+    for (const reportformat::ElementSpec& element : form->values) {
+        if (element.account != nullptr && element.period != Period::AccountName &&
+            (!period || element.period == *period) && sheet.Find(element.tag) == nullptr) {
+            missing.push_back(element.tag);
+        }
+    }
+    return missing;
+}
 
 const Section* Checker::BalanceSheet() const {
     return r_.Blue() ? r_.Find(kBalanceSheet) : nullptr;
@@ -56,13 +66,11 @@ Reason Checker::BalanceLines() {
             "The blue return has no balance sheet (" + title + ").");
         return {};
     }
-    for (const std::string& tag : RequiredBalanceLines()) {
-        if (sheet->Find(tag) == nullptr) {
-            Place place = AtBalance(tag);
-            const std::string where = place.where;
-            Add(Severity::Error, std::move(place), {}, where + " の行がありません。",
-                "The balance sheet has no line " + where + ".");
-        }
+    for (const std::string& tag : MissingBalanceLines(*sheet, std::nullopt)) {
+        Place place = AtBalance(tag);
+        const std::string where = place.where;
+        Add(Severity::Error, std::move(place), {}, where + " の行がありません。",
+            "The balance sheet has no line " + where + ".");
     }
     for (const Field& field : sheet->fields) {
         const std::optional<reportformat::AccountLine> line = reportformat::AccountOf(field.tag);
@@ -93,8 +101,21 @@ void Checker::Balance(bool opening, const CutSum& left, const CutSum& right, con
     const std::int64_t by = off < 0 ? -off : off;
     const Reason ending =
         Ending(rounding, (off > 0 ? left.below + right.above : left.above + right.below) - 1);
-    const Reason hints = Hints(
-        by, {{&bs, opening ? reportformat::suffix::kOpening : reportformat::suffix::kClosing}});
+    // A line lost from the file explains the difference better than any line of its amount.
+    Reason hints;
+    for (const std::string& tag :
+         MissingBalanceLines(bs, opening ? Period::Opening : Period::Closing)) {
+        const std::string where = AtBalance(tag).where;
+        hints.japanese += (hints.japanese.empty() ? " この表にない行: " : "、") + where;
+        hints.english += (hints.english.empty() ? " Lines the sheet lacks: " : ", ") + where;
+    }
+    if (hints.english.empty()) {
+        hints = Hints(
+            by, {{&bs, opening ? reportformat::suffix::kOpening : reportformat::suffix::kClosing}});
+    } else {
+        hints.japanese += "。";
+        hints.english += ".";
+    }
     Add(rounding ? Severity::Warning : Severity::Error,
         {std::string(kBalanceSheet),
          {},

@@ -58,6 +58,13 @@ const RuleCase kRuleCases[] = {
      Expect::Error},
     {"BS-LINES", "blue-business",
      [](Report& r) { Remove(r, "TAISYAKUTAISYOUHYO", "JIGYOUNUSIKASI_KIMATU"); }, Expect::Error},
+    // A line lost from the file is named, not hinted at by a line of its amount.
+    {"BS-LINES", "blue-business",
+     [](Report& r) { Remove(r, "TAISYAKUTAISYOUHYO", "GENKIN_KISYU"); }, Expect::Error,
+     "期首 現金 の行がありません"},
+    {"BS-OPENING", "blue-business",
+     [](Report& r) { Remove(r, "TAISYAKUTAISYOUHYO", "GENKIN_KISYU"); }, Expect::Error,
+     "この表にない行: 貸借対照表（資産負債調） 期首 現金。"},
     // The balance sheet balances, at both ends of the period, within what cutting
     // each line to whole yen explains.
     {"BS-OPENING", "blue-business", Keep, Expect::Nothing},
@@ -100,6 +107,13 @@ const RuleCase kRuleCases[] = {
      Expect::Error},
     {"PL-INCOME", "blue-real-estate",
      [](Report& r) { Add(r, "SONEKIKEISANSYO", "SYUUZENHI", -1000); }, Expect::Error},
+    // A spare line the user left unnamed is named by the form in a hint.
+    {"PL-INCOME", "blue-business",
+     [](Report& r) {
+         Set(r, "SONEKIKEISANSYO", "KEIHI_YOBI5_KAMOKU", "");
+         Add(r, "SONEKIKEISANSYO", "SOZEIKOUKA", -23998);
+     },
+     Expect::Error, "㉙ （科目名なし）（24,000円）"},
     {"MONTHLY-SALES", "blue-other", Keep, Expect::Nothing},
     {"MONTHLY-SALES", "blue-business",
      [](Report& r) { Add(r, "TUKIBETUURIAGESHIIRE", "URIAGEKINGAKU7", -9); }, Expect::Warning,
