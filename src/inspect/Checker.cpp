@@ -67,6 +67,9 @@ CheckResult Checker::Run() {
     Rule("LIST-LAND-RENT", [this] { return LandRent(); });
     Rule("LIST-INTEREST", [this] { return Interest(); });
     Rule("LIST-TAX-ACCOUNTANT", [this] { return TaxAccountant(); });
+    Rule("LIST-CUSTOMERS", [this] { return Customers(); });
+    Rule("LIST-SUPPLIERS", [this] { return Suppliers(); });
+    Rule("LIST-REPAIRS", [this] { return Repairs(); });
     Rule("RENTAL-INCOME", [this] { return Rentals(); });
     Rule("PREVIOUS-BALANCES", [this] { return PreviousBalances(); });
     return std::move(result_);

@@ -82,11 +82,18 @@ private:
     Reason NotAbove(std::string_view listTag, const std::vector<std::string>& amountTags,
                     const CutSum& line, std::vector<std::string> lineTags,
                     const std::string& whatJa, const std::string& whatEn);
+    Reason Whole(std::string_view listTag, const std::vector<std::string>& amountTags,
+                 std::string_view lineTag, const std::string& whatJa, const std::string& whatEn);
+    void FeesElsewhere(const Section& list, const CutSum& sum, const CutSum& fees,
+                       std::vector<std::string> feeTags, const CutSum& all);
     Reason Salaries();
     Reason FamilyEmployees();
     Reason LandRent();
     Reason Interest();
     Reason TaxAccountant();
+    Reason Customers();
+    Reason Suppliers();
+    Reason Repairs();
     Reason Rentals();
 
     // Last year's report: PreviousRules.cpp.
