@@ -61,6 +61,8 @@ CheckResult Checker::Run() {
     Rule("BS-CLOSING", [this] { return BalanceClosing(); });
     Rule("PL-INCOME", [this] { return Income(); });
     Rule("MONTHLY-SALES", [this] { return MonthlySales(); });
+    Rule("MONTHLY-PURCHASES", [this] { return MonthlyPurchases(); });
+    Rule("MANUFACTURING-COST", [this] { return Manufacturing(); });
     Rule("BLUE-DEDUCTION", [this] { return BlueDeduction(); });
     Rule("LIST-SALARIES", [this] { return Salaries(); });
     Rule("LIST-FAMILY-EMPLOYEES", [this] { return FamilyEmployees(); });

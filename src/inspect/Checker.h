@@ -76,6 +76,11 @@ private:
     Reason BalanceClosing();
     Reason Income();
     Reason MonthlySales();
+
+    // Manufacturing cost, monthly purchases: CostRules.cpp.
+    const Section* ManufacturingCost() const;  // null where nothing is made
+    Reason Manufacturing();
+    Reason MonthlyPurchases();
     Reason BlueDeduction();
 
     // Breakdown lists, rentals: BreakdownRules.cpp.
