@@ -64,6 +64,8 @@ CheckResult Checker::Run() {
     Rule("MONTHLY-PURCHASES", [this] { return MonthlyPurchases(); });
     Rule("MANUFACTURING-COST", [this] { return Manufacturing(); });
     Rule("BLUE-DEDUCTION", [this] { return BlueDeduction(); });
+    Rule("BAD-DEBT-RESERVE", [this] { return BadDebtReserve(); });
+    Rule("FAMILY-DEDUCTION", [this] { return FamilyDeduction(); });
     Rule("LIST-SALARIES", [this] { return Salaries(); });
     Rule("LIST-FAMILY-EMPLOYEES", [this] { return FamilyEmployees(); });
     Rule("LIST-LAND-RENT", [this] { return LandRent(); });

@@ -83,6 +83,10 @@ private:
     Reason MonthlyPurchases();
     Reason BlueDeduction();
 
+    // Limits of the law: LimitRules.cpp.
+    Reason BadDebtReserve();
+    Reason FamilyDeduction();
+
     // Breakdown lists, rentals: BreakdownRules.cpp.
     Reason NotAbove(std::string_view listTag, const std::vector<std::string>& amountTags,
                     const CutSum& line, std::vector<std::string> lineTags,

@@ -176,6 +176,37 @@ const RuleCase kRuleCases[] = {
      Expect::Error},
     {"BLUE-DEDUCTION", "blue-business",
      [](Report& r) { Set(r, "AOIROKOUJO", "AOIROKOUJO_SENTAKU", "4"); }, Expect::Error},
+    // The collective provision within its limit, the limit within 5.5 % of the
+    // receivables, both provisions on ㊴.
+    {"BAD-DEBT-RESERVE", "blue-business", Keep, Expect::Nothing},
+    {"BAD-DEBT-RESERVE", "blue-business",
+     [](Report& r) {
+         Add(r, "KASIDAOREKURIIRE", "IKKATU_KURIIREGAKU", 1);
+         Add(r, "SONEKIKEISANSYO", "KURIIRE_KASIDAOREHIKIATEKIN", 1);
+     },
+     Expect::Error},
+    {"BAD-DEBT-RESERVE", "blue-business",
+     [](Report& r) { Set(r, "KASIDAOREKURIIRE", "IKKATU_KURIIREGENDOGAKU", "145000"); },
+     Expect::Warning, "貸金の合計額 2,345,600円 の 6.18% にあたり"},
+    {"BAD-DEBT-RESERVE", "blue-business",
+     [](Report& r) { Add(r, "SONEKIKEISANSYO", "KURIIRE_KASIDAOREHIKIATEKIN", 1); },
+     Expect::Warning},
+    {"BAD-DEBT-RESERVE", "blue-other",
+     [](Report& r) { Add(r, "KASIDAOREKURIIRE", "KOBETU_KURIIREGAKU", 1000); }, Expect::Error},
+    // Per family employee the lesser of 86万円 for the spouse (the higher one where
+    // the list does not tell), 50万円 for another relative, and the income's share.
+    {"FAMILY-DEDUCTION", "white-business", Keep, Expect::Nothing},
+    {"FAMILY-DEDUCTION", "white-business",
+     [](Report& r) { Set(r, "SONEKIKEISANSYO", "SENJYUSYAKOUJYO", "1360001"); }, Expect::Error,
+     "（妻 中村 洋子 860,000円、長男 中村 健一 500,000円。"},
+    {"FAMILY-DEDUCTION", "white-business", [](Report& r) { Set(r, "SENJUUSYA", "ZOKUGARA", ""); },
+     Expect::Nothing},
+    {"FAMILY-DEDUCTION", "white-real-estate", Keep, Expect::Nothing},
+    {"FAMILY-DEDUCTION", "white-real-estate",
+     [](Report& r) { Set(r, "SONEKIKEISANSYO", "SENJYUSYAKOUJYO", "194846"); }, Expect::Nothing},
+    {"FAMILY-DEDUCTION", "white-real-estate",
+     [](Report& r) { Set(r, "SONEKIKEISANSYO", "SENJYUSYAKOUJYO", "194847"); }, Expect::Warning,
+     "同じ納税者の事業所得・山林所得も合わせて"},
     {"LIST-SALARIES", "blue-business", Keep, Expect::Nothing},
     {"LIST-SALARIES", "white-business",
      [](Report& r) { Add(r, "KYUURYOUTINGIN", "SONOTA_KYUURYOU", 500000); }, Expect::Error},
