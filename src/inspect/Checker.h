@@ -107,6 +107,8 @@ private:
 
     // Last year's report: PreviousRules.cpp.
     Reason PreviousBalances();
+    void Opening(const Section& sheet, const Section& last, const Field& field);
+    void Gone(const Section& sheet, const Section& last);
 
     const Report& r_;
     const Report* previous_;

@@ -345,19 +345,38 @@ TEST(ChecksTest, PreviousYearsClosingBalances) {
     Set(previous, "TAISYAKUTAISYOUHYO", "KOUJYOMAESYOTOKUKINNGAKU_KIMATU", "2000000");
     Set(previous, "TAISYAKUTAISYOUHYO", "JIGYOUNUSIKARI_KIMATU", "111309");
     Set(previous, "TAISYAKUTAISYOUHYO", "JIGYOUNUSIKASI_KIMATU", "1500000");
-    auto errors = [&current](const Report& last) {
+    auto errors = [&current](const Report& last, const Report* now = nullptr) {
         int n = 0;
-        for (const inspect::Finding& f : inspect::RunChecks(current, &last).findings) {
+        for (const inspect::Finding& f : inspect::RunChecks(now ? *now : current, &last).findings) {
             n += f.rule == "PREVIOUS-BALANCES" && f.severity == Severity::Error ? 1 : 0;
         }
         return n;
     };
     EXPECT_EQ(errors(previous), 0);
+    // Accounts the user names are matched by name, wherever each year puts
+    // them; one that closed last year with a balance and is gone is one error.
+    Report moved = previous;
+    Set(moved, "TAISYAKUTAISYOUHYO", "SISAN_YOBI1_KAMOKU", "");
+    Set(moved, "TAISYAKUTAISYOUHYO", "SISAN_YOBI1_KIMATU", "");
+    Set(moved, "TAISYAKUTAISYOUHYO", "SISAN_YOBI5_KAMOKU", "出資金");
+    Set(moved, "TAISYAKUTAISYOUHYO", "SISAN_YOBI5_KIMATU", "100000");
+    EXPECT_EQ(errors(moved), 0);
+    Set(moved, "TAISYAKUTAISYOUHYO", "SISAN_YOBI6_KAMOKU", "旧口座");
+    Set(moved, "TAISYAKUTAISYOUHYO", "SISAN_YOBI6_KIMATU", "5000");
+    EXPECT_EQ(errors(moved), 1);
+    // A first blue year after a white one has no closing balances to open with.
+    Report white = previous;
+    white.form = inspect::ReturnForm::White;
+    EXPECT_EQ(errors(white), 0);
+    const inspect::CheckResult afterWhite = inspect::RunChecks(current, &white);
+    EXPECT_NE(afterWhite.rules.back().reasonJapanese.find("白色申告"), std::string::npos);
+    Report whiteNow = current;
+    whiteNow.form = inspect::ReturnForm::White;
+    EXPECT_EQ(errors(previous, &whiteNow), 1);
     // This year's report itself closes far from where it opens.
     const std::vector<std::function<void(Report&)>> others = {
         [](Report& r) { r.basic.fields[0].text = "中村金物店（中村　正雄）"; },
         [](Report& r) { r.basic.fields[3].text = "20211231"; },
-        [](Report& r) { r.form = inspect::ReturnForm::White; },
         [](Report& r) { r.kind = inspect::IncomeKind::Other; },
     };
     for (const auto& other : others) {
