@@ -75,6 +75,8 @@ private:
     Reason BalanceOpening();
     Reason BalanceClosing();
     Reason Income();
+    const Section* MonthlyTable(const std::string& whatJa, const std::string& whatEn,
+                                Reason& why) const;
     Reason MonthlySales();
 
     // Manufacturing cost, monthly purchases: CostRules.cpp.
@@ -118,6 +120,8 @@ private:
 };
 
 Reason NoProfitAndLoss();
+// The monthly table's run of twelve months under `stem`, added up.
+CutSum MonthsOf(const Section& monthly, const char* stem);
 // How a difference's sentence ends: for one the cutting explains (`rounding`),
 // that it does and the most it can make, `most` yen.
 Reason Ending(bool rounding, std::int64_t most);

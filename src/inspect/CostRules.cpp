@@ -67,22 +67,13 @@ Reason Checker::Manufacturing() {
 // The monthly purchases add up to the year's purchases; a manufacturer's
 // are its materials, 原材料仕入高 of the manufacturing cost.
 Reason Checker::MonthlyPurchases() {
-    if (r_.RealEstate()) {
-        return {"不動産所得には月別仕入がありません。",
-                "real-estate income has no monthly purchases"};
+    Reason why;
+    const Section* monthly = MonthlyTable("仕入", "purchases", why);
+    if (monthly == nullptr) {
+        return why;
     }
-    const Section* monthly = r_.Find(reportformat::section::kMonthly);
     const Section* statement = r_.Find(kProfitAndLoss);
-    if (monthly == nullptr || statement == nullptr) {
-        if (r_.Blue()) {
-            return {"月別仕入がありません。", "the report has no monthly purchases"};
-        }
-        return {"白色申告には月別仕入がありません。", "white returns have no monthly purchases"};
-    }
-    CutSum sum;
-    for (int month = 1; month <= reportformat::kMonths; ++month) {
-        sum.Add(monthly->Yen(reportformat::monthly::kPurchases + std::to_string(month)));
-    }
+    const CutSum sum = MonthsOf(*monthly, reportformat::monthly::kPurchases);
     if (const Section* cost = ManufacturingCost()) {
         Compare(At(kManufacturing, manufacturing::kMaterialPurchases), sum,
                 cost->Yen(manufacturing::kMaterialPurchases), Written::Cut,

@@ -187,23 +187,42 @@ Reason Checker::Income() {
             "the report states no income before the deduction"};
 }
 
-Reason Checker::MonthlySales() {
-    if (r_.RealEstate()) {
-        return {"不動産所得には月別売上がありません。", "real-estate income has no monthly sales"};
-    }
+// The monthly table, or why the report has none: the column `whatJa`/`whatEn`
+// names (売上, sales) is missing with it.
+const Section* Checker::MonthlyTable(const std::string& whatJa, const std::string& whatEn,
+                                     Reason& why) const {
     const Section* monthly = r_.Find(reportformat::section::kMonthly);
-    const Section* pl = r_.Find(kProfitAndLoss);
-    if (monthly == nullptr || pl == nullptr) {
-        if (r_.Blue()) {
-            return {"月別売上がありません。", "the report has no monthly sales"};
-        }
-        return {"白色申告には月別売上がありません。", "white returns have no monthly sales"};
+    if (r_.RealEstate()) {
+        why = {"不動産所得には月別" + whatJa + "がありません。",
+               "real-estate income has no monthly " + whatEn};
+    } else if (monthly == nullptr || r_.Find(kProfitAndLoss) == nullptr) {
+        why = r_.Blue() ? Reason{"月別" + whatJa + "がありません。",
+                                 "the report has no monthly " + whatEn}
+                        : Reason{"白色申告には月別" + whatJa + "がありません。",
+                                 "white returns have no monthly " + whatEn};
+    } else {
+        return monthly;
     }
-    namespace monthlyTable = reportformat::monthly;
+    return nullptr;
+}
+
+CutSum MonthsOf(const Section& monthly, const char* stem) {
     CutSum sum;
     for (int month = 1; month <= reportformat::kMonths; ++month) {
-        sum.Add(monthly->Yen(monthlyTable::kSales + std::to_string(month)));
+        sum.Add(monthly.Yen(stem + std::to_string(month)));
     }
+    return sum;
+}
+
+Reason Checker::MonthlySales() {
+    Reason why;
+    const Section* monthly = MonthlyTable("売上", "sales", why);
+    if (monthly == nullptr) {
+        return why;
+    }
+    const Section* pl = r_.Find(kProfitAndLoss);
+    namespace monthlyTable = reportformat::monthly;
+    CutSum sum = MonthsOf(*monthly, monthlyTable::kSales);
     sum.Add(monthly->Yen(monthlyTable::kHouseholdUse));
     sum.Add(monthly->Yen(monthlyTable::kMiscellaneousIncome));
     Compare(At(kProfitAndLoss, reportformat::pl::kSales), sum, pl->Yen(reportformat::pl::kSales),
