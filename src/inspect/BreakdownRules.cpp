@@ -86,7 +86,8 @@ Reason Checker::NotAbove(std::string_view listTag, const std::vector<std::string
 Reason Checker::Whole(std::string_view listTag, const std::vector<std::string>& amountTags,
                       std::string_view lineTag, const std::string& whatJa,
                       const std::string& whatEn) {
-    const std::string title = SectionTitle(form_, listTag);
+    // Named as the one form that has it prints it.
+    const std::string title = SectionTitle(reportformat::Form::WhiteBusiness, listTag);
     if (form_ != reportformat::Form::WhiteBusiness) {
         return {title + "は白色申告の事業所得・その他の所得の報告書だけにあります。",
                 "only the white returns of business or other income have the list " + title};

@@ -9,6 +9,7 @@
 #include "inspect/CheckOutput.h"
 #include "inspect/Checks.h"
 #include "inspect/InspectTestSupport.h"
+#include "reportformat/Schema.h"
 
 namespace {
 
@@ -266,9 +267,15 @@ const RuleCase kRuleCases[] = {
      [](Report& r) { Add(r, "FUDOUSANSYUUNYUU", "TINTAIRYOU_NENGAKU", 72000); }, Expect::Error},
 };
 
-// Whether the text names an element of the report, as a word of its own.
+// Whether the text names an element of the report or a section of any form, as a word of its own.
 std::string ElementNamed(const std::string& text, const Report& report) {
     std::vector<std::string> tags = {report.incomeTag};
+    // Those of any form: a rule that does not apply may speak of another form's section.
+    for (const reportformat::Form form : reportformat::kForms) {
+        for (const reportformat::SectionSchema& section : reportformat::SchemaOf(form).sections) {
+            tags.emplace_back(section.spec->tag);
+        }
+    }
     for (const inspect::Section& s : report.sections) {
         tags.push_back(s.tag);
         for (const inspect::Field& f : s.fields) {
