@@ -4,7 +4,7 @@
 
 #include <algorithm>
 #include <iostream>
-#include <map>
+#include <vector>
 
 #include "cli/CliTexts.h"
 #include "core/ProgramResources.h"
@@ -15,7 +15,7 @@
 
 namespace {
 
-const std::map<std::string, IncomeKind> kKinds = {
+constexpr KindOption kKinds[] = {
     {"business", income_kind::kBusiness},
     {"other", income_kind::kOther},
     {"real-estate", income_kind::kRealEstate},
@@ -34,6 +34,10 @@ bool FitsTheOutputField(const std::string& out) {
 }
 
 }  // namespace
+
+std::span<const KindOption> KindOptions() {
+    return kKinds;
+}
 
 std::string WindowsFormOf(const std::string& path) {
     if (path.empty() || path.front() != '/') {
@@ -141,8 +145,11 @@ void AddExportOptions(CLI::App& cli, ExportArguments& a) {
     cli.add_option(
         "--command-line", a.commandLine,
         "the host's \"window,message,function,path\" text, as if the host started the export");
-    cli.add_option("--kind", a.kind, "income kind to export")
-        ->check(CLI::IsMember({"business", "other", "real-estate"}));
+    std::vector<std::string> kinds;
+    for (const KindOption& kind : kKinds) {
+        kinds.emplace_back(kind.name);
+    }
+    cli.add_option("--kind", a.kind, "income kind to export")->check(CLI::IsMember(kinds));
     cli.add_option("--out", a.out, "report file to write (a path starting with / is taken as Z:)");
     auto* yesFlag = cli.add_flag(
         "--yes", a.yes, "answer Yes to every question (create the folder, overwrite the file)");
@@ -167,8 +174,8 @@ bool ExportOptionsOf(const CLI::App& cli, const ExportArguments& a, CliOptions& 
     options.pro = a.edition == "pro";
     options.programFolder = WindowsFormOf(text(a.programFolder));
     options.commandLine = text(a.commandLine);
-    if (!a.kind.empty()) {
-        options.kind = kKinds.at(a.kind);
+    for (const KindOption& kind : kKinds) {
+        options.kind = a.kind == kind.name ? kind.kind : options.kind;
     }
     if (cli.count("--out") > 0) {
         options.out = WindowsFormOf(text(a.out));

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "core/ExitStatus.h"
@@ -21,6 +22,13 @@ struct CliOptions {
     bool quiet = false;
     bool check = false;  // check the written report and print the findings
 };
+
+// The values of --kind and the income kinds they name, in the dialog's order.
+struct KindOption {
+    const char* name;
+    IncomeKind kind;
+};
+std::span<const KindOption> KindOptions();
 
 // `check` and `show`: the reports as given on the command line (the system's
 // text: UTF-8 on POSIX systems, code page 932 on Windows) and the options.

@@ -52,6 +52,9 @@ int main(int argc, char** argv) {
     app.m_strCommandLine = options->commandLine;
     app.m_strProgramFolder = options->programFolder;
     const int exitStatus = app.Run();
+    if (script.Refused()) {
+        return kUnusableOptions;
+    }
     if (!app.m_strReportPath.empty()) {
         // A relative --out was taken from the program folder, not the shell's.
         std::cerr << "brenlo-cli: wrote "

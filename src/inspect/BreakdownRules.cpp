@@ -15,10 +15,42 @@ namespace pl = reportformat::pl;
 namespace list = reportformat::list;
 namespace section = reportformat::section;
 
-// A breakdown list may hold less than its profit-and-loss line (small
-// items stay off the list) but never more: cutting its amounts to whole yen
-// only lowers its sum. The line, cut from one exact amount, can lie up to a
-// yen below it, and one more for each further line it is the sum of.
+namespace {
+
+CutSum ListTotal(const Section& list, const std::vector<std::string>& amountTags) {
+    CutSum sum;
+    auto add = [&](const Fields& fields) {
+        for (const std::string& tag : amountTags) {
+            sum.Add(fields.Yen(tag));
+        }
+    };
+    add(list);
+    for (const Item& item : list.items) {
+        add(item);
+    }
+    return sum;
+}
+
+// A list cut to whole yen only falls below its exact sum; the line, cut from
+// one exact amount, can lie up to a yen below it, and one more for each
+// further line it is the sum of.
+std::int64_t CuttingAllows(const CutSum& sum, const CutSum& line) {
+    return std::max(line.above - 1, 0) + sum.below;
+}
+
+// The lines that can hold a fee, in the words of the findings.
+constexpr char kAllFeeLines[] = "雑費と科目設定の経費の合計";
+
+// A list that holds no amount was not filled in.
+bool Empty(const CutSum& sum) {
+    return sum.above == 0 && sum.below == 0;
+}
+
+}  // namespace
+
+// A breakdown list may hold less than its profit-and-loss line (small items
+// stay off the list) but never more; an empty list is above no line, a
+// negative one included.
 Reason Checker::NotAbove(std::string_view listTag, const std::vector<std::string>& amountTags,
                          const CutSum& line, std::vector<std::string> lineTags,
                          const std::string& whatJa, const std::string& whatEn) {
@@ -27,35 +59,48 @@ Reason Checker::NotAbove(std::string_view listTag, const std::vector<std::string
         const std::string title = SectionTitle(form_, listTag);
         return {title + "がありません。", "the report has no list " + title};
     }
-    CutSum sum;
-    auto add = [&](const Fields& fields) {
-        for (const std::string& tag : amountTags) {
-            sum.Add(fields.Yen(tag));
-        }
-    };
-    add(*list);
-    for (const Item& item : list->items) {
-        add(item);
-    }
+    const CutSum sum = ListTotal(*list, amountTags);
     const std::int64_t excess = sum.yen - line.yen;
-    if (excess <= 0) {
+    if (excess <= 0 || Empty(sum)) {
         return {};
     }
-    const std::int64_t allowed = std::max(line.above - 1, 0) + sum.below;
+    const std::int64_t allowed = CuttingAllows(sum, line);
     const bool rounding = excess <= allowed;
-    const Reason hints = rounding ? Reason{} : Hints(excess, {{list, ""}});
+    const Reason ending = Ending(rounding, allowed);
+    const Reason hints = Hints(excess, {{list, ""}});
     Place place = At(kProfitAndLoss, lineTags.front());
     place.section = std::string(listTag);
     place.tags = std::move(lineTags);
     Add(rounding ? Severity::Warning : Severity::Error, std::move(place),
         {{"list total", sum.yen}, {"profit-and-loss line", line.yen}, {"excess", excess}},
         SectionTitle(form_, listTag) + "の合計 " + Yen(sum.yen) + " は" + whatJa + " " +
-            Yen(line.yen) + " より " + Yen(excess) + " 多い" +
-            (rounding ? "（金額の円未満切り捨てで生じうる差）。" : "。") + hints.japanese,
+            Yen(line.yen) + " より " + Yen(excess) + " 多い" + ending.japanese + hints.japanese,
         "The " + whatEn + " breakdown adds up to " + YenEn(sum.yen) + ", " + YenEn(excess) +
-            " more than the profit-and-loss line of " + YenEn(line.yen) +
-            (rounding ? ", which cutting the amounts to whole yen can explain." : ".") +
+            " more than the profit-and-loss line of " + YenEn(line.yen) + ending.english +
             hints.english);
+    return {};
+}
+
+// A list that names its largest entries and adds the rest in one line is
+// the whole of its profit-and-loss line; one not filled in says nothing.
+Reason Checker::Whole(std::string_view listTag, const std::vector<std::string>& amountTags,
+                      std::string_view lineTag, const std::string& whatJa,
+                      const std::string& whatEn) {
+    // Named as the one form that has it prints it.
+    const std::string title = SectionTitle(reportformat::Form::WhiteBusiness, listTag);
+    if (form_ != reportformat::Form::WhiteBusiness) {
+        return {title + "は白色申告の事業所得・その他の所得の報告書だけにあります。",
+                "only the white returns of business or other income have the list " + title};
+    }
+    const Section* list = r_.Find(listTag);
+    const Section* pl = r_.Find(kProfitAndLoss);
+    if (list == nullptr || pl == nullptr) {
+        return {title + "がありません。", "the report has no list " + title};
+    }
+    if (const CutSum sum = ListTotal(*list, amountTags); !Empty(sum)) {
+        Compare(At(kProfitAndLoss, lineTag), sum, pl->Yen(lineTag), Written::Cut, whatJa, whatEn,
+                {{list, ""}});
+    }
     return {};
 }
 
@@ -125,16 +170,18 @@ Reason Checker::Interest() {
                     {pl::kInterest}, "損益計算書の利子割引料", "interest and discount");
 }
 
-// The form has no line of its own for the tax accountant: the fee stands
-// on a line the user named (報酬, 税理士), else among the named lines and
-// the miscellaneous expenses.
+// The form has no line of its own for the tax accountant: the fee stands on
+// the lines the user named (one named for it, 報酬 or 税理士, or a plain
+// one such as 支払手数料), on 雑費 or, for real estate, その他の経費. The list
+// stays within all of them; above the lines named for fees but within them
+// all, part of the fee may be booked elsewhere, which is worth a look only.
 Reason Checker::TaxAccountant() {
     const Section* pl = r_.Find(kProfitAndLoss);
     if (pl == nullptr) {
         return NoProfitAndLoss();
     }
-    CutSum named, fees;
-    std::vector<std::string> namedTags, feeTags;
+    CutSum all, fees;
+    std::vector<std::string> allTags, feeTags;
     const std::string_view nameSuffix = reportformat::suffix::kName;
     for (const Field& field : pl->fields) {
         if (!field.tag.ends_with(nameSuffix)) {
@@ -147,25 +194,57 @@ Reason Checker::TaxAccountant() {
             element->line->counts != reportformat::Counts::Expense) {
             continue;
         }
-        const std::int64_t yen = pl->Yen(amountTag);
-        named.Add(yen);
-        namedTags.push_back(amountTag);
+        // A line below zero holds no fee.
+        const std::int64_t yen = std::max<std::int64_t>(pl->Yen(amountTag), 0);
+        all.Add(yen);
+        allTags.push_back(amountTag);
         if (field.text.find("報酬") != std::string::npos ||
             field.text.find("税理士") != std::string::npos) {
             fees.Add(yen);
             feeTags.push_back(amountTag);
         }
     }
-    if (!feeTags.empty()) {
-        return NotAbove(section::kTaxAccountant, {list::kExpensePart}, fees, feeTags,
-                        "損益計算書の報酬の行", "tax accountant's fee");
+    for (const char* tag : {pl::kMiscellaneous, pl::kOtherExpenses}) {
+        all.Add(std::max<std::int64_t>(pl->Yen(tag), 0));
     }
-    named.Add(pl->Yen(pl::kMiscellaneous));
-    named.Add(pl->Yen(pl::kOtherExpenses));
-    namedTags.insert(namedTags.begin(),
-                     pl->Find(pl::kMiscellaneous) ? pl::kMiscellaneous : pl::kOtherExpenses);
-    return NotAbove(section::kTaxAccountant, {list::kExpensePart}, named, namedTags,
-                    "損益計算書の雑費と科目設定の経費の合計", "tax accountant's fee");
+    allTags.insert(allTags.begin(),
+                   pl->Find(pl::kMiscellaneous) ? pl::kMiscellaneous : pl::kOtherExpenses);
+    const Section* list = r_.Find(section::kTaxAccountant);
+    if (list != nullptr && !feeTags.empty()) {
+        const CutSum sum = ListTotal(*list, {list::kExpensePart});
+        if (sum.yen - fees.yen > CuttingAllows(sum, fees) &&
+            sum.yen - all.yen <= CuttingAllows(sum, all)) {
+            FeesElsewhere(*list, sum, fees, feeTags, all);
+            return {};
+        }
+    }
+    return NotAbove(section::kTaxAccountant, {list::kExpensePart}, all, allTags,
+                    std::string("損益計算書の") + kAllFeeLines, "tax accountant's fee");
+}
+
+void Checker::FeesElsewhere(const Section& list, const CutSum& sum, const CutSum& fees,
+                            std::vector<std::string> feeTags, const CutSum& all) {
+    const Section& pl = *r_.Find(kProfitAndLoss);
+    std::string named, namedEn;
+    for (const std::string& tag : feeTags) {
+        const std::string name = LineName(form_, pl, kProfitAndLoss, tag);
+        named += (named.empty() ? "" : "、") + name + " " + Yen(pl.Yen(tag));
+        namedEn += (namedEn.empty() ? "" : ", ") + name + " " + YenEn(pl.Yen(tag));
+    }
+    const std::int64_t excess = sum.yen - fees.yen;
+    Place place = At(kProfitAndLoss, feeTags.front());
+    place.section = list.tag;
+    place.tags = std::move(feeTags);
+    Add(Severity::Warning, std::move(place),
+        {{"list total", sum.yen}, {"fee lines", fees.yen}, {"lines that can hold fees", all.yen}},
+        SectionTitle(form_, list.tag) + "の合計 " + Yen(sum.yen) + " は損益計算書の報酬の行（" +
+            named + "）より " + Yen(excess) + " 多いが、" + kAllFeeLines + " " + Yen(all.yen) +
+            " の範囲内です。報酬の一部をほかの行に計上していれば正しい額です。",
+        "The tax accountant's fee breakdown adds up to " + YenEn(sum.yen) + ", " + YenEn(excess) +
+            " more than the lines named for fees (" + namedEn + "), but within the " +
+            YenEn(all.yen) +
+            " of the miscellaneous and user-named expenses; it is right if part of the fees "
+            "is booked on those.");
 }
 
 Reason Checker::Rentals() {
@@ -202,6 +281,27 @@ Reason Checker::Rentals() {
                 "Name-transfer and other fees against the rental list", search);
     }
     return {};
+}
+
+// The white return's customer and supplier lists, and the repairs of white real estate.
+Reason Checker::Customers() {
+    return Whole(section::kCustomers, {list::kSales, list::kOtherCustomers}, pl::kWhiteSales,
+                 "売上（収入）金額と売上先明細の計", "Sales against the customer list's total");
+}
+
+Reason Checker::Suppliers() {
+    return Whole(section::kSuppliers, {list::kPurchases, list::kOtherSuppliers}, pl::kPurchases,
+                 "仕入金額と仕入先明細の計", "Purchases against the supplier list's total");
+}
+
+Reason Checker::Repairs() {
+    const Section* pl = r_.Find(kProfitAndLoss);
+    if (r_.Blue() || !r_.RealEstate() || pl == nullptr) {
+        return {"修繕費の内訳は白色申告の不動産所得の報告書だけにあります。",
+                "only the white returns of real-estate income have a repairs list"};
+    }
+    return NotAbove(section::kRepairs, {list::kExpensePart}, Line(pl->Yen(pl::kRepairs)),
+                    {pl::kRepairs}, "損益計算書の修繕費", "repairs");
 }
 
 }  // namespace inspect::rules

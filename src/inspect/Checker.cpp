@@ -61,12 +61,19 @@ CheckResult Checker::Run() {
     Rule("BS-CLOSING", [this] { return BalanceClosing(); });
     Rule("PL-INCOME", [this] { return Income(); });
     Rule("MONTHLY-SALES", [this] { return MonthlySales(); });
+    Rule("MONTHLY-PURCHASES", [this] { return MonthlyPurchases(); });
+    Rule("MANUFACTURING-COST", [this] { return Manufacturing(); });
     Rule("BLUE-DEDUCTION", [this] { return BlueDeduction(); });
+    Rule("BAD-DEBT-RESERVE", [this] { return BadDebtReserve(); });
+    Rule("FAMILY-DEDUCTION", [this] { return FamilyDeduction(); });
     Rule("LIST-SALARIES", [this] { return Salaries(); });
     Rule("LIST-FAMILY-EMPLOYEES", [this] { return FamilyEmployees(); });
     Rule("LIST-LAND-RENT", [this] { return LandRent(); });
     Rule("LIST-INTEREST", [this] { return Interest(); });
     Rule("LIST-TAX-ACCOUNTANT", [this] { return TaxAccountant(); });
+    Rule("LIST-CUSTOMERS", [this] { return Customers(); });
+    Rule("LIST-SUPPLIERS", [this] { return Suppliers(); });
+    Rule("LIST-REPAIRS", [this] { return Repairs(); });
     Rule("RENTAL-INCOME", [this] { return Rentals(); });
     Rule("PREVIOUS-BALANCES", [this] { return PreviousBalances(); });
     return std::move(result_);
@@ -130,18 +137,32 @@ void Checker::Compare(Place place, const CutSum& sum, std::int64_t stated, Writt
     const bool rounding = stated >= least && stated <= most;
     const std::int64_t off = stated - expected;
     const std::int64_t by = off < 0 ? -off : off;
-    const Reason hints = rounding ? Reason{} : Hints(by, search);
+    const Reason ending = Ending(rounding, off > 0 ? most - expected : expected - least);
+    const Reason hints = Hints(by, search);
     Add(rounding ? Severity::Warning : Severity::Error, std::move(place),
         {{"sum of the lines", sum.yen}, {"stated", stated}, {"difference", sum.yen - stated}},
         whatJa + ": 記載額 " + Yen(stated) + " は計算した額 " + Yen(expected) +
             (loss ? "（損失 " + Yen(sum.yen) + " は 0円と記載）" : "") + " より " + Yen(by) +
-            (off > 0 ? " 多い" : " 少ない") +
-            (rounding ? "（金額の円未満切り捨てで生じうる差）。" : "。") + hints.japanese,
+            (off > 0 ? " 多い" : " 少ない") + ending.japanese + hints.japanese,
         whatEn + ": the report states " + YenEn(stated) + ", " + YenEn(by) +
             (off > 0 ? " more" : " less") + " than the " + YenEn(expected) + " computed" +
-            (loss ? " (a loss of " + YenEn(sum.yen) + " is written as 0)" : "") +
-            (rounding ? ", which cutting the amounts to whole yen can explain." : ".") +
+            (loss ? " (a loss of " + YenEn(sum.yen) + " is written as 0)" : "") + ending.english +
             hints.english);
+}
+
+// A difference the cutting explains says how much the cutting could make:
+// each line it moves moves by under a yen, so n lines by at most n - 1 yen,
+// and books kept in whole yen move none.
+Reason Ending(bool rounding, std::int64_t most) {
+    if (!rounding) {
+        return {"。", "."};
+    }
+    const std::string lines = std::to_string(most + 1);
+    return {"（金額の円未満切り捨てで生じうる差）。切り捨てでこの向きの差を生じうる行は " + lines +
+                " 行で、差は最大 " + Yen(most) + " です。円単位で付けた帳簿からは生じません。",
+            ", which cutting the amounts to whole yen can explain. " + lines +
+                " of the lines compared can move it this way, by at most " + YenEn(most) +
+                " together; books kept in whole yen cannot produce it."};
 }
 
 // The checks an accountant does by hand on a difference: a line of that

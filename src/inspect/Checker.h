@@ -1,12 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "inspect/Checks.h"
 #include "inspect/Report.h"
+#include "reportformat/BalanceSheets.h"
 #include "reportformat/Elements.h"
 
 // Internal to the checks. One Checker runs every rule; its members are spread
@@ -65,28 +67,50 @@ private:
 
     // Balance sheet, income, monthly sales, blue-return deduction: StatementRules.cpp.
     const Section* BalanceSheet() const;
+    std::vector<std::string> MissingBalanceLines(const Section& sheet,
+                                                 std::optional<reportformat::Period> period) const;
     Reason BalanceSkipped() const;
     void Balance(bool opening, const CutSum& assets, const CutSum& right, const Section& bs);
     Reason BalanceLines();
     Reason BalanceOpening();
     Reason BalanceClosing();
     Reason Income();
+    const Section* MonthlyTable(const std::string& whatJa, const std::string& whatEn,
+                                Reason& why) const;
     Reason MonthlySales();
+
+    // Manufacturing cost, monthly purchases: CostRules.cpp.
+    const Section* ManufacturingCost() const;  // null where nothing is made
+    Reason Manufacturing();
+    Reason MonthlyPurchases();
     Reason BlueDeduction();
+
+    // Limits of the law: LimitRules.cpp.
+    Reason BadDebtReserve();
+    Reason FamilyDeduction();
 
     // Breakdown lists, rentals: BreakdownRules.cpp.
     Reason NotAbove(std::string_view listTag, const std::vector<std::string>& amountTags,
                     const CutSum& line, std::vector<std::string> lineTags,
                     const std::string& whatJa, const std::string& whatEn);
+    Reason Whole(std::string_view listTag, const std::vector<std::string>& amountTags,
+                 std::string_view lineTag, const std::string& whatJa, const std::string& whatEn);
+    void FeesElsewhere(const Section& list, const CutSum& sum, const CutSum& fees,
+                       std::vector<std::string> feeTags, const CutSum& all);
     Reason Salaries();
     Reason FamilyEmployees();
     Reason LandRent();
     Reason Interest();
     Reason TaxAccountant();
+    Reason Customers();
+    Reason Suppliers();
+    Reason Repairs();
     Reason Rentals();
 
     // Last year's report: PreviousRules.cpp.
     Reason PreviousBalances();
+    void Opening(const Section& sheet, const Section& last, const Field& field);
+    void Gone(const Section& sheet, const Section& last);
 
     const Report& r_;
     const Report* previous_;
@@ -96,5 +120,10 @@ private:
 };
 
 Reason NoProfitAndLoss();
+// The monthly table's run of twelve months under `stem`, added up.
+CutSum MonthsOf(const Section& monthly, const char* stem);
+// How a difference's sentence ends: for one the cutting explains (`rounding`),
+// that it does and the most it can make, `most` yen.
+Reason Ending(bool rounding, std::int64_t most);
 
 }  // namespace inspect::rules

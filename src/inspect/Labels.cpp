@@ -58,7 +58,10 @@ std::string FormLineName(Form form, std::string_view sectionTag, std::string_vie
     if (element == nullptr) {
         return std::string(tag);
     }
-    const std::string name = element->name.empty() ? std::string(tag) : std::string(element->name);
+    const bool userNamed = element->line != nullptr || element->account != nullptr;
+    const std::string name = !element->name.empty() ? std::string(element->name)
+                             : userNamed            ? std::string(UnnamedLine())
+                                                    : std::string(tag);
     if (element->number.empty() || !OwnElement(form, sectionTag, element)) {
         return name;
     }
@@ -102,11 +105,15 @@ std::string AccountName(Form form, const Fields& fields, std::string_view stem) 
          {reportformat::Period::Closing, reportformat::Period::Opening}) {
         const reportformat::ElementSpec* element =
             ElementOf(form, section::kBalanceSheet, reportformat::LineOf(stem, period));
-        if (element != nullptr && !element->name.empty()) {
-            return std::string(element->name);
+        if (element != nullptr) {
+            return std::string(element->name.empty() ? UnnamedLine() : element->name);
         }
     }
     return std::string(stem);
+}
+
+std::string_view UnnamedLine() {
+    return "（科目名なし）";
 }
 
 std::string_view CodeMeaning(std::string_view tag, std::string_view code) {

@@ -24,7 +24,7 @@ std::string SectionTitle(Form form, std::string_view section);
 
 // "㊸ 青色申告特別控除前の所得金額": the form's number and printed name; the
 // name alone where the form numbers no line or another form holds the line;
-// the tag when no form has it.
+// UnnamedLine() for a line the user names; the tag when no form has it.
 std::string FormLineName(Form form, std::string_view section, std::string_view tag);
 // FormLineName, with what the report says of the lines the form leaves open:
 // the account name the user gave a line, a month of the monthly table.
@@ -33,6 +33,8 @@ std::string LineName(Form form, const Fields& fields, std::string_view section,
 // A balance-sheet account by its stem: the name the user gave it, else the
 // form's; the stem when unknown.
 std::string AccountName(Form form, const Fields& fields, std::string_view stem);
+// What stands for the name of a line the user could name and did not.
+std::string_view UnnamedLine();
 
 // What a coded value means ("1" of the deduction's choice: "65万円"); empty
 // when the element holds no code or the code is unknown.

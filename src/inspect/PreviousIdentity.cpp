@@ -94,7 +94,8 @@ std::optional<Mismatch> PreviousMismatch(const Report& report, const Report& pre
              "it is not last year's report (its period ends on " + end +
                  ", not the day before this report's period begins on " + begin + ")");
     }
-    if (report.form != previous.form) {
+    // A first blue year compares its profit and loss with last year's white return.
+    if (report.form != previous.form && !(report.Blue() && !previous.Blue())) {
         Join(m,
              std::string(FormJa(previous)) + "申告の報告書です（本年は" + FormJa(report) + "申告）",
              std::string("it is a ") + FormEn(previous) + " return (this one is " + FormEn(report) +

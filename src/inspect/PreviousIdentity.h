@@ -9,7 +9,8 @@ namespace inspect {
 
 // Why `previous` is not last year's report of the same company, return
 // kind and income kind (another company, another year, ...): one
-// sentence in Japanese and one in English. Nothing when it is.
+// sentence in Japanese and one in English. Nothing when it is; a blue
+// return may have a white one before it.
 struct Mismatch {
     std::string japanese, english;
 };

@@ -21,15 +21,25 @@ namespace deduction = reportformat::deduction;
 using reportformat::LineOf;
 using reportformat::Period;
 
-// The lines the balance rules and last year's balances cannot do without.
-std::vector<std::string> RequiredBalanceLines() {
-    return {LineOf(bs::kOwnerDrawings, Period::Closing),
-            LineOf(bs::kOwnerContributions, Period::Closing), LineOf(bs::kCapital, Period::Opening),
-            LineOf(bs::kCapital, Period::Closing),
-            LineOf(bs::kIncomeBeforeDeduction, Period::Closing)};
-}
-
 }  // namespace
+
+// The export writes every amount line of the form's balance sheet: one the
+// report lacks was lost from the file, for one period or for both.
+std::vector<std::string> Checker::MissingBalanceLines(const Section& sheet,
+                                                      std::optional<Period> period) const {
+    std::vector<std::string> missing;
+    const reportformat::SectionSchema* form = reportformat::SchemaOf(form_).Find(kBalanceSheet);
+    if (form == nullptr) {
+        return missing;
+    }
+    for (const reportformat::ElementSpec& element : form->values) {
+        if (element.account != nullptr && element.period != Period::AccountName &&
+            (!period || element.period == *period) && sheet.Find(element.tag) == nullptr) {
+            missing.push_back(element.tag);
+        }
+    }
+    return missing;
+}
 
 const Section* Checker::BalanceSheet() const {
     return r_.Blue() ? r_.Find(kBalanceSheet) : nullptr;
@@ -56,13 +66,11 @@ Reason Checker::BalanceLines() {
             "The blue return has no balance sheet (" + title + ").");
         return {};
     }
-    for (const std::string& tag : RequiredBalanceLines()) {
-        if (sheet->Find(tag) == nullptr) {
-            Place place = AtBalance(tag);
-            const std::string where = place.where;
-            Add(Severity::Error, std::move(place), {}, where + " の行がありません。",
-                "The balance sheet has no line " + where + ".");
-        }
+    for (const std::string& tag : MissingBalanceLines(*sheet, std::nullopt)) {
+        Place place = AtBalance(tag);
+        const std::string where = place.where;
+        Add(Severity::Error, std::move(place), {}, where + " の行がありません。",
+            "The balance sheet has no line " + where + ".");
     }
     for (const Field& field : sheet->fields) {
         const std::optional<reportformat::AccountLine> line = reportformat::AccountOf(field.tag);
@@ -91,21 +99,33 @@ void Checker::Balance(bool opening, const CutSum& left, const CutSum& right, con
     const std::string whenEn = opening ? "start" : "end";
     const std::int64_t off = assets - right.yen;
     const std::int64_t by = off < 0 ? -off : off;
-    const Reason hints = rounding ? Reason{}
-                                  : Hints(by, {{&bs, opening ? reportformat::suffix::kOpening
-                                                             : reportformat::suffix::kClosing}});
+    const Reason ending =
+        Ending(rounding, (off > 0 ? left.below + right.above : left.above + right.below) - 1);
+    // A line lost from the file explains the difference better than any line of its amount.
+    Reason hints;
+    for (const std::string& tag :
+         MissingBalanceLines(bs, opening ? Period::Opening : Period::Closing)) {
+        const std::string where = AtBalance(tag).where;
+        hints.japanese += (hints.japanese.empty() ? " この表にない行: " : "、") + where;
+        hints.english += (hints.english.empty() ? " Lines the sheet lacks: " : ", ") + where;
+    }
+    if (hints.english.empty()) {
+        hints = Hints(
+            by, {{&bs, opening ? reportformat::suffix::kOpening : reportformat::suffix::kClosing}});
+    } else {
+        hints.japanese += "。";
+        hints.english += ".";
+    }
     Add(rounding ? Severity::Warning : Severity::Error,
         {std::string(kBalanceSheet),
          {},
          SectionTitle(form_, kBalanceSheet) + " " + when + " 資産合計・負債資本合計"},
         {{"assets", assets}, {"liabilities and capital", right.yen}, {"difference", off}},
         when + "の資産合計 " + Yen(assets) + " は負債・資本合計 " + Yen(right.yen) + " より " +
-            Yen(by) + (off > 0 ? " 多い" : " 少ない") +
-            (rounding ? "（金額の円未満切り捨てで生じうる差）。" : "。") + hints.japanese,
+            Yen(by) + (off > 0 ? " 多い" : " 少ない") + ending.japanese + hints.japanese,
         "Balance sheet at the " + whenEn + " of the period: the assets of " + YenEn(assets) +
             " are " + YenEn(by) + (off > 0 ? " more" : " less") +
-            " than the liabilities and capital of " + YenEn(right.yen) +
-            (rounding ? ", which cutting the amounts to whole yen can explain." : ".") +
+            " than the liabilities and capital of " + YenEn(right.yen) + ending.english +
             hints.english);
 }
 
@@ -167,23 +187,42 @@ Reason Checker::Income() {
             "the report states no income before the deduction"};
 }
 
-Reason Checker::MonthlySales() {
-    if (r_.RealEstate()) {
-        return {"不動産所得には月別売上がありません。", "real-estate income has no monthly sales"};
-    }
+// The monthly table, or why the report has none: the column `whatJa`/`whatEn`
+// names (売上, sales) is missing with it.
+const Section* Checker::MonthlyTable(const std::string& whatJa, const std::string& whatEn,
+                                     Reason& why) const {
     const Section* monthly = r_.Find(reportformat::section::kMonthly);
-    const Section* pl = r_.Find(kProfitAndLoss);
-    if (monthly == nullptr || pl == nullptr) {
-        if (r_.Blue()) {
-            return {"月別売上がありません。", "the report has no monthly sales"};
-        }
-        return {"白色申告には月別売上がありません。", "white returns have no monthly sales"};
+    if (r_.RealEstate()) {
+        why = {"不動産所得には月別" + whatJa + "がありません。",
+               "real-estate income has no monthly " + whatEn};
+    } else if (monthly == nullptr || r_.Find(kProfitAndLoss) == nullptr) {
+        why = r_.Blue() ? Reason{"月別" + whatJa + "がありません。",
+                                 "the report has no monthly " + whatEn}
+                        : Reason{"白色申告には月別" + whatJa + "がありません。",
+                                 "white returns have no monthly " + whatEn};
+    } else {
+        return monthly;
     }
-    namespace monthlyTable = reportformat::monthly;
+    return nullptr;
+}
+
+CutSum MonthsOf(const Section& monthly, const char* stem) {
     CutSum sum;
     for (int month = 1; month <= reportformat::kMonths; ++month) {
-        sum.Add(monthly->Yen(monthlyTable::kSales + std::to_string(month)));
+        sum.Add(monthly.Yen(stem + std::to_string(month)));
     }
+    return sum;
+}
+
+Reason Checker::MonthlySales() {
+    Reason why;
+    const Section* monthly = MonthlyTable("売上", "sales", why);
+    if (monthly == nullptr) {
+        return why;
+    }
+    const Section* pl = r_.Find(kProfitAndLoss);
+    namespace monthlyTable = reportformat::monthly;
+    CutSum sum = MonthsOf(*monthly, monthlyTable::kSales);
     sum.Add(monthly->Yen(monthlyTable::kHouseholdUse));
     sum.Add(monthly->Yen(monthlyTable::kMiscellaneousIncome));
     Compare(At(kProfitAndLoss, reportformat::pl::kSales), sum, pl->Yen(reportformat::pl::kSales),

@@ -98,6 +98,17 @@ run --kind salary
 check "unknown kind: exit status $status" [ "$status" -eq 64 ]
 run --yes --no
 check "--yes with --no: exit status $status" [ "$status" -eq 64 ]
+# What the dialog would not take is refused before anything is written.
+jq '.entries[0].businessKind = 2' "$source_dir/samples/Books-blue.json" >"$scratch/Books-real-estate.json"
+run --books "$scratch/Books-real-estate.json" --kind business --out "$scratch/refused.xml" --yes --quiet
+check "kind the data lacks: exit status $status" [ "$status" -eq 64 ]
+check "kind the data lacks: nothing written" [ ! -e "$scratch/refused.xml" ]
+check "kind the data lacks: names the kinds it has" grep -qF ': real-estate' <<<"$err"
+run --books "$scratch/Books-white.json" --command-line "1234,1025,7,Z:${scratch//\//\\}\\fixed.xml" \
+  --out "$scratch/refused.xml" --quiet
+check "--out beside the host's path: exit status $status" [ "$status" -eq 64 ]
+check "--out beside the host's path: nothing at --out" [ ! -e "$scratch/refused.xml" ]
+check "--out beside the host's path: nothing at the host's path" [ ! -e "$scratch/fixed.xml" ]
 run --books "$scratch/Books-blue.json" --kind real-estate --out "$scratch/r.xml" --quiet --program-folder "$source_dir/samples"
 check "sample folder as program folder: exit status $status" [ "$status" -eq 0 ]
 
