@@ -118,7 +118,8 @@ int Ended(CLI::App& cli, const CLI::ParseError& error) {
 
 bool OutputDelivered() {
     std::cout.flush();
-    if (std::cout) {
+    // A process started without standard output has nobody to deliver to.
+    if (std::cout || !platform::console::HasStream(stdout)) {
         return true;
     }
     std::cerr << CliText("brenlo-cli: cannot write the output") << '\n';

@@ -15,6 +15,11 @@ std::string ArgumentText(std::string_view argument, bool* ok = nullptr);
 // Whether the stream is a terminal a person can answer at.
 bool IsTerminal(std::FILE* stream);
 
+// Whether the stream leads anywhere (a terminal, a file, a pipe); false in a
+// process started without it, as a Windows program started from Explorer or
+// a detached process is.
+bool HasStream(std::FILE* stream);
+
 // Columns of the terminal the stream writes to; 0 when it is none.
 int TerminalColumns(std::FILE* stream);
 

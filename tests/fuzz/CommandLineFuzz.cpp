@@ -43,10 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     argv.push_back(nullptr);
     int status = -1;
-    const auto options = ParseCliOptions(static_cast<int>(arguments.size()), argv.data(), status);
+    const auto command = ParseCommandLine(static_cast<int>(arguments.size()), argv.data(), status);
     std::cout.rdbuf(out);
     std::cerr.rdbuf(err);
-    fuzz::Expect(!options || status == 0);
+    fuzz::Expect(!command || status == 0);
     std::cout.clear();
     std::cerr.clear();
     return 0;

@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <spawn.h>
 #include <stdlib.h>
 #include <sys/ioctl.h>
@@ -23,6 +24,10 @@ std::string ArgumentText(std::string_view argument, bool* ok) {
 
 bool IsTerminal(std::FILE* stream) {
     return stream != nullptr && isatty(fileno(stream)) == 1;
+}
+
+bool HasStream(std::FILE* stream) {
+    return stream != nullptr && fileno(stream) >= 0 && fcntl(fileno(stream), F_GETFD) != -1;
 }
 
 int TerminalColumns(std::FILE* stream) {

@@ -106,6 +106,15 @@ bool IsTerminal(std::FILE* stream) {
     return stream != nullptr && _isatty(_fileno(stream)) != 0;
 }
 
+bool HasStream(std::FILE* stream) {
+    if (stream == nullptr || _fileno(stream) < 0) {
+        return false;
+    }
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+    return handle != nullptr && handle != INVALID_HANDLE_VALUE &&
+           GetFileType(handle) != FILE_TYPE_UNKNOWN;
+}
+
 int TerminalColumns(std::FILE* stream) {
     if (!IsTerminal(stream)) {
         return 0;
