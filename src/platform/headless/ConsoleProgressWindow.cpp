@@ -2,13 +2,38 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <optional>
 #include <string_view>
 #include <utility>
+
+#include "platform/text/Cp932.h"
 
 namespace platform::headless {
 namespace {
 
 constexpr int kBarCells = 30;
+constexpr std::string_view kPercentSign = "\x81\x93";  // ％ in code page 932
+
+// The percentage a caption shows ("集計中 100％"); nothing when it shows none.
+std::optional<int> PercentIn(std::string_view caption) {
+    const std::size_t sign = caption.rfind(kPercentSign);
+    if (sign == std::string_view::npos || cp932::ClassAt(caption, sign) != cp932::ByteClass::Lead) {
+        return std::nullopt;
+    }
+    std::size_t start = sign;
+    while (start > 0 && start + 3 > sign && caption[start - 1] >= '0' &&
+           caption[start - 1] <= '9') {
+        --start;
+    }
+    if (start == sign) {
+        return std::nullopt;
+    }
+    int percent = 0;
+    for (std::size_t k = start; k < sign; ++k) {
+        percent = percent * 10 + (caption[k] - '0');
+    }
+    return std::min(percent, 100);
+}
 
 }  // namespace
 
@@ -110,11 +135,16 @@ ConsoleProgressWindow::Bar* ConsoleProgressWindow::FindBar(int barId) {
     return found != bars_.end() ? &found->second : nullptr;
 }
 
-// The part after the caption: " [####------]" for the first bar.
+// The part after the caption: " [####------]" for the first bar, or for the
+// percentage the caption shows: the window's bar lags the caption where a
+// stage of the run starts ahead of it, and one line that says 100％ beside a
+// bar short of full would say two things.
 std::string ConsoleProgressWindow::BarText() const {
     std::string line = " [";
     int filled = 0;
-    if (const auto found = bars_.find(shownBar_); found != bars_.end()) {
+    if (const std::optional<int> percent = PercentIn(caption_)) {
+        filled = *percent * kBarCells / 100;
+    } else if (const auto found = bars_.find(shownBar_); found != bars_.end()) {
         const Bar& bar = found->second;
         if (bar.high > bar.low) {
             const long long done = std::clamp(bar.position, bar.low, bar.high) - bar.low;

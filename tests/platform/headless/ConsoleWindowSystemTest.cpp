@@ -288,10 +288,18 @@ TEST_F(HeadlessProgressTest, ShownProgressRewritesOneLine) {
     const std::string half = std::string(15, '#') + std::string(15, '-');
     EXPECT_EQ("\r集計中 [" + empty + "]\r集計中 50％ [" + half + "]", output_.str());
 
+    // A stage starts ahead of the bar: the line shows what the caption says.
+    window->SetCaption(Sjis("集計中 100％"));
+    window->SetBarPosition(1018, 906);
+    window->Repaint();
+    const std::string lines = "\r集計中 [" + empty + "]\r集計中 50％ [" + half +
+                              "]\r集計中 100％ [" + std::string(30, '#') + "]";
+    EXPECT_EQ(lines, output_.str());
+
     window->Close();
     window->Close();
     window.reset();
-    EXPECT_EQ("\r集計中 [" + empty + "]\r集計中 50％ [" + half + "]\n", output_.str());
+    EXPECT_EQ(lines + "\n", output_.str());
 }
 
 TEST_F(HeadlessProgressTest, AShorterLineBlanksTheRest) {
