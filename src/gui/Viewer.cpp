@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "core/ExitStatus.h"
 #include "core/MessageTexts.h"
@@ -94,6 +95,10 @@ int ViewReports(const std::vector<std::string>& named, const StartFolder& startF
         request.report = FileOf(named[0]);
         if (named.size() == 2) {
             request.previous = FileOf(named[1]);
+            // Explorer hands over files dropped together in an order of its own.
+            if (inspect::YearEndOf(*request.previous) > inspect::YearEndOf(request.report)) {
+                std::swap(request.report, *request.previous);
+            }
         }
     }
     const inspect::JobResult result = inspect::RunShow(request);

@@ -9,6 +9,7 @@
 #include "inspect/PreviousIdentity.h"
 #include "inspect/Report.h"
 #include "inspect/Show.h"
+#include "reportformat/Elements.h"
 #include "platform/Console.h"
 #include "platform/FileReplacement.h"
 #include "platform/FileSystem.h"
@@ -160,6 +161,12 @@ JobResult RunCheck(const CheckRequest& request) {
         request.json ? CheckJson(reports.report, checks) : CheckText(reports.report, checks);
     result.status = result.errors > 0 ? kCheckErrors : kCheckClean;
     return result;
+}
+
+std::string YearEndOf(const ReportFile& file) {
+    std::variant<Report, JobResult> read = Read(file, false);
+    const Report* report = std::get_if<Report>(&read);
+    return report != nullptr ? report->basic.Text(reportformat::basic::kPeriodTo) : std::string();
 }
 
 JobResult RunShow(const ShowRequest& request) {

@@ -62,6 +62,10 @@ struct ShowRequest {
 
 JobResult RunShow(const ShowRequest& request);
 
+// The last day of the year a report is of ("20211231"); empty when the file
+// is no report. Two reports given in no order are put in order by it.
+std::string YearEndOf(const ReportFile& file);
+
 // The most a report may hold: far more than the 9,999 rentals the export
 // writes at most take (8.2 MB), far less than what would hurt to read.
 inline constexpr std::uint64_t kLargestReport = 64ull << 20;

@@ -218,6 +218,37 @@ void Answer(const MessageBoxSeen& box, int button) {
     Click(box.window, button);
 }
 
+namespace {
+constexpr char kAssociation[] = ".html";
+constexpr char kOpener[] = "BrenloTestPage";
+}  // namespace
+
+StandInBrowser::StandInBrowser() {
+    char association[MAX_PATH] = {};
+    DWORD size = sizeof association;
+    if (RegGetValueA(HKEY_CLASSES_ROOT, kAssociation, nullptr, RRF_RT_REG_SZ, nullptr, association,
+                     &size) == ERROR_SUCCESS) {
+        association_ = association;
+    }
+    const std::string command = "\"" + ProgramFolder() + "stand-in-browser.exe\" \"%1\"";
+    installed_ =
+        RegSetKeyValueA(HKEY_CLASSES_ROOT, kAssociation, nullptr, REG_SZ, kOpener,
+                        sizeof kOpener) == ERROR_SUCCESS &&
+        RegSetKeyValueA(HKEY_CLASSES_ROOT,
+                        (std::string(kOpener) + "\\shell\\open\\command").c_str(), nullptr, REG_SZ,
+                        command.c_str(), static_cast<DWORD>(command.size() + 1)) == ERROR_SUCCESS;
+}
+
+StandInBrowser::~StandInBrowser() {
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, kOpener);
+    if (association_.empty()) {
+        RegDeleteTreeA(HKEY_CLASSES_ROOT, kAssociation);
+    } else {
+        RegSetKeyValueA(HKEY_CLASSES_ROOT, kAssociation, nullptr, REG_SZ, association_.c_str(),
+                        static_cast<DWORD>(association_.size() + 1));
+    }
+}
+
 std::wstring Wide(const std::string& sjis) {
     if (sjis.empty()) {
         return std::wstring();

@@ -106,6 +106,23 @@ std::optional<MessageBoxSeen> WaitForMessageBox(DWORD processId,
 // Presses the button of the message box.
 void Answer(const MessageBoxSeen& box, int button);
 
+// For its lifetime, .html files open in stand-in-browser.exe, which notes
+// each page in the file BRENLO_TEST_OPENED names and shows nothing; the
+// association the prefix had comes back afterwards.
+class StandInBrowser {
+public:
+    StandInBrowser();
+    ~StandInBrowser();
+    StandInBrowser(const StandInBrowser&) = delete;
+    StandInBrowser& operator=(const StandInBrowser&) = delete;
+
+    bool Installed() const { return installed_; }
+
+private:
+    std::string association_;
+    bool installed_ = false;
+};
+
 // Windows text and code page 932.
 std::wstring Wide(const std::string& sjis);
 std::string Narrow(const std::wstring& text);

@@ -23,9 +23,6 @@ using testsupport::Sjis;
 using testsupport::TempFolder;
 using testsupport::WriteFile;
 
-constexpr char kAssociation[] = ".html";
-constexpr char kOpener[] = "BrenloTestPage";
-
 std::string Golden(const char* name) {
     return ReadFile(std::string(BRENLO_SOURCE_DIR) + "\\tests\\e2e\\golden\\" + name + ".xml")
         .value_or(std::string());
@@ -74,31 +71,10 @@ protected:
             }
             SetEnvironmentVariableA(name, value.c_str());
         }
-        // .html opens in the stand-in browser; a prefix's own association
-        // comes back afterwards.
-        char association[MAX_PATH] = {};
-        DWORD size = sizeof association;
-        if (RegGetValueA(HKEY_CLASSES_ROOT, kAssociation, nullptr, RRF_RT_REG_SZ, nullptr,
-                         association, &size) == ERROR_SUCCESS) {
-            association_ = association;
-        }
-        const std::string command = "\"" + gui::ProgramFolder() + "stand-in-browser.exe\" \"%1\"";
-        ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueA(HKEY_CLASSES_ROOT, kAssociation, nullptr, REG_SZ,
-                                                 kOpener, sizeof kOpener));
-        ASSERT_EQ(ERROR_SUCCESS,
-                  RegSetKeyValueA(
-                      HKEY_CLASSES_ROOT, (std::string(kOpener) + "\\shell\\open\\command").c_str(),
-                      nullptr, REG_SZ, command.c_str(), static_cast<DWORD>(command.size() + 1)));
+        ASSERT_TRUE(browser_.Installed());
     }
 
     void TearDown() override {
-        RegDeleteTreeA(HKEY_CLASSES_ROOT, kOpener);
-        if (association_.empty()) {
-            RegDeleteTreeA(HKEY_CLASSES_ROOT, kAssociation);
-        } else {
-            RegSetKeyValueA(HKEY_CLASSES_ROOT, kAssociation, nullptr, REG_SZ, association_.c_str(),
-                            static_cast<DWORD>(association_.size() + 1));
-        }
         for (const auto& [name, value] : saved_) {
             SetEnvironmentVariableA(name.c_str(), value.empty() ? nullptr : value.c_str());
         }
@@ -142,7 +118,7 @@ protected:
 
     TempFolder scratch_;
     std::vector<std::pair<std::string, std::string>> saved_;
-    std::string association_;
+    gui::StandInBrowser browser_;
 };
 
 TEST_F(ViewerTest, ReportOpensItsPageAndTheBoxCountsTheFindings) {
@@ -184,15 +160,28 @@ TEST_F(ViewerTest, DamagedReportShowsTheReadersReasonAndWritesNoPage) {
     EXPECT_TRUE(OpenedPages().empty());
 }
 
-TEST_F(ViewerTest, DialogsPickBothYearsStartingWhereTheExportLastWrote) {
-    const std::string folder = scratch_ / Sjis("出力先");
-    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
-    // The sample's year and the year after it.
+// The sample's year as 2021.xml and the year after it as 2022.xml.
+void WriteTwoYears(const std::string& folder) {
     std::string next = Golden("blue-business");
     next.replace(next.find(">20210101<"), 10, ">20220101<");
     next.replace(next.find(">20211231<"), 10, ">20221231<");
     ASSERT_TRUE(WriteFile(folder + "\\2022.xml", next));
     ASSERT_TRUE(WriteFile(folder + "\\2021.xml", Golden("blue-business")));
+}
+
+TEST_F(ViewerTest, TwoReportsDroppedTogetherAreTakenByTheirYears) {
+    WriteTwoYears(scratch_.Path());
+    gui::Process viewer = gui::Start(
+        Viewer(), "\"" + (scratch_ / "2021.xml") + "\" \"" + (scratch_ / "2022.xml") + "\"");
+    const std::wstring text = Outcome(viewer);
+    EXPECT_NE(std::wstring::npos, text.find(L"出力ファイルを確認しました")) << gui::Narrow(text);
+    viewer.WaitForExit();
+}
+
+TEST_F(ViewerTest, DialogsPickBothYearsStartingWhereTheExportLastWrote) {
+    const std::string folder = scratch_ / Sjis("出力先");
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    WriteTwoYears(folder);
     // The export's record of the sample books' user and data.
     ASSERT_TRUE(
         WriteFile(scratch_ / "Brenlo.env", "MATSUMOTO/1/21:0/0/1/" + folder + "\\2022.xml\n"));
