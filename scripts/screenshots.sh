@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The screenshots of the README and the user's guide (docs/ja), as
 # docs/images/*.png: Brenlo.exe under Wine (the conditions dialog for each kind
-# of books, the progress window, the message boxes, and the progress window in
-# the middle of a run over the stress books), and the statements page of
+# of books, the progress window, the message boxes, the viewer's open-file
+# dialog and its message, and the progress window in the middle of a run over
+# the stress books), and the statements page of
 # `brenlo-cli show --html` on the blue sample's business report as headless
 # Chromium renders it.
 #
@@ -13,7 +14,7 @@ root=$(pwd)
 
 bash scripts/install-deps.sh >/dev/null
 cmake --preset mingw >/dev/null
-cmake --build --preset mingw --target gui-screenshots Brenlo brenlo-cli >/dev/null
+cmake --build --preset mingw --target gui-screenshots Brenlo BrenloView stand-in-browser brenlo-cli >/dev/null
 
 shots=$(mktemp -d "${TMPDIR:-/tmp}/brenlo-shots.XXXXXX")
 python3 tools/gen-stress-books.py "$shots/Books-stress.json"

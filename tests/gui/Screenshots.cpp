@@ -3,7 +3,8 @@
 // kind of books (business and real estate, business only, real estate only,
 // started by the host with the output path fixed),
 // the progress window during a run, and the message boxes of a refused path,
-// of the overwrite question and of the written report; with STRESS_BOOKS
+// of the overwrite question and of the written report, the viewer's open-file
+// dialog and its message; with STRESS_BOOKS
 // (tools/gen-stress-books.py) also the progress window in the middle of a run
 // over those books. Writes 24-bit BMP files into FOLDER.
 //
@@ -243,6 +244,60 @@ bool CaptureMessages(const testsupport::TempFolder& scratch, const std::string& 
     return program.WaitForExit().has_value() && ok;
 }
 
+// Each missing level of a folder.
+bool MakeFolders(const std::string& folder) {
+    for (std::size_t slash = folder.find('\\', 3);; slash = folder.find('\\', slash + 1)) {
+        const std::string level = folder.substr(0, slash);
+        if (CreateDirectoryA(level.c_str(), nullptr) == FALSE &&
+            GetLastError() != ERROR_ALREADY_EXISTS) {
+            return false;
+        }
+        if (slash == std::string::npos) {
+            return true;
+        }
+    }
+}
+
+// The viewer as an office has it: its open-file dialog in the folder the
+// export last wrote to (C:\Tellary\Data), then its message for a report there,
+// with the page in the temporary folder of a Windows user's own.
+bool CaptureViewer(const testsupport::TempFolder& scratch, const std::string& folder) {
+    const std::string data = "C:\\Tellary\\Data";
+    const std::string temp = gui::Narrow(L"C:\\Users\\事務所\\AppData\\Local\\Temp");
+    const std::string report = data + "\\" + gui::Narrow(L"2021_営業.xml");
+    if (!UseBooks(scratch, 3) || !MakeFolders(data) || !MakeFolders(temp) ||
+        !testsupport::WriteFile(report,
+                                testsupport::ReadFile(std::string(BRENLO_SOURCE_DIR) +
+                                                      "\\tests\\e2e\\golden\\blue-business.xml")
+                                    .value_or(std::string())) ||
+        !testsupport::WriteFile(scratch / "Brenlo.env", "MATSUMOTO/1/21:0/0/1/" + report + "\n")) {
+        return false;
+    }
+    char ownTemp[MAX_PATH] = {};
+    GetEnvironmentVariableA("TMP", ownTemp, MAX_PATH);
+    SetEnvironmentVariableA("TMP", temp.c_str());
+    SetEnvironmentVariableA("TEMP", temp.c_str());
+    SetEnvironmentVariableA("BRENLO_TEST_OPENED", (scratch / "opened.txt").c_str());
+    bool ok = false;
+    {
+        const gui::StandInBrowser browser;
+        gui::Process viewer = gui::Start(gui::ProgramFolder() + "BrenloView.exe");
+        if (HWND dialog = gui::WaitForWindow(viewer.Id(), L"出力ファイルを開く", L"#32770")) {
+            Sleep(800);  // painted, its list filled
+            ok = CaptureWindow(dialog, folder + "viewer-open.bmp");
+            gui::Click(dialog, IDCANCEL);
+        }
+        ok = viewer.WaitForExit().has_value() && ok;
+        gui::Process shown =
+            gui::Start(gui::ProgramFolder() + "BrenloView.exe", "\"" + report + "\"");
+        ok = CaptureMessage(shown, IDOK, folder + "viewer-outcome.bmp") && ok;
+        ok = shown.WaitForExit().has_value() && browser.Installed() && ok;
+    }
+    SetEnvironmentVariableA("TMP", ownTemp[0] != '\0' ? ownTemp : nullptr);
+    SetEnvironmentVariableA("TEMP", ownTemp[0] != '\0' ? ownTemp : nullptr);
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -274,6 +329,10 @@ int main(int argc, char** argv) {
     }
     if (!CaptureMessages(scratch, folder)) {
         std::fprintf(stderr, "gui-screenshots: no message boxes\n");
+        ok = false;
+    }
+    if (!CaptureViewer(scratch, folder)) {
+        std::fprintf(stderr, "gui-screenshots: no viewer shots\n");
         ok = false;
     }
     // Real estate: the stress books' 10,000 rentals.
