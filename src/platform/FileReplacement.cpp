@@ -132,9 +132,12 @@ std::unique_ptr<File> CreateTemporary(FileSystem& files, const std::string& path
 void RemoveStaleTemporaries(FileSystem& files, const std::string& path) {
     const std::string folder = FolderOf(path);
     const std::string reportName = FileNameOf(path);
-    for (const std::string& name :
-         files.FilesUnchangedFor(folder.empty() ? "." : folder, kStaleSeconds)) {
-        if (IsOwnTemporaryName(name, reportName)) {
+    for (const std::string& name : files.NamesIn(folder.empty() ? "." : folder)) {
+        if (!IsOwnTemporaryName(name, reportName)) {
+            continue;
+        }
+        const std::optional<FileFacts> facts = files.FactsOf(folder + name);
+        if (facts && facts->kind == EntryKind::File && facts->age > kStaleSeconds) {
             files.RemoveFile(folder + name);
         }
     }

@@ -27,23 +27,6 @@ enum class ShareMode {
     ReadWrite,  // others may read and write
 };
 
-class File {
-public:
-    virtual ~File() = default;  // closes the file when still open; errors are lost
-
-    // Reads up to buffer.size() bytes at the current position; the count read,
-    // 0 at the end, nothing on an error.
-    virtual std::optional<std::size_t> Read(std::span<char> buffer) = 0;
-    // Writes all bytes at the current position; false when not all were written.
-    virtual bool Write(std::string_view bytes) = 0;
-    virtual std::optional<std::uint64_t> Size() = 0;
-    // Commits and closes; false when the data may not have reached the disk.
-    virtual bool Close() = 0;
-};
-
-// Everything from the file's position to its end; nothing on a read error.
-std::optional<std::string> ReadToEnd(File& file);
-
 // Other: neither a regular file nor a directory (a pipe, a device, a socket).
 enum class EntryKind { None, File, Directory, Other };
 
@@ -74,6 +57,50 @@ struct FileIdentity {
     bool operator==(const FileIdentity&) const = default;
 };
 
+// What the system says of one file: enough to tell it from another that
+// takes its name, and to tell whether it may be one this program made.
+struct FileFacts {
+    EntryKind kind = EntryKind::None;  // a symbolic link or a device is Other
+    FileIdentity identity;
+    std::uint64_t size = 0;
+    std::uint64_t links = 0;   // names the file has (hard links)
+    std::int64_t age = 0;      // seconds since its content last changed
+    bool ownedByUser = false;  // owned by the user the program runs as
+    bool ownerOnly = false;    // nobody but its owner may open it
+    bool readOnly = false;     // nobody may change it
+};
+
+class File {
+public:
+    virtual ~File() = default;  // closes the file when still open; errors are lost
+
+    // Reads up to buffer.size() bytes at the current position; the count read,
+    // 0 at the end, nothing on an error.
+    virtual std::optional<std::size_t> Read(std::span<char> buffer) = 0;
+    // Writes all bytes at the current position; false when not all were written.
+    virtual bool Write(std::string_view bytes) = 0;
+    virtual std::optional<std::uint64_t> Size() = 0;
+    // What the system says of the open file; nothing when it cannot tell.
+    virtual std::optional<FileFacts> Facts() = 0;
+    // Commits and closes; false when the data may not have reached the disk.
+    virtual bool Close() = 0;
+};
+
+// Everything from the file's position to its end; nothing on a read error.
+std::optional<std::string> ReadToEnd(File& file);
+
+// A process as the system can recognise it again: a later process that is
+// given the same id has another start.
+struct ProcessStamp {
+    std::string machine;  // names the system too, so that ids of two kinds never meet
+    std::uint64_t id = 0;
+    std::uint64_t started = 0;
+    bool operator==(const ProcessStamp&) const = default;
+};
+
+// Unknown: on another machine, or the system would not say.
+enum class ProcessLife { Running, Ended, Unknown };
+
 // Held while it lives; released when destroyed.
 class UpdateLock {
 public:
@@ -97,10 +124,18 @@ public:
     // at the move (Windows), the replacement takes the security and attributes
     // of the file it replaces; a short sharing conflict is waited out.
     virtual bool MoveOver(const std::string& from, const std::string& to) = 0;
-    // Names of the regular files (links not followed) directly in `folder`
-    // that last changed more than `seconds` ago.
-    virtual std::vector<std::string> FilesUnchangedFor(const std::string& folder,
-                                                       std::int64_t seconds) = 0;
+    // A new file at `path` as CreateNew makes it, which only its owner may
+    // open (POSIX: mode 0600; Windows: the rights the folder hands down,
+    // which in the user's temporary folder and profile are the user's alone).
+    virtual std::unique_ptr<File> CreatePrivate(const std::string& path) = 0;
+    // Moves `from` to `to` in one step when nothing has that name; never
+    // replaces. A short sharing conflict is waited out.
+    virtual bool MoveToNew(const std::string& from, const std::string& to) = 0;
+    // Names of the entries directly in `folder`; empty when it cannot be listed.
+    virtual std::vector<std::string> NamesIn(const std::string& folder) = 0;
+    // Of the entry at `path` itself (a link is not followed); nothing when
+    // there is none.
+    virtual std::optional<FileFacts> FactsOf(const std::string& path) = 0;
     // The file a path leads to; nothing when there is none.
     virtual std::optional<FileIdentity> IdentityOf(const std::string& path) = 0;
     // Why the last call that failed did, in the system's words ("permission
@@ -125,6 +160,13 @@ public:
     virtual std::string ModuleFilePath() = 0;
     // The system's temporary folder, with its trailing backslash; empty when unknown.
     virtual std::string TempFolder() = 0;
+    // The folder, with its trailing backslash, where the program keeps what
+    // is the running user's own and nobody else's, made when missing; empty
+    // when the user has none.
+    virtual std::string UserDataFolder() = 0;
+    // This process, and whether the process of a stamp still runs.
+    virtual ProcessStamp CurrentProcess() = 0;
+    virtual ProcessLife LifeOf(const ProcessStamp& process) = 0;
     // The right to read, change and replace `file` while other programs that
     // ask for it wait: a lock on the folder holding it (POSIX) or on the name
     // LockNameOf(file) that is deleted on close (Windows), so nothing new stays

@@ -29,13 +29,8 @@ private:
 };
 
 bool IsStale(FileSystem& files, const std::string& lockPath) {
-    const std::string name = FileNameOf(lockPath);
-    for (const std::string& old : files.FilesUnchangedFor(FolderOf(lockPath), kStaleLockSeconds)) {
-        if (old == name) {
-            return true;
-        }
-    }
-    return false;
+    const std::optional<FileFacts> facts = files.FactsOf(lockPath);
+    return facts && facts->kind == EntryKind::File && facts->age > kStaleLockSeconds;
 }
 
 std::unique_ptr<UpdateLock> TakeLockFile(const std::string& file, int patienceMs,

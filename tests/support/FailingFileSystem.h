@@ -76,6 +76,7 @@ private:
             return file_->Write(bytes);
         }
         std::optional<std::uint64_t> Size() override { return file_->Size(); }
+        std::optional<platform::FileFacts> Facts() override { return file_->Facts(); }
         bool Close() override {
             const bool closed = file_->Close();
             if (++owner_.closes == owner_.failingClose) {

@@ -67,6 +67,14 @@ public:
         return static_cast<std::uint64_t>(status.st_size);
     }
 
+    std::optional<FileFacts> Facts() override {
+        struct stat status {};
+        if (!fd_.IsOpen() || ::fstat(fd_.Get(), &status) != 0) {
+            return std::nullopt;
+        }
+        return FactsOfStatus(status);
+    }
+
     bool Close() override {
         if (!fd_.IsOpen()) {
             return false;

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+
+namespace platform::win32 {
+
+// This process: the machine as its computer name, its id and its creation time.
+const ProcessStamp& CurrentNativeProcess();
+
+// Running or Ended for a process of this machine; Unknown otherwise.
+ProcessLife NativeLifeOf(const ProcessStamp& process);
+
+}  // namespace platform::win32
