@@ -102,7 +102,7 @@ private:
 // A new temporary file beside `path`, created exclusively under a name no
 // other run can have chosen (a link or a file in the way is never followed or
 // reused), private until it has the access rights of the file it replaces.
-std::unique_ptr<File> CreateTemporary(FileSystem& files, const std::string& path,
+std::unique_ptr<File> CreateTemporary(FileSystem& files, const std::string& path, bool ownerOnly,
                                       std::string& temporary, std::string& reason) {
     constexpr int kAttempts = 16;
     const std::string folder = FolderOf(path);
@@ -120,7 +120,8 @@ std::unique_ptr<File> CreateTemporary(FileSystem& files, const std::string& path
             token /= kTemporaryCharacters.size();
         }
         temporary += kTemporaryEnd;
-        if (auto file = files.CreateReplacement(temporary, path)) {
+        if (auto file = ownerOnly ? files.CreatePrivate(temporary)
+                                  : files.CreateReplacement(temporary, path)) {
             return file;
         }
         reason = files.LastFailureReason();
@@ -166,9 +167,7 @@ private:
     bool kept_ = false;
 };
 
-}  // namespace
-
-bool WriteReplacing(const std::string& path, const std::function<bool(ByteSink&)>& write) {
+bool Replace(const std::string& path, const std::function<bool(ByteSink&)>& write, bool ownerOnly) {
     FileSystem& files = Files();
     std::string temporary, reason;
     const auto fail = [&path, &reason] {
@@ -183,7 +182,7 @@ bool WriteReplacing(const std::string& path, const std::function<bool(ByteSink&)
         reason = kind == EntryKind::Directory ? "is a folder" : "not a regular file";
         return fail();
     }
-    std::unique_ptr<File> file = CreateTemporary(files, path, temporary, reason);
+    std::unique_ptr<File> file = CreateTemporary(files, path, ownerOnly, temporary, reason);
     if (!file) {
         return fail();
     }
@@ -202,6 +201,16 @@ bool WriteReplacing(const std::string& path, const std::function<bool(ByteSink&)
     guard.Keep();
     RemoveStaleTemporaries(files, path);
     return true;
+}
+
+}  // namespace
+
+bool WriteReplacing(const std::string& path, const std::function<bool(ByteSink&)>& write) {
+    return Replace(path, write, false);
+}
+
+bool WriteReplacingPrivate(const std::string& path, const std::function<bool(ByteSink&)>& write) {
+    return Replace(path, write, true);
 }
 
 }  // namespace platform

@@ -181,17 +181,14 @@ public:
                                         std::size_t bufferSize) = 0;
 };
 
-// The whole content of an existing file; nothing when it cannot be opened,
-// read or closed.
-std::optional<std::string> ReadWholeFile(const std::string& path, ShareMode share);
-
 // More than any file the program reads (books, definition, support and
 // settings files) ever holds: a bound for reading devices and runaway files.
 inline constexpr std::uint64_t kLargestReadFile = std::uint64_t{1} << 30;
 
 // The whole content of a regular file of at most `limit` bytes; nothing for a
-// pipe, a device or a folder (never opened, so a pipe cannot block), nor for a
-// larger file, and `why` then says which it was.
+// pipe, a device or a folder (refused by its kind before and after opening,
+// and never waited for), for a larger file (refused by its size before a byte
+// is read) or one that grows while it is read, and `why` then says which.
 std::optional<std::string> ReadRegularFile(const std::string& path, ShareMode share,
                                            std::uint64_t limit, std::string* why);
 

@@ -162,23 +162,31 @@ TEST_F(FileReplacementTest, ReplacementWaitsOutABriefHolder) {
     EXPECT_EQ(testsupport::ReadFile(path_)->size(), 300000u);
 }
 #else
+// A private file (a page in the temporary folder) is its owner's alone,
+// whatever the file it replaces was.
 TEST_F(FileReplacementTest, TemporaryHasTheFinalModeBeforeItsFirstByte) {
     const fs::path native = scratch_.NativePath() / "r.xml";
     const fs::perms kRw = fs::perms::owner_read | fs::perms::owner_write;
-    for (const fs::perms mode :
-         {kRw, kRw | fs::perms::group_read, kRw | fs::perms::group_read | fs::perms::others_read}) {
-        fs::permissions(native, mode);
-        testsupport::FailingFileSystem files;
-        int seen = 0;
-        files.beforeWrite = [&](const std::string& path) {
-            const fs::path temporary = scratch_.NativePath() / platform::FileNameOf(path);
-            EXPECT_EQ(fs::status(temporary).permissions(), mode);
-            ++seen;
-        };
-        EXPECT_TRUE(platform::WriteReplacing(path_, WriteLines));
-        EXPECT_GT(seen, 0);
-        EXPECT_EQ(fs::status(native).permissions(), mode);
+    for (const bool ownerOnly : {false, true}) {
+        for (const fs::perms mode : {kRw, kRw | fs::perms::group_read,
+                                     kRw | fs::perms::group_read | fs::perms::others_read}) {
+            fs::permissions(native, mode);
+            const fs::perms expected = ownerOnly ? kRw : mode;
+            testsupport::FailingFileSystem files;
+            int seen = 0;
+            files.beforeWrite = [&](const std::string& path) {
+                const fs::path temporary = scratch_.NativePath() / platform::FileNameOf(path);
+                EXPECT_EQ(fs::status(temporary).permissions(), expected);
+                ++seen;
+            };
+            EXPECT_TRUE(ownerOnly ? platform::WriteReplacingPrivate(path_, WriteLines)
+                                  : platform::WriteReplacing(path_, WriteLines));
+            EXPECT_GT(seen, 0);
+            EXPECT_EQ(fs::status(native).permissions(), expected);
+        }
     }
+    ASSERT_TRUE(platform::WriteReplacingPrivate(scratch_ / "page.html", WriteLines));
+    EXPECT_EQ(fs::status(scratch_.NativePath() / "page.html").permissions(), kRw);
 }
 
 TEST_F(FileReplacementTest, ADeviceOrPipeIsNeverReplaced) {

@@ -68,7 +68,8 @@ FileFacts FactsOfStatus(const struct stat& status);
 bool MoveToNewNative(const std::string& from, const std::string& to);
 
 // The content of the regular file at `native` (never waiting for a pipe), of
-// at most `limit` bytes; nothing for anything else.
+// at most `limit` bytes; nothing for anything else, nor for a file that grows
+// while it is read.
 std::optional<std::string> ReadRegularNative(const std::string& native, std::uint64_t limit);
 
 // The system's reason for errno, as a phrase ("permission denied").
