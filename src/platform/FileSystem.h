@@ -192,6 +192,13 @@ inline constexpr std::uint64_t kLargestReadFile = std::uint64_t{1} << 30;
 std::optional<std::string> ReadRegularFile(const std::string& path, ShareMode share,
                                            std::uint64_t limit, std::string* why);
 
+// Removes the file at `path` only while it is the one judged: it is moved to
+// a new name of its own first, where nobody else takes it, and removed there
+// when its identity (and its content, when given) is the judged one, else
+// moved back. So a file that took the name meanwhile is never removed. False
+// when nothing was removed.
+bool RemoveJudged(const std::string& path, const FileIdentity& judged, const std::string* content);
+
 // Whether both paths lead to one existing file, however each is spelled.
 bool IsSameFile(const std::string& first, const std::string& second);
 

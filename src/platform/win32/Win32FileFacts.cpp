@@ -13,41 +13,41 @@ std::int64_t Ticks(const FILETIME& time) {
     return (static_cast<std::int64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
 }
 
-// The user the process runs as, read once.
-const std::vector<char>& ProcessUser() {
-    static const std::vector<char> user = [] {
-        std::vector<char> buffer;
-        HANDLE token = nullptr;
-        if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &token)) {
-            return buffer;
-        }
-        const FileHandle owned(token);
-        DWORD size = 0;
-        ::GetTokenInformation(token, TokenUser, nullptr, 0, &size);
-        buffer.resize(size);
-        if (size == 0 || !::GetTokenInformation(token, TokenUser, buffer.data(), size, &size)) {
-            buffer.clear();
-        }
+// One part of the process's token: its user, or the owner it gives what it
+// creates (an administrators' group for an elevated administrator).
+std::vector<char> TokenPart(TOKEN_INFORMATION_CLASS part) {
+    std::vector<char> buffer;
+    HANDLE token = nullptr;
+    if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &token)) {
         return buffer;
-    }();
-    return user;
+    }
+    const FileHandle owned(token);
+    DWORD size = 0;
+    ::GetTokenInformation(token, part, nullptr, 0, &size);
+    buffer.resize(size);
+    if (size == 0 || !::GetTokenInformation(token, part, buffer.data(), size, &size)) {
+        buffer.clear();
+    }
+    return buffer;
 }
 
-// Wine names the owner of a file of another Unix user as the anonymous SID,
-// and the running user's own files with the user's SID, as Windows does.
+// Wine names the owner of another Unix user's file as the anonymous SID, and
+// the running user's own files with the user's SID, as Windows does.
 bool IsOwnedByProcessUser(HANDLE handle) {
-    const std::vector<char>& user = ProcessUser();
+    static const std::vector<char> user = TokenPart(TokenUser);
+    static const std::vector<char> creator = TokenPart(TokenOwner);
     PSID owner = nullptr;
     PSECURITY_DESCRIPTOR descriptor = nullptr;
-    if (user.empty() ||
+    if (user.empty() || creator.empty() ||
         ::GetSecurityInfo(handle, SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION, &owner, nullptr,
                           nullptr, nullptr, &descriptor) != ERROR_SUCCESS) {
         return false;
     }
-    const auto* tokenUser = reinterpret_cast<const TOKEN_USER*>(user.data());
-    const bool same = ::EqualSid(owner, tokenUser->User.Sid) != FALSE;
+    const bool own =
+        ::EqualSid(owner, reinterpret_cast<const TOKEN_USER*>(user.data())->User.Sid) ||
+        ::EqualSid(owner, reinterpret_cast<const TOKEN_OWNER*>(creator.data())->Owner);
     ::LocalFree(descriptor);
-    return same;
+    return own;
 }
 
 }  // namespace
