@@ -36,8 +36,12 @@ std::optional<std::string> ReadBounded(File& file, std::uint64_t limit, bool& to
 }  // namespace
 
 std::optional<std::string> ReadToEnd(File& file) {
+    return ReadUpTo(file, std::string().max_size());
+}
+
+std::optional<std::string> ReadUpTo(File& file, std::uint64_t limit) {
     bool tooLarge = false;
-    return ReadBounded(file, std::string().max_size(), tooLarge);
+    return ReadBounded(file, limit, tooLarge);
 }
 
 std::optional<std::string> ReadRegularFile(const std::string& path, ShareMode share,

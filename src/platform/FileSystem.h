@@ -88,6 +88,8 @@ public:
 
 // Everything from the file's position to its end; nothing on a read error.
 std::optional<std::string> ReadToEnd(File& file);
+// The same, of at most `limit` bytes; nothing for a longer file.
+std::optional<std::string> ReadUpTo(File& file, std::uint64_t limit);
 
 // A process as the system can recognise it again: a later process that is
 // given the same id has another start.
@@ -105,6 +107,10 @@ enum class ProcessLife { Running, Ended, Unknown };
 class UpdateLock {
 public:
     virtual ~UpdateLock() = default;
+    // Whether the lock is still this holder's. A lock the system holds always
+    // is; a lock file is taken over once judged stale, which for a holder on
+    // another machine goes by the lock's age alone.
+    virtual bool IsHeld() { return true; }
 };
 
 class FileSystem {
@@ -206,10 +212,18 @@ bool IsSameFile(const std::string& first, const std::string& second);
 // ".lck", so that it fits wherever a name with a three-letter extension fits.
 std::string LockNameOf(const std::string& file);
 
+// What a lock file holds: the process that holds the lock, and a random part
+// that tells two holders in one process apart.
+std::string LockFileText(const ProcessStamp& holder);
+// The holder a lock file's text names; nothing for any other text.
+std::optional<ProcessStamp> HolderOfLockFile(std::string_view text);
+
 // LockForUpdate, and where the file system has no such lock, a lock file of
-// that name created exclusively (and removed with the lock; one left by a
-// killed run is taken over once it is clearly stale). Null when neither could
-// be had within `patienceMs`, and `why` then says why.
+// that name created exclusively with LockFileText (and removed with the lock).
+// A lock file is taken over only when it names a holder that has ended, or
+// one on another machine and has not changed for two minutes, or is empty
+// and as old; any other file of that name is never touched. Null when no lock
+// could be had within `patienceMs`, and `why` then says why.
 std::unique_ptr<UpdateLock> LockForUpdating(const std::string& file, int patienceMs,
                                             std::string* why);
 

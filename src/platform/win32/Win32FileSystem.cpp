@@ -11,6 +11,7 @@
 #include "platform/Adapters.h"
 #include "platform/win32/Win32FileFacts.h"
 #include "platform/win32/Win32Handle.h"
+#include "platform/win32/Win32NameLock.h"
 #include "platform/win32/Win32Process.h"
 
 namespace platform {
@@ -276,29 +277,9 @@ public:
 
     std::unique_ptr<UpdateLock> LockForUpdate(const std::string& file, int patienceMs,
                                               bool* unsupported) override {
-        constexpr int kPauseMs = 20;
         // Where the name cannot be made, a lock file could not be either.
         *unsupported = false;
-        const std::string name = LockNameOf(file);
-        for (int waited = 0;; waited += kPauseMs) {
-            const HANDLE handle = ::CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr,
-                                                OPEN_ALWAYS, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-            if (handle != INVALID_HANDLE_VALUE) {
-                // Closing the handle deletes the lock name.
-                struct NameLock final : UpdateLock {
-                    explicit NameLock(HANDLE held) : owned(held) {}
-                    win32::FileHandle owned;
-                };
-                return std::make_unique<NameLock>(handle);
-            }
-            // Another run holds the name, or is just letting it go.
-            const DWORD error = ::GetLastError();
-            if ((error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) ||
-                waited >= patienceMs) {
-                return nullptr;
-            }
-            ::Sleep(kPauseMs);
-        }
+        return win32::LockName(LockNameOf(file), patienceMs);
     }
 
     EntryKind KindOf(const std::string& path) override { return win32::KindOfEntry(path); }
