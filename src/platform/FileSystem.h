@@ -170,7 +170,8 @@ public:
     // is the running user's own and nobody else's, made when missing; empty
     // when the user has none.
     virtual std::string UserDataFolder() = 0;
-    // This process, and whether the process of a stamp still runs.
+    // This process, and whether the process of a stamp of this machine (its
+    // machine as CurrentProcess names it) still runs.
     virtual ProcessStamp CurrentProcess() = 0;
     virtual ProcessLife LifeOf(const ProcessStamp& process) = 0;
     // The right to read, change and replace `file` while other programs that

@@ -37,6 +37,13 @@ std::string TurnNameOf(const std::string& lockPath) {
     return WithExtension(lockPath, ".lct");
 }
 
+// The system is asked only of a holder on this machine.
+ProcessLife LifeOfHolder(FileSystem& files, const ProcessStamp& holder) {
+    static const ProcessStamp current = files.CurrentProcess();
+    return holder.machine == current.machine && current.started != 0 ? files.LifeOf(holder)
+                                                                     : ProcessLife::Unknown;
+}
+
 enum class Verdict { Gone, Held, Stale, Foreign };
 
 struct Seen {
@@ -65,7 +72,7 @@ Seen Judge(FileSystem& files, const std::string& path) {
     const std::optional<ProcessStamp> holder = HolderOfLockFile(seen.text);
     // Empty: made by a run that was killed before it wrote its stamp, or one
     // that is writing it now.
-    const ProcessLife life = holder ? files.LifeOf(*holder) : ProcessLife::Unknown;
+    const ProcessLife life = holder ? LifeOfHolder(files, *holder) : ProcessLife::Unknown;
     if (!holder && !seen.text.empty()) {
         seen.verdict = Verdict::Foreign;
     } else if (life == ProcessLife::Running) {

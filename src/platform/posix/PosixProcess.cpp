@@ -40,7 +40,9 @@ std::optional<std::uint64_t> StartOf(std::uint64_t id) {
     return start;
 }
 
-ProcessStamp Measured() {
+}  // namespace
+
+ProcessStamp CurrentNativeProcess() {
     char host[256] = {};
     ::gethostname(host, sizeof host - 1);
     ProcessStamp stamp;
@@ -51,17 +53,8 @@ ProcessStamp Measured() {
     return stamp;
 }
 
-}  // namespace
-
-const ProcessStamp& CurrentNativeProcess() {
-    static const ProcessStamp current = Measured();
-    return current;
-}
-
 ProcessLife NativeLifeOf(const ProcessStamp& process) {
-    const ProcessStamp& current = CurrentNativeProcess();
-    if (process.machine != current.machine || current.started == 0 || process.id == 0 ||
-        process.id > static_cast<std::uint64_t>(INT_MAX)) {
+    if (process.id == 0 || process.id > static_cast<std::uint64_t>(INT_MAX)) {
         return ProcessLife::Unknown;
     }
     if (::kill(static_cast<pid_t>(process.id), 0) != 0 && errno == ESRCH) {

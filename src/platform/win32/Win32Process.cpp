@@ -24,7 +24,9 @@ std::optional<std::uint64_t> CreationOf(HANDLE process) {
     return (static_cast<std::uint64_t>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
 }
 
-ProcessStamp Measured() {
+}  // namespace
+
+ProcessStamp CurrentNativeProcess() {
     char name[MAX_COMPUTERNAME_LENGTH + 1] = {};
     DWORD size = sizeof name;
     ::GetComputerNameA(name, &size);
@@ -35,17 +37,8 @@ ProcessStamp Measured() {
     return stamp;
 }
 
-}  // namespace
-
-const ProcessStamp& CurrentNativeProcess() {
-    static const ProcessStamp current = Measured();
-    return current;
-}
-
 ProcessLife NativeLifeOf(const ProcessStamp& process) {
-    const ProcessStamp& current = CurrentNativeProcess();
-    if (process.machine != current.machine || current.started == 0 || process.id == 0 ||
-        process.id > MAXDWORD) {
+    if (process.id == 0 || process.id > MAXDWORD) {
         return ProcessLife::Unknown;
     }
     const ProcessHandle handle(

@@ -5,9 +5,10 @@
 namespace platform::win32 {
 
 // This process: the machine as its computer name, its id and its creation time.
-const ProcessStamp& CurrentNativeProcess();
+ProcessStamp CurrentNativeProcess();
 
-// Running or Ended for a process of this machine; Unknown otherwise.
+// Running or Ended for a process of this machine; Unknown when the system
+// would not say.
 ProcessLife NativeLifeOf(const ProcessStamp& process);
 
 }  // namespace platform::win32
