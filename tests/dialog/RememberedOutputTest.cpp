@@ -304,7 +304,7 @@ TEST_F(RememberedOutputTest, EightRunsAtOnceOnANetworkShareLoseNoRecord) {
     share.slowMs = 1;
     platform::ProcessStamp killed = platform::Files().CurrentProcess();
     ++killed.started;
-    int refused = 0;
+    std::atomic<int> refused{0};
     for (int round = 0; round < kRounds; ++round) {
         share.listable = round % 2 == 0;
         WriteFile(temp / "env\\Brenlo.lck", platform::LockFileText(killed));
@@ -312,36 +312,23 @@ TEST_F(RememberedOutputTest, EightRunsAtOnceOnANetworkShareLoseNoRecord) {
             temp.NativePath() / "env" / "Brenlo.lck",
             std::filesystem::file_time_type::clock::now() - std::chrono::minutes(10));
         std::vector<std::thread> runs;
-        std::atomic<int> refusedThisRound{0};
         for (int run = 0; run < kRuns; ++run) {
-            runs.emplace_back([run, round, &refusedThisRound] {
+            runs.emplace_back([run, round, &refused] {
                 CConditionsDlg other{0, Edition::Brenlo()};
                 std::snprintf(other.m_szUserID, sizeof other.m_szUserID, "R%d", run);
                 other.m_lSelectedNo2 = round;
-                if (!other.SaveRememberedOutput(0, 0, 1, "C:\\r.xml")) {
-                    ++refusedThisRound;
-                }
+                refused += other.SaveRememberedOutput(0, 0, 1, "C:\\r.xml") ? 0 : 1;
             });
         }
         for (std::thread& run : runs) {
             run.join();
         }
-        refused += refusedThisRound;
     }
+    // Each record has a key of its own: none lost leaves one line each.
     const std::string content = ReadFile(SettingsPath()).value_or("");
-    int lost = 0;
-    for (int run = 0; run < kRuns; ++run) {
-        for (int round = 0; round < kRounds; ++round) {
-            const std::string key = "R" + std::to_string(run) + "/0/" + std::to_string(round) + ":";
-            lost +=
-                content.starts_with(key) || content.find("\n" + key) != std::string::npos ? 0 : 1;
-        }
-    }
     EXPECT_EQ(0, refused);
-    EXPECT_EQ(0, lost);
-    std::set<std::string> entries = SettingsFolderEntries();
-    EXPECT_EQ(5001u, entries.size());
-    EXPECT_EQ(1u, entries.count("Brenlo.env"));
+    EXPECT_EQ(1 + kRuns * kRounds, std::count(content.begin(), content.end(), '\n'));
+    EXPECT_EQ(5001u, SettingsFolderEntries().size()) << "a lock file or a temporary left";
 }
 
 TEST_F(RememberedOutputTest, AnotherRunsLockFileKeepsTheRecordFromBeingSavedAndThatIsSaid) {

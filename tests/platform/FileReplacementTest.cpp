@@ -108,24 +108,25 @@ TEST_F(FileReplacementTest, AThrowingWriteLeavesNoTemporary) {
 // one name, the user's own, not read-only, a day old. Anything else named like
 // one, or a fresh one (another run's, still writing), stays.
 TEST_F(FileReplacementTest, OnlyStaleLeftoversOfThisProgramAreRemoved) {
-    enum Kind { kLeftover, kFresh, kReadOnly, kLinked, kOtherUsers, kFolder, kSymbolicLink };
+    enum Kind { kOld, kFresh, kReadOnly, kLinked, kOtherUsers, kFolder, kSymbolicLink };
+    const std::string leftover = platform::NewTemporaryName();
     const struct {
         std::string name;
         Kind kind;
     } cases[] = {
-        {platform::NewTemporaryName(), kLeftover},
+        {leftover, kOld},
         {platform::NewTemporaryName(), kFresh},
-        {platform::NewTemporaryName(false), kLeftover},
-        {"~0a9zq1.tmp", kLeftover},
-        {"r.xml.123.tmp", kLeftover},
-        {"Brenlo.lck", kLeftover},
+        {platform::NewTemporaryName(false), kOld},
+        {"~0a9zq1.tmp", kOld},
+        {"r.xml.123.tmp", kOld},
+        {"Brenlo.lck", kOld},
         {platform::NewTemporaryName(), kReadOnly},
         {platform::NewTemporaryName(), kLinked},
         {platform::NewTemporaryName(), kOtherUsers},
         {platform::NewTemporaryName(), kFolder},
         {platform::NewTemporaryName(), kSymbolicLink},
     };
-    ASSERT_TRUE(platform::IsClaimedTemporaryName(cases[0].name)) << "no key of the user's";
+    ASSERT_TRUE(platform::IsClaimedTemporaryName(leftover)) << "no key of the user's";
     std::set<std::string> expected = {"r.xml"};
     for (const auto& c : cases) {
         const fs::path native = scratch_.NativePath() / c.name;
@@ -158,7 +159,7 @@ TEST_F(FileReplacementTest, OnlyStaleLeftoversOfThisProgramAreRemoved) {
         if (c.kind == kReadOnly) {
             fs::permissions(native, fs::perms::owner_read);
         }
-        if (c.kind != kLeftover || c.name != cases[0].name) {
+        if (c.name != leftover) {
             expected.insert(c.name);
         }
     }

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <chrono>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -300,52 +298,6 @@ TEST_F(FileSystemTest, MoveToNewNeverReplaces) {
     EXPECT_FALSE(files_.MoveToNew(from, to));
     EXPECT_EQ(std::optional<std::string>("first"), ReadFile(to));
     EXPECT_EQ(std::optional<std::string>("second"), ReadFile(from));
-}
-
-// What tells a file of the program's from the user's: its kind, its names,
-// its owner, its age and whether it may be changed, of the name itself.
-TEST_F(FileSystemTest, FactsOfAFileAreItsOwn) {
-    namespace fs = std::filesystem;
-    const std::string path = scratch_ / "a.txt";
-    ASSERT_TRUE(WriteFile(path, "abc"));
-    const fs::path native = scratch_.NativePath() / "a.txt";
-    fs::last_write_time(native, fs::file_time_type::clock::now() - std::chrono::hours(30));
-    std::optional<platform::FileFacts> facts = files_.FactsOf(path);
-    ASSERT_TRUE(facts);
-    EXPECT_EQ(EntryKind::File, facts->kind);
-    EXPECT_EQ(3u, facts->size);
-    EXPECT_EQ(1u, facts->links);
-    EXPECT_TRUE(facts->ownedByUser);
-    EXPECT_FALSE(facts->readOnly);
-    EXPECT_NEAR(30 * 3600, facts->age, 60);
-    EXPECT_EQ(files_.IdentityOf(path), facts->identity);
-    auto open = files_.Open(path, OpenMode::Read, ShareMode::Read);
-    ASSERT_NE(nullptr, open);
-    EXPECT_EQ(facts->identity, open->Facts()->identity);
-
-    fs::create_hard_link(native, scratch_.NativePath() / "b.txt");
-    fs::permissions(native, fs::perms::owner_read);
-    facts = files_.FactsOf(path);
-    EXPECT_EQ(2u, facts->links);
-    EXPECT_TRUE(facts->readOnly);
-    fs::permissions(native, fs::perms::owner_all);
-    EXPECT_EQ(EntryKind::Directory, files_.FactsOf(scratch_.Path())->kind);
-    EXPECT_FALSE(files_.FactsOf(scratch_ / "missing"));
-    EXPECT_EQ(EntryKind::Other, files_.FactsOf("Z:\\dev\\null")->kind);
-#ifndef _WIN32
-    fs::create_symlink(native, scratch_.NativePath() / "c.txt");
-    EXPECT_EQ(EntryKind::Other, files_.FactsOf(scratch_ / "c.txt")->kind);
-    fs::permissions(native, fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_TRUE(files_.FactsOf(path)->ownerOnly);
-#endif
-}
-
-TEST_F(FileSystemTest, AProcessIsKnownByItsIdAndStart) {
-    platform::ProcessStamp process = files_.CurrentProcess();
-    EXPECT_NE(0u, process.started);
-    EXPECT_EQ(platform::ProcessLife::Running, files_.LifeOf(process));
-    ++process.started;  // another process that was given the id later
-    EXPECT_EQ(platform::ProcessLife::Ended, files_.LifeOf(process));
 }
 
 TEST_F(FileSystemTest, RemoveFileOnlyOnce) {
