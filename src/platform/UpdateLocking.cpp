@@ -61,9 +61,13 @@ Seen Judge(FileSystem& files, const std::string& path) {
         seen.verdict = files.KindOf(path) == EntryKind::None ? Verdict::Gone : Verdict::Held;
         return seen;
     }
+    // A pipe of that name is never read: the read could wait for ever.
     const std::optional<FileFacts> facts = file->Facts();
-    std::optional<std::string> text = ReadUpTo(*file, kLongestText);
-    if (!facts || facts->kind != EntryKind::File || !text) {
+    std::optional<std::string> text;
+    if (facts && facts->kind == EntryKind::File) {
+        text = ReadUpTo(*file, kLongestText);
+    }
+    if (!text) {
         seen.verdict = Verdict::Foreign;
         return seen;
     }

@@ -1,3 +1,7 @@
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -103,6 +107,13 @@ TEST(UpdateLocking, TheSystemsLockLeavesAUsersFileOfItsName) {
 }
 
 #ifndef _WIN32
+TEST_F(UpdateLockingTest, APipeOfTheLocksNameIsNeverRead) {
+    ASSERT_EQ(0, ::mkfifo((scratch_.NativePath() / "Brenlo.lck").c_str(), 0600));
+    std::string why;
+    EXPECT_EQ(nullptr, platform::LockForUpdating(settings_, 100, &why));
+    EXPECT_NE(std::string::npos, why.find("none of this program's")) << why;
+}
+
 // Windows lets nobody move or remove the file its holder keeps open.
 TEST_F(UpdateLockingTest, AHolderRemovesOnlyItsOwnLockFile) {
     std::unique_ptr<platform::UpdateLock> held = platform::LockForUpdating(settings_, 100, nullptr);
