@@ -1,6 +1,6 @@
 #include "hostapi/ClAccConnect.h"
 
-#include <cstdio>
+#include <iostream>
 #include <optional>
 #include <string>
 #include <utility>
@@ -9,6 +9,7 @@
 #include "books/BooksPath.h"
 #include "books/HostState.h"
 #include "platform/WindowSystem.h"
+#include "platform/text/TerminalText.h"
 
 namespace {
 
@@ -41,7 +42,8 @@ int ClAccConnect::Initiate() {
         if (books::Current() == nullptr) {
             books::LoadResult loaded = books::LoadFile(books::BooksFilePath());
             if (!loaded.books) {
-                std::fprintf(stderr, "%s\n", loaded.error.c_str());
+                // It quotes the file's own bytes: they reach a terminal as text only.
+                std::cerr << platform::text::ForTerminal(loaded.error) << '\n';
                 return kConnectFailed;
             }
             books::Install(*std::move(loaded.books));

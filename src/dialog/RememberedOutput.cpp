@@ -29,19 +29,18 @@ std::optional<std::string> ReadWhole(const std::string& path, std::string* why) 
                                      platform::kLargestReadFile, why);
 }
 
-bool ReplaceWhole(const std::string& path, const std::string& content) {
-    return platform::WriteReplacing(
-        path, [&content](platform::ByteSink& sink) { return sink.Write(content); });
-}
-
 // False, with why for whoever tells the user more than the dialog does.
 bool NotRemembered(const std::string& filePath, const std::string& why) {
     platform::NoteFileFailure(filePath, "the output path was not remembered: " + why);
     return false;
 }
 
-// Writes the file with the record in place of the key's earlier one.
-bool SaveRecord(const std::string& filePath, const std::string& key, const std::string& record) {
+// Writes the file with the record in place of the key's earlier one. The new
+// file is moved into place only while the lock is this run's, and the record
+// counts as saved only when it still was afterwards: otherwise a run that took
+// the lock over may have read the file before and write it after.
+bool SaveRecord(const std::string& filePath, const std::string& key, const std::string& record,
+                platform::UpdateLock& lock) {
     std::string why;
     std::optional<std::string> content;
     if (platform::Files().KindOf(filePath) != platform::EntryKind::None) {
@@ -50,7 +49,19 @@ bool SaveRecord(const std::string& filePath, const std::string& key, const std::
             return NotRemembered(filePath, why);
         }
     }
-    if (!ReplaceWhole(filePath, content ? settings_file::Replace(*content, key, record) : record)) {
+    const std::string replaced = content ? settings_file::Replace(*content, key, record) : record;
+    const bool written = platform::WriteReplacing(
+        filePath, [&](platform::ByteSink& sink) { return sink.Write(replaced) && lock.IsHeld(); });
+    if (!lock.IsHeld()) {
+        if (written) {
+            platform::NoteFileFailure(filePath,
+                                      "the output path may not stay remembered: another run took "
+                                      "the lock over as stale while it was saved");
+            return false;
+        }
+        return NotRemembered(filePath, "another run took the lock over as stale");
+    }
+    if (!written) {
         const std::optional<platform::FileFailure> failure = platform::TakeFileFailure();
         return NotRemembered(filePath, failure ? failure->reason : "cannot be written");
     }
@@ -118,5 +129,5 @@ bool CConditionsDlg::SaveRememberedOutput(std::int16_t first, std::int16_t secon
     if (!lock) {
         return NotRemembered(filePath, why);
     }
-    return SaveRecord(filePath, key, record);
+    return SaveRecord(filePath, key, record, *lock);
 }

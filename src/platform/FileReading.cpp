@@ -36,20 +36,12 @@ std::optional<std::string> ReadBounded(File& file, std::uint64_t limit, bool& to
 }  // namespace
 
 std::optional<std::string> ReadToEnd(File& file) {
-    bool tooLarge = false;
-    return ReadBounded(file, std::string().max_size(), tooLarge);
+    return ReadUpTo(file, std::string().max_size());
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path, ShareMode share) {
-    std::unique_ptr<File> file = Files().Open(path, OpenMode::Read, share);
-    if (!file) {
-        return std::nullopt;
-    }
-    std::optional<std::string> content = ReadToEnd(*file);
-    if (!content || !file->Close()) {
-        return std::nullopt;
-    }
-    return content;
+std::optional<std::string> ReadUpTo(File& file, std::uint64_t limit) {
+    bool tooLarge = false;
+    return ReadBounded(file, limit, tooLarge);
 }
 
 std::optional<std::string> ReadRegularFile(const std::string& path, ShareMode share,
@@ -71,14 +63,28 @@ std::optional<std::string> ReadRegularFile(const std::string& path, ShareMode sh
         case EntryKind::File:
             break;
     }
+    // The open never waits for a pipe's writer, and what was opened is looked
+    // at once more: the name may lead elsewhere by now.
     std::unique_ptr<File> file = files.Open(path, OpenMode::Read, share);
     if (!file) {
         return fail(files.LastFailureReason());
     }
-    bool tooLarge = false;
-    std::optional<std::string> content = ReadBounded(*file, limit, tooLarge);
+    const std::optional<FileFacts> facts = file->Facts();
+    if (!facts) {
+        return fail(files.LastFailureReason());
+    }
+    if (facts->kind != EntryKind::File) {
+        return fail("not a regular file");
+    }
+    if (facts->size > limit) {
+        return fail("larger than any such file");
+    }
+    // Bytes beyond the size the file had when opened are someone still
+    // writing it: what was read would be no whole version of it.
+    bool grew = false;
+    std::optional<std::string> content = ReadBounded(*file, facts->size, grew);
     if (!content) {
-        return fail(tooLarge ? "larger than any such file" : files.LastFailureReason());
+        return fail(grew ? "grew while it was read" : files.LastFailureReason());
     }
     if (!file->Close()) {
         return fail(files.LastFailureReason());

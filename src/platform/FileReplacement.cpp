@@ -2,53 +2,19 @@
 
 #include <cstdint>
 #include <memory>
-#include <random>
 #include <string_view>
 
 #include "platform/FileSystem.h"
+#include "platform/TemporaryNames.h"
 #include "platform/text/PathPieces.h"
 
 namespace platform {
 namespace {
 
-// Temporary files are "~", six characters of [0-9a-z] and ".tmp": eleven
-// bytes whatever the report's name, so that they fit in any folder Windows
-// creates (its folder paths stop twelve short of the longest path) and within
-// any file system's name limit. 36^6 names make a collision negligible; one
-// costs a retry.
-constexpr std::string_view kTemporaryStart = "~";
-constexpr std::string_view kTemporaryEnd = ".tmp";
-constexpr std::string_view kTemporaryCharacters = "0123456789abcdefghijklmnopqrstuvwxyz";
-constexpr std::size_t kTemporaryRandom = 6;
-constexpr std::size_t kTemporaryLength =
-    kTemporaryStart.size() + kTemporaryRandom + kTemporaryEnd.size();
-static_assert(kTemporaryLength == 11);
 // The longest path Windows opens (MAX_PATH less its NUL).
 constexpr std::size_t kLongestPath = 259;
 // A temporary file this old belongs to no run still writing: a killed one left it.
 constexpr std::int64_t kStaleSeconds = 24 * 60 * 60;
-
-bool IsDigits(std::string_view text, std::size_t most) {
-    return !text.empty() && text.size() <= most &&
-           text.find_first_not_of("0123456789") == std::string_view::npos;
-}
-
-// A temporary name of this program's: the present one, or the earlier
-// "<report name>.<up to 11 digits>.tmp" of the report being written.
-bool IsOwnTemporaryName(std::string_view name, std::string_view reportName) {
-    if (!name.ends_with(kTemporaryEnd)) {
-        return false;
-    }
-    name.remove_suffix(kTemporaryEnd.size());
-    if (name.size() == kTemporaryStart.size() + kTemporaryRandom &&
-        name.starts_with(kTemporaryStart) &&
-        name.find_first_not_of(kTemporaryCharacters, kTemporaryStart.size()) ==
-            std::string_view::npos) {
-        return true;
-    }
-    return name.size() > reportName.size() + 1 && name.starts_with(reportName) &&
-           name[reportName.size()] == '.' && IsDigits(name.substr(reportName.size() + 1), 11);
-}
 
 // A file being written through a buffer, so that a report of many short lines
 // costs a few system calls; after the first failed write it takes nothing more.
@@ -102,25 +68,18 @@ private:
 // A new temporary file beside `path`, created exclusively under a name no
 // other run can have chosen (a link or a file in the way is never followed or
 // reused), private until it has the access rights of the file it replaces.
-std::unique_ptr<File> CreateTemporary(FileSystem& files, const std::string& path,
+std::unique_ptr<File> CreateTemporary(FileSystem& files, const std::string& path, bool ownerOnly,
                                       std::string& temporary, std::string& reason) {
     constexpr int kAttempts = 16;
     const std::string folder = FolderOf(path);
-    if (folder.size() + kTemporaryLength > kLongestPath) {
+    if (folder.size() + kTemporaryNameLength > kLongestPath) {
         reason = "the folder's path is too long for a temporary file beside the file";
         return nullptr;
     }
-    std::random_device entropy;
-    std::mt19937_64 random((static_cast<std::uint64_t>(entropy()) << 32) ^ entropy());
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        std::uint64_t token = random();
-        temporary = folder + std::string(kTemporaryStart);
-        for (std::size_t k = 0; k < kTemporaryRandom; ++k) {
-            temporary += kTemporaryCharacters[token % kTemporaryCharacters.size()];
-            token /= kTemporaryCharacters.size();
-        }
-        temporary += kTemporaryEnd;
-        if (auto file = files.CreateReplacement(temporary, path)) {
+        temporary = folder + NewTemporaryName();
+        if (auto file = ownerOnly ? files.CreatePrivate(temporary)
+                                  : files.CreateReplacement(temporary, path)) {
             return file;
         }
         reason = files.LastFailureReason();
@@ -128,14 +87,20 @@ std::unique_ptr<File> CreateTemporary(FileSystem& files, const std::string& path
     return nullptr;
 }
 
-// Removes what killed runs left beside `path` long ago; nothing else.
+// What killed runs left beside `path` long ago, and nothing else: a claimed
+// name, a regular file of one name, the user's own, not read-only, unchanged
+// for a day. (Names of the earlier "<report>.<digits>.tmp" form are left
+// alone: nothing but their name could tell them from a user's.)
 void RemoveStaleTemporaries(FileSystem& files, const std::string& path) {
     const std::string folder = FolderOf(path);
-    const std::string reportName = FileNameOf(path);
-    for (const std::string& name :
-         files.FilesUnchangedFor(folder.empty() ? "." : folder, kStaleSeconds)) {
-        if (IsOwnTemporaryName(name, reportName)) {
-            files.RemoveFile(folder + name);
+    for (const std::string& name : files.NamesIn(folder.empty() ? "." : folder)) {
+        if (!IsClaimedTemporaryName(name)) {
+            continue;
+        }
+        const std::optional<FileFacts> facts = files.FactsOf(folder + name);
+        if (facts && facts->kind == EntryKind::File && facts->links == 1 && facts->ownedByUser &&
+            !facts->readOnly && facts->age > kStaleSeconds) {
+            RemoveJudged(folder + name, facts->identity, nullptr);
         }
     }
 }
@@ -163,9 +128,7 @@ private:
     bool kept_ = false;
 };
 
-}  // namespace
-
-bool WriteReplacing(const std::string& path, const std::function<bool(ByteSink&)>& write) {
+bool Replace(const std::string& path, const std::function<bool(ByteSink&)>& write, bool ownerOnly) {
     FileSystem& files = Files();
     std::string temporary, reason;
     const auto fail = [&path, &reason] {
@@ -180,7 +143,7 @@ bool WriteReplacing(const std::string& path, const std::function<bool(ByteSink&)
         reason = kind == EntryKind::Directory ? "is a folder" : "not a regular file";
         return fail();
     }
-    std::unique_ptr<File> file = CreateTemporary(files, path, temporary, reason);
+    std::unique_ptr<File> file = CreateTemporary(files, path, ownerOnly, temporary, reason);
     if (!file) {
         return fail();
     }
@@ -199,6 +162,16 @@ bool WriteReplacing(const std::string& path, const std::function<bool(ByteSink&)
     guard.Keep();
     RemoveStaleTemporaries(files, path);
     return true;
+}
+
+}  // namespace
+
+bool WriteReplacing(const std::string& path, const std::function<bool(ByteSink&)>& write) {
+    return Replace(path, write, false);
+}
+
+bool WriteReplacingPrivate(const std::string& path, const std::function<bool(ByteSink&)>& write) {
+    return Replace(path, write, true);
 }
 
 }  // namespace platform

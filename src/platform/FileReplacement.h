@@ -14,4 +14,10 @@ namespace platform {
 // either its earlier version or the complete new one.
 bool WriteReplacing(const std::string& path, const std::function<bool(ByteSink&)>& write);
 
+// As WriteReplacing, for a file nobody but its owner may open, such as a page
+// in the temporary folder: on POSIX it is 0600 whatever the earlier file was;
+// on Windows it has the rights the folder hands down (the user's own in the
+// user's temporary folder), or those of the earlier file it replaces.
+bool WriteReplacingPrivate(const std::string& path, const std::function<bool(ByteSink&)>& write);
+
 }  // namespace platform

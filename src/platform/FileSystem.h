@@ -27,23 +27,6 @@ enum class ShareMode {
     ReadWrite,  // others may read and write
 };
 
-class File {
-public:
-    virtual ~File() = default;  // closes the file when still open; errors are lost
-
-    // Reads up to buffer.size() bytes at the current position; the count read,
-    // 0 at the end, nothing on an error.
-    virtual std::optional<std::size_t> Read(std::span<char> buffer) = 0;
-    // Writes all bytes at the current position; false when not all were written.
-    virtual bool Write(std::string_view bytes) = 0;
-    virtual std::optional<std::uint64_t> Size() = 0;
-    // Commits and closes; false when the data may not have reached the disk.
-    virtual bool Close() = 0;
-};
-
-// Everything from the file's position to its end; nothing on a read error.
-std::optional<std::string> ReadToEnd(File& file);
-
 // Other: neither a regular file nor a directory (a pipe, a device, a socket).
 enum class EntryKind { None, File, Directory, Other };
 
@@ -74,10 +57,60 @@ struct FileIdentity {
     bool operator==(const FileIdentity&) const = default;
 };
 
+// What the system says of one file: enough to tell it from another that
+// takes its name, and to tell whether it may be one this program made.
+struct FileFacts {
+    EntryKind kind = EntryKind::None;  // a symbolic link or a device is Other
+    FileIdentity identity;
+    std::uint64_t size = 0;
+    std::uint64_t links = 0;   // names the file has (hard links)
+    std::int64_t age = 0;      // seconds since its content last changed
+    bool ownedByUser = false;  // owned by the user the program runs as
+    bool ownerOnly = false;    // nobody but its owner may open it
+    bool readOnly = false;     // nobody may change it
+};
+
+class File {
+public:
+    virtual ~File() = default;  // closes the file when still open; errors are lost
+
+    // Reads up to buffer.size() bytes at the current position; the count read,
+    // 0 at the end, nothing on an error.
+    virtual std::optional<std::size_t> Read(std::span<char> buffer) = 0;
+    // Writes all bytes at the current position; false when not all were written.
+    virtual bool Write(std::string_view bytes) = 0;
+    virtual std::optional<std::uint64_t> Size() = 0;
+    // What the system says of the open file; nothing when it cannot tell.
+    virtual std::optional<FileFacts> Facts() = 0;
+    // Commits and closes; false when the data may not have reached the disk.
+    virtual bool Close() = 0;
+};
+
+// Everything from the file's position to its end; nothing on a read error.
+std::optional<std::string> ReadToEnd(File& file);
+// The same, of at most `limit` bytes; nothing for a longer file.
+std::optional<std::string> ReadUpTo(File& file, std::uint64_t limit);
+
+// A process as the system can recognise it again: a later process that is
+// given the same id has another start.
+struct ProcessStamp {
+    std::string machine;  // names the system too, so that ids of two kinds never meet
+    std::uint64_t id = 0;
+    std::uint64_t started = 0;
+    bool operator==(const ProcessStamp&) const = default;
+};
+
+// Unknown: on another machine, or the system would not say.
+enum class ProcessLife { Running, Ended, Unknown };
+
 // Held while it lives; released when destroyed.
 class UpdateLock {
 public:
     virtual ~UpdateLock() = default;
+    // Whether the lock is still this holder's. A lock the system holds always
+    // is; a lock file is taken over once judged stale, which for a holder on
+    // another machine goes by the lock's age alone.
+    virtual bool IsHeld() { return true; }
 };
 
 class FileSystem {
@@ -97,10 +130,18 @@ public:
     // at the move (Windows), the replacement takes the security and attributes
     // of the file it replaces; a short sharing conflict is waited out.
     virtual bool MoveOver(const std::string& from, const std::string& to) = 0;
-    // Names of the regular files (links not followed) directly in `folder`
-    // that last changed more than `seconds` ago.
-    virtual std::vector<std::string> FilesUnchangedFor(const std::string& folder,
-                                                       std::int64_t seconds) = 0;
+    // A new file at `path` as CreateNew makes it, which only its owner may
+    // open (POSIX: mode 0600; Windows: the rights the folder hands down,
+    // which in the user's temporary folder and profile are the user's alone).
+    virtual std::unique_ptr<File> CreatePrivate(const std::string& path) = 0;
+    // Moves `from` to `to` in one step when nothing has that name; never
+    // replaces. A short sharing conflict is waited out.
+    virtual bool MoveToNew(const std::string& from, const std::string& to) = 0;
+    // Names of the entries directly in `folder`; empty when it cannot be listed.
+    virtual std::vector<std::string> NamesIn(const std::string& folder) = 0;
+    // Of the entry at `path` itself (a link is not followed); nothing when
+    // there is none.
+    virtual std::optional<FileFacts> FactsOf(const std::string& path) = 0;
     // The file a path leads to; nothing when there is none.
     virtual std::optional<FileIdentity> IdentityOf(const std::string& path) = 0;
     // Why the last call that failed did, in the system's words ("permission
@@ -125,6 +166,14 @@ public:
     virtual std::string ModuleFilePath() = 0;
     // The system's temporary folder, with its trailing backslash; empty when unknown.
     virtual std::string TempFolder() = 0;
+    // The folder, with its trailing backslash, where the program keeps what
+    // is the running user's own and nobody else's, made when missing; empty
+    // when the user has none.
+    virtual std::string UserDataFolder() = 0;
+    // This process, and whether the process of a stamp of this machine (its
+    // machine as CurrentProcess names it) still runs.
+    virtual ProcessStamp CurrentProcess() = 0;
+    virtual ProcessLife LifeOf(const ProcessStamp& process) = 0;
     // The right to read, change and replace `file` while other programs that
     // ask for it wait: a lock on the folder holding it (POSIX) or on the name
     // LockNameOf(file) that is deleted on close (Windows), so nothing new stays
@@ -139,19 +188,23 @@ public:
                                         std::size_t bufferSize) = 0;
 };
 
-// The whole content of an existing file; nothing when it cannot be opened,
-// read or closed.
-std::optional<std::string> ReadWholeFile(const std::string& path, ShareMode share);
-
 // More than any file the program reads (books, definition, support and
 // settings files) ever holds: a bound for reading devices and runaway files.
 inline constexpr std::uint64_t kLargestReadFile = std::uint64_t{1} << 30;
 
 // The whole content of a regular file of at most `limit` bytes; nothing for a
-// pipe, a device or a folder (never opened, so a pipe cannot block), nor for a
-// larger file, and `why` then says which it was.
+// pipe, a device or a folder (refused by its kind before and after opening,
+// and never waited for), for a larger file (refused by its size before a byte
+// is read) or one that grows while it is read, and `why` then says which.
 std::optional<std::string> ReadRegularFile(const std::string& path, ShareMode share,
                                            std::uint64_t limit, std::string* why);
+
+// Removes the file at `path` only while it is the one judged: it is moved to
+// a new name of its own first, where nobody else takes it, and removed there
+// when its identity (and its content, when given) is the judged one, else
+// moved back. So a file that took the name meanwhile is never removed. False
+// when nothing was removed.
+bool RemoveJudged(const std::string& path, const FileIdentity& judged, const std::string* content);
 
 // Whether both paths lead to one existing file, however each is spelled.
 bool IsSameFile(const std::string& first, const std::string& second);
@@ -160,10 +213,18 @@ bool IsSameFile(const std::string& first, const std::string& second);
 // ".lck", so that it fits wherever a name with a three-letter extension fits.
 std::string LockNameOf(const std::string& file);
 
+// What a lock file holds: the process that holds the lock, and a random part
+// that tells two holders in one process apart.
+std::string LockFileText(const ProcessStamp& holder);
+// The holder a lock file's text names; nothing for any other text.
+std::optional<ProcessStamp> HolderOfLockFile(std::string_view text);
+
 // LockForUpdate, and where the file system has no such lock, a lock file of
-// that name created exclusively (and removed with the lock; one left by a
-// killed run is taken over once it is clearly stale). Null when neither could
-// be had within `patienceMs`, and `why` then says why.
+// that name created exclusively with LockFileText (and removed with the lock).
+// A lock file is taken over only when it names a holder that has ended, or
+// one on another machine and has not changed for two minutes, or is empty
+// and as old; any other file of that name is never touched. Null when no lock
+// could be had within `patienceMs`, and `why` then says why.
 std::unique_ptr<UpdateLock> LockForUpdating(const std::string& file, int patienceMs,
                                             std::string* why);
 

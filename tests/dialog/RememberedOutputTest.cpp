@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 
 #include <thread>
@@ -10,6 +11,7 @@
 #include <set>
 
 #include <filesystem>
+#include <fstream>
 
 #include <cstring>
 #include <optional>
@@ -23,7 +25,7 @@
 #include "support/DialogControls.h"
 #include "support/FailingFileSystem.h"
 #include "support/FakeDriveFileSystem.h"
-#include "support/ForwardingFileSystem.h"
+#include "support/NetworkShare.h"
 #include "support/ScriptedConsole.h"
 #include "support/Sjis.h"
 #include "support/TempFolder.h"
@@ -265,68 +267,116 @@ TEST_F(RememberedOutputTest, OnlyARegularFileIsReadOrReplaced) {
 }
 #endif
 
-// A network file system, where no folder can be locked.
-class NoFolderLocks : public testsupport::ForwardingFileSystem {
-public:
-    std::unique_ptr<platform::UpdateLock> LockForUpdate(const std::string&, int,
-                                                        bool* unsupported) override {
-        *unsupported = true;
-        return nullptr;
-    }
-};
-
 TEST_F(RememberedOutputTest, RunsSavingAtOnceKeepEachOthersRecords) {
-    for (const bool folderLocks : {true, false}) {
-        SCOPED_TRACE(folderLocks);
-        std::optional<NoFolderLocks> network;
-        if (!folderLocks) {
-            network.emplace();
-        }
-        std::filesystem::remove(temp.NativePath() / "env" / "Brenlo.env");
-        ASSERT_TRUE(dialog.SaveRememberedOutput(0, 0, 1, "C:\\first.xml"));
-        constexpr int kRuns = 4;
-        constexpr int kSaves = 10;
+    ASSERT_TRUE(dialog.SaveRememberedOutput(0, 0, 1, "C:\\first.xml"));
+    constexpr int kRuns = 4;
+    constexpr int kSaves = 10;
+    std::vector<std::thread> runs;
+    for (int run = 0; run < kRuns; ++run) {
+        runs.emplace_back([run] {
+            for (int save = 0; save < kSaves; ++save) {
+                CConditionsDlg other{0, Edition::Brenlo()};
+                std::snprintf(other.m_szUserID, sizeof other.m_szUserID, "R%d", run);
+                other.m_lSelectedNo2 = save;
+                other.SaveRememberedOutput(0, 0, 1, "C:\\r.xml");
+            }
+        });
+    }
+    for (std::thread& run : runs) {
+        run.join();
+    }
+    const std::string content = ReadFile(SettingsPath()).value_or("");
+    EXPECT_EQ(std::count(content.begin(), content.end(), '\n'), 1 + kRuns * kSaves);
+    EXPECT_EQ(SettingsFolderEntries(), std::set<std::string>{"Brenlo.env"});
+}
+
+// Eight runs at once on a share without folder locks, in a folder of 5,000
+// files, each round starting from a lock that a killed run left: every save
+// lands, so no record is lost, whether or not the folder can be listed.
+TEST_F(RememberedOutputTest, EightRunsAtOnceOnANetworkShareLoseNoRecord) {
+    constexpr int kRuns = 8;
+    constexpr int kRounds = 30;
+    ASSERT_TRUE(dialog.SaveRememberedOutput(0, 0, 1, "C:\\first.xml"));
+    for (int k = 0; k < 5000; ++k) {
+        WriteFile(temp / ("env\\user" + std::to_string(k) + ".txt"), "");
+    }
+    testsupport::NetworkShare share;
+    share.slowMs = 1;
+    platform::ProcessStamp killed = platform::Files().CurrentProcess();
+    ++killed.started;
+    std::atomic<int> refused{0};
+    for (int round = 0; round < kRounds; ++round) {
+        share.listable = round % 2 == 0;
+        WriteFile(temp / "env\\Brenlo.lck", platform::LockFileText(killed));
+        std::filesystem::last_write_time(
+            temp.NativePath() / "env" / "Brenlo.lck",
+            std::filesystem::file_time_type::clock::now() - std::chrono::minutes(10));
         std::vector<std::thread> runs;
         for (int run = 0; run < kRuns; ++run) {
-            runs.emplace_back([run] {
-                for (int save = 0; save < kSaves; ++save) {
-                    CConditionsDlg other{0, Edition::Brenlo()};
-                    std::snprintf(other.m_szUserID, sizeof other.m_szUserID, "R%d", run);
-                    other.m_lSelectedNo2 = save;
-                    other.SaveRememberedOutput(0, 0, 1, "C:\\r.xml");
-                }
+            runs.emplace_back([run, round, &refused] {
+                CConditionsDlg other{0, Edition::Brenlo()};
+                std::snprintf(other.m_szUserID, sizeof other.m_szUserID, "R%d", run);
+                other.m_lSelectedNo2 = round;
+                refused += other.SaveRememberedOutput(0, 0, 1, "C:\\r.xml") ? 0 : 1;
             });
         }
         for (std::thread& run : runs) {
             run.join();
         }
-        const std::string content = ReadFile(SettingsPath()).value_or("");
-        EXPECT_EQ(std::count(content.begin(), content.end(), '\n'), 1 + kRuns * kSaves);
-        EXPECT_EQ(SettingsFolderEntries(), std::set<std::string>{"Brenlo.env"});
     }
+    // Each record has a key of its own: none lost leaves one line each.
+    const std::string content = ReadFile(SettingsPath()).value_or("");
+    EXPECT_EQ(0, refused);
+    EXPECT_EQ(1 + kRuns * kRounds, std::count(content.begin(), content.end(), '\n'));
+    EXPECT_EQ(5001u, SettingsFolderEntries().size()) << "a lock file or a temporary left";
 }
 
-TEST_F(RememberedOutputTest, ALockFileIsTakenOverOnlyWhenStale) {
-    NoFolderLocks network;
+TEST_F(RememberedOutputTest, AnotherRunsLockFileKeepsTheRecordFromBeingSavedAndThatIsSaid) {
+    testsupport::NetworkShare share;
     ASSERT_TRUE(dialog.SaveRememberedOutput(0, 0, 1, "C:\\first.xml"));
-    const std::string lock = temp / "env\\Brenlo.lck";
-    WriteFile(lock, "");
-    std::filesystem::last_write_time(
-        temp.NativePath() / "env" / "Brenlo.lck",
-        std::filesystem::file_time_type::clock::now() - std::chrono::minutes(10));
-    EXPECT_TRUE(dialog.SaveRememberedOutput(0, 0, 2, "C:\\second.xml"));
-    EXPECT_EQ(SettingsFolderEntries(), std::set<std::string>{"Brenlo.env"});
-
-    // Another run's: the record is not saved, and that is said.
-    WriteFile(lock, "");
+    platform::ProcessStamp elsewhere = platform::Files().CurrentProcess();
+    elsewhere.machine += " elsewhere";
+    WriteFile(temp / "env\\Brenlo.lck", platform::LockFileText(elsewhere));
     EXPECT_FALSE(dialog.SaveRememberedOutput(0, 0, 3, "C:\\third.xml"));
     const std::optional<platform::FileFailure> failure = platform::TakeFileFailure();
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->path, SettingsPath());
     EXPECT_NE(failure->reason.find("not remembered"), std::string::npos);
     std::filesystem::remove(temp.NativePath() / "env" / "Brenlo.lck");
-    EXPECT_EQ(ReadBack().path, "C:\\second.xml");
+    EXPECT_EQ(ReadBack().path, "C:\\first.xml");
 }
+
+#ifndef _WIN32
+// Windows lets nobody move or remove the lock file its holder keeps open.
+TEST_F(RememberedOutputTest, ASaveWhoseLockWasTakenOverSaysSo) {
+    platform::ProcessStamp elsewhere = platform::Files().CurrentProcess();
+    elsewhere.machine += " elsewhere";
+    ASSERT_TRUE(platform::Files().MakeDirectory(temp / "env"));
+    for (const bool whileWriting : {false, true}) {
+        SCOPED_TRACE(whileWriting);
+        WriteFile(SettingsPath(), "USER1/3/12:0/0/1/C:\\first.xml\n");
+        testsupport::NetworkShare share;
+        testsupport::FailingFileSystem files;
+        // A run elsewhere takes the lock over.
+        const auto takeOver = [&](const std::string& path) {
+            if (path == SettingsPath() || path.ends_with(".tmp")) {
+                std::filesystem::remove(temp.NativePath() / "env" / "Brenlo.lck");
+                std::ofstream(temp.NativePath() / "env" / "Brenlo.lck")
+                    << platform::LockFileText(elsewhere);
+            }
+        };
+        (whileWriting ? files.beforeWrite : files.beforeRead) = takeOver;
+        EXPECT_FALSE(dialog.SaveRememberedOutput(0, 0, 2, "C:\\second.xml"));
+        const std::optional<platform::FileFailure> failure = platform::TakeFileFailure();
+        ASSERT_TRUE(failure);
+        EXPECT_NE(failure->reason.find("took the lock over"), std::string::npos);
+        if (!whileWriting) {
+            EXPECT_EQ(ReadFile(SettingsPath()), "USER1/3/12:0/0/1/C:\\first.xml\n");
+        }
+        std::filesystem::remove(temp.NativePath() / "env" / "Brenlo.lck");
+    }
+}
+#endif
 
 TEST_F(RememberedOutputTest, NoSettingsFolderOrOneThatCannotBeCreated) {
     Host("");

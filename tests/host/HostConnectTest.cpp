@@ -12,6 +12,7 @@
 #include "hostapi/ClSysEnvMgr.h"
 #include "hostapi/ClSysUser.h"
 #include "platform/text/PathPieces.h"
+#include "platform/text/TerminalText.h"
 #include "support/ScriptedConsole.h"
 
 // Connecting to the host: which books it loads, what it answers and what it
@@ -71,6 +72,27 @@ TEST_F(HostConnect, RefusedBooksFailInitiateWithTheMessageOnStderr) {
               "books file " + file.Path() +
                   ": entries[0].general.7: unknown block (general has blocks \"0\" to \"6\")\n");
     EXPECT_EQ(books::Current(), nullptr);
+}
+
+TEST_F(HostConnect, TheBooksFilesOwnBytesReachTheTerminalAsText) {
+    // An unknown key that clears the screen (a JSON escape), and a byte that
+    // is no UTF-8, which the parser quotes.
+    const struct {
+        const char* books;
+        const char* shown;
+    } cases[] = {
+        {R"({"format": "books/1", "entries": [], "\u001b[2Jx": 1})", "\xE2\x90\x9B[2Jx"},
+        {"{\"format\": \"books/1\", \"\xff\": 1}", "<FF>"},
+    };
+    for (const auto& c : cases) {
+        hosttest::TempBooksFile file(c.books);
+        books::UseBooksFile(file.Path());
+        ::testing::internal::CaptureStderr();
+        EXPECT_EQ(ClAccConnect::Inst()->Initiate(), 1);
+        const std::string printed = ::testing::internal::GetCapturedStderr();
+        EXPECT_NE(printed.find(c.shown), std::string::npos) << printed;
+        EXPECT_EQ(platform::text::ForTerminal(printed), printed);
+    }
 }
 
 TEST_F(HostConnect, MissingBooksFileFailsInitiate) {

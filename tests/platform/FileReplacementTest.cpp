@@ -2,6 +2,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include <unistd.h>
 #endif
 
 #include <gmock/gmock.h>
@@ -9,13 +11,16 @@
 
 #include <chrono>
 #include <filesystem>
+#include <iostream>
 #include <set>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <thread>
 
 #include "platform/FileSystem.h"
+#include "platform/TemporaryNames.h"
 #include "platform/text/PathPieces.h"
 #include "support/FailingFileSystem.h"
 #include "support/Files.h"
@@ -25,6 +30,19 @@
 namespace {
 
 namespace fs = std::filesystem;
+
+#ifdef _WIN32
+constexpr const char* kCannotGiveAway = "a Windows program cannot give a file away";
+bool GiveToAnotherUser(const fs::path&) {
+    return false;
+}
+#else
+constexpr const char* kCannotGiveAway = "only root can give a file to nobody";
+bool GiveToAnotherUser(const fs::path& native) {
+    constexpr uid_t kNobody = 65534;
+    return ::getuid() == 0 && ::chown(native.c_str(), kNobody, kNobody) == 0;
+}
+#endif
 
 class FileReplacementTest : public ::testing::Test {
 protected:
@@ -86,26 +104,66 @@ TEST_F(FileReplacementTest, AThrowingWriteLeavesNoTemporary) {
     EXPECT_EQ(Entries(), std::set<std::string>{"r.xml"});
 }
 
+// A leftover is what a killed run left: a claimed name, a regular file of
+// one name, the user's own, not read-only, a day old. Anything else named like
+// one, or a fresh one (another run's, still writing), stays.
 TEST_F(FileReplacementTest, OnlyStaleLeftoversOfThisProgramAreRemoved) {
-    // Killed runs leave temporary files: fresh ones may be another run's.
-    const std::set<std::string> stale = {"~0a9zq1.tmp", "r.xml.123.tmp", "r.xml.99999999999.tmp"};
-    const std::set<std::string> kept = {
-        "~0a9zq1.tmp.bak",        "~0a9zq.tmp", "other.xml.123.tmp", "r.xml.tmp",
-        "r.xml.123456789012.tmp", "~c.tmp",     "notes.txt"};
-    const std::set<std::string> fresh = {"~fresh1.tmp", "r.xml.7.tmp"};
-    for (const std::set<std::string>* names : {&stale, &kept, &fresh}) {
-        for (const std::string& name : *names) {
-            ASSERT_TRUE(testsupport::WriteFile(scratch_ / name, "left"));
-            if (names != &fresh) {
-                fs::last_write_time(scratch_.NativePath() / name,
-                                    fs::file_time_type::clock::now() - std::chrono::hours(25));
-            }
+    enum Kind { kOld, kFresh, kReadOnly, kLinked, kOtherUsers, kFolder, kSymbolicLink };
+    const std::string leftover = platform::NewTemporaryName();
+    const struct {
+        std::string name;
+        Kind kind;
+    } cases[] = {
+        {leftover, kOld},
+        {platform::NewTemporaryName(), kFresh},
+        {platform::NewTemporaryName(false), kOld},
+        {"~0a9zq1.tmp", kOld},
+        {"r.xml.123.tmp", kOld},
+        {"Brenlo.lck", kOld},
+        {platform::NewTemporaryName(), kReadOnly},
+        {platform::NewTemporaryName(), kLinked},
+        {platform::NewTemporaryName(), kOtherUsers},
+        {platform::NewTemporaryName(), kFolder},
+        {platform::NewTemporaryName(), kSymbolicLink},
+    };
+    ASSERT_TRUE(platform::IsClaimedTemporaryName(leftover)) << "no key of the user's";
+    std::set<std::string> expected = {"r.xml"};
+    for (const auto& c : cases) {
+        const fs::path native = scratch_.NativePath() / c.name;
+        if (c.kind == kFolder) {
+            fs::create_directory(native);
+        } else if (c.kind == kSymbolicLink) {
+#ifdef _WIN32
+            continue;  // a link needs rights a Windows user seldom has
+#else
+            fs::create_symlink("r.xml", native);
+#endif
+        } else {
+            ASSERT_TRUE(testsupport::WriteFile(scratch_ / c.name, "left"));
+        }
+        if (c.kind == kLinked) {
+            fs::create_hard_link(native, scratch_.NativePath() / "notes.txt");
+            expected.insert("notes.txt");
+        }
+        if (c.kind == kOtherUsers && !GiveToAnotherUser(native)) {
+            std::cout << "another user's leftover left out: " << kCannotGiveAway << "\n";
+            fs::remove(native);
+            continue;
+        }
+        if (c.kind != kFresh && c.kind != kSymbolicLink) {
+            // Wine gives a folder no time: it is no leftover for its kind anyway.
+            std::error_code error;
+            fs::last_write_time(native, fs::file_time_type::clock::now() - std::chrono::hours(25),
+                                error);
+        }
+        if (c.kind == kReadOnly) {
+            fs::permissions(native, fs::perms::owner_read);
+        }
+        if (c.name != leftover) {
+            expected.insert(c.name);
         }
     }
     EXPECT_TRUE(platform::WriteReplacing(path_, WriteLines));
-    std::set<std::string> expected = kept;
-    expected.insert(fresh.begin(), fresh.end());
-    expected.insert("r.xml");
     EXPECT_EQ(Entries(), expected);
 }
 
@@ -162,23 +220,31 @@ TEST_F(FileReplacementTest, ReplacementWaitsOutABriefHolder) {
     EXPECT_EQ(testsupport::ReadFile(path_)->size(), 300000u);
 }
 #else
+// A private file (a page in the temporary folder) is its owner's alone,
+// whatever the file it replaces was.
 TEST_F(FileReplacementTest, TemporaryHasTheFinalModeBeforeItsFirstByte) {
     const fs::path native = scratch_.NativePath() / "r.xml";
     const fs::perms kRw = fs::perms::owner_read | fs::perms::owner_write;
-    for (const fs::perms mode :
-         {kRw, kRw | fs::perms::group_read, kRw | fs::perms::group_read | fs::perms::others_read}) {
-        fs::permissions(native, mode);
-        testsupport::FailingFileSystem files;
-        int seen = 0;
-        files.beforeWrite = [&](const std::string& path) {
-            const fs::path temporary = scratch_.NativePath() / platform::FileNameOf(path);
-            EXPECT_EQ(fs::status(temporary).permissions(), mode);
-            ++seen;
-        };
-        EXPECT_TRUE(platform::WriteReplacing(path_, WriteLines));
-        EXPECT_GT(seen, 0);
-        EXPECT_EQ(fs::status(native).permissions(), mode);
+    for (const bool ownerOnly : {false, true}) {
+        for (const fs::perms mode : {kRw, kRw | fs::perms::group_read,
+                                     kRw | fs::perms::group_read | fs::perms::others_read}) {
+            fs::permissions(native, mode);
+            const fs::perms expected = ownerOnly ? kRw : mode;
+            testsupport::FailingFileSystem files;
+            int seen = 0;
+            files.beforeWrite = [&](const std::string& path) {
+                const fs::path temporary = scratch_.NativePath() / platform::FileNameOf(path);
+                EXPECT_EQ(fs::status(temporary).permissions(), expected);
+                ++seen;
+            };
+            EXPECT_TRUE(ownerOnly ? platform::WriteReplacingPrivate(path_, WriteLines)
+                                  : platform::WriteReplacing(path_, WriteLines));
+            EXPECT_GT(seen, 0);
+            EXPECT_EQ(fs::status(native).permissions(), expected);
+        }
     }
+    ASSERT_TRUE(platform::WriteReplacingPrivate(scratch_ / "page.html", WriteLines));
+    EXPECT_EQ(fs::status(scratch_.NativePath() / "page.html").permissions(), kRw);
 }
 
 TEST_F(FileReplacementTest, ADeviceOrPipeIsNeverReplaced) {

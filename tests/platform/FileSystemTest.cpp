@@ -288,6 +288,18 @@ TEST_F(FileSystemTest, MoveOverDoesNotReplaceAFolder) {
     EXPECT_EQ(EntryKind::File, files_.KindOf(from));
 }
 
+TEST_F(FileSystemTest, MoveToNewNeverReplaces) {
+    const std::string from = scratch_ / "a.tmp";
+    const std::string to = scratch_ / "a.lck";
+    ASSERT_TRUE(WriteFile(from, "first"));
+    EXPECT_TRUE(files_.MoveToNew(from, to));
+    EXPECT_EQ(EntryKind::None, files_.KindOf(from));
+    ASSERT_TRUE(WriteFile(from, "second"));
+    EXPECT_FALSE(files_.MoveToNew(from, to));
+    EXPECT_EQ(std::optional<std::string>("first"), ReadFile(to));
+    EXPECT_EQ(std::optional<std::string>("second"), ReadFile(from));
+}
+
 TEST_F(FileSystemTest, RemoveFileOnlyOnce) {
     const std::string path = scratch_ / "a.txt";
     ASSERT_TRUE(WriteFile(path, "a"));

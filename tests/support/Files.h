@@ -33,7 +33,8 @@ inline bool IsDirectory(const std::string& path) {
 
 // The whole file; nothing when it cannot be read.
 inline std::optional<std::string> ReadFile(const std::string& path) {
-    return platform::ReadWholeFile(path, platform::ShareMode::Read);
+    return platform::ReadRegularFile(path, platform::ShareMode::Read, platform::kLargestReadFile,
+                                     nullptr);
 }
 
 }  // namespace testsupport

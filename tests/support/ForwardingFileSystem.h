@@ -29,9 +29,17 @@ public:
         return real_.CreateReplacement(path, replaced);
     }
     bool RemoveFile(const std::string& path) override { return real_.RemoveFile(path); }
-    std::vector<std::string> FilesUnchangedFor(const std::string& folder,
-                                               std::int64_t seconds) override {
-        return real_.FilesUnchangedFor(folder, seconds);
+    std::unique_ptr<platform::File> CreatePrivate(const std::string& path) override {
+        return real_.CreatePrivate(path);
+    }
+    bool MoveToNew(const std::string& from, const std::string& to) override {
+        return real_.MoveToNew(from, to);
+    }
+    std::vector<std::string> NamesIn(const std::string& folder) override {
+        return real_.NamesIn(folder);
+    }
+    std::optional<platform::FileFacts> FactsOf(const std::string& path) override {
+        return real_.FactsOf(path);
     }
     std::optional<platform::FileIdentity> IdentityOf(const std::string& path) override {
         return real_.IdentityOf(path);
@@ -56,6 +64,11 @@ public:
     bool SetCurrentFolder(const std::string& path) override { return real_.SetCurrentFolder(path); }
     std::string ModuleFilePath() override { return real_.ModuleFilePath(); }
     std::string TempFolder() override { return real_.TempFolder(); }
+    std::string UserDataFolder() override { return real_.UserDataFolder(); }
+    platform::ProcessStamp CurrentProcess() override { return real_.CurrentProcess(); }
+    platform::ProcessLife LifeOf(const platform::ProcessStamp& process) override {
+        return real_.LifeOf(process);
+    }
     std::unique_ptr<platform::UpdateLock> LockForUpdate(const std::string& file, int patienceMs,
                                                         bool* unsupported) override {
         return real_.LockForUpdate(file, patienceMs, unsupported);

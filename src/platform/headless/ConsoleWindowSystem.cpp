@@ -62,8 +62,10 @@ int ConsoleWindowSystem::ShowMessageBox(WindowHandle, const std::string& text,
     // The message says what the Windows program says; the system's reason
     // behind it is what a console user can act on.
     if (const std::optional<FileFailure> failure = TakeFileFailure()) {
-        lines << "brenlo-cli: " << ConsoleText(failure->path) << ": "
-              << ConsoleText(failure->reason) << '\n';
+        // The path may be a remembered one, from the settings file.
+        lines << "brenlo-cli: "
+              << text::ForTerminal(ConsoleText(failure->path) + ": " + ConsoleText(failure->reason))
+              << '\n';
     }
     int answer = kIdOk;
     if ((flags & kMbTypeMask) == kMbYesNo) {

@@ -67,6 +67,14 @@ public:
         return static_cast<std::uint64_t>(status.st_size);
     }
 
+    std::optional<FileFacts> Facts() override {
+        struct stat status {};
+        if (!fd_.IsOpen() || ::fstat(fd_.Get(), &status) != 0) {
+            return std::nullopt;
+        }
+        return FactsOfStatus(status);
+    }
+
     bool Close() override {
         if (!fd_.IsOpen()) {
             return false;
@@ -112,6 +120,8 @@ std::optional<std::string> ReadRegularNative(const std::string& native, std::uin
         static_cast<std::uint64_t>(status.st_size) > limit) {
         return std::nullopt;
     }
+    // Beyond the size it had when opened, it is still being written.
+    limit = static_cast<std::uint64_t>(status.st_size);
     std::string content;
     char chunk[4096];
     for (;;) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <errno.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdint>
@@ -48,17 +49,27 @@ int OpenNative(const char* path, int flags, unsigned int permissions = 0);
 // fails, `unsupported` tells whether flock itself failed rather than waited.
 bool LockExclusively(int fd, int patienceMs, bool* unsupported);
 
-// A new file at `native` (O_EXCL, no link followed) created 0600 and given,
+// A new file at `native` (O_EXCL, no link followed) with mode 0600; -1
+// (errno set) when it could not be made.
+int CreateOwnerOnly(const std::string& native);
+
+// A new file at `native` as CreateOwnerOnly makes it, then given,
 // through its descriptor, the mode of the regular file at `replacedNative`, or
 // for a new file the mode the umask leaves; -1 (errno set) when it could not.
 int CreatePrivate(const std::string& native, const std::string& replacedNative);
 
-// Names (native) of the regular files directly in the folder that last
-// changed more than `seconds` ago; links are not followed.
-std::vector<std::string> NativeFilesUnchangedFor(const std::string& folder, std::int64_t seconds);
+// Names (native) of the entries directly in the folder, without "." and "..".
+std::vector<std::string> NativeNamesIn(const std::string& folder);
+
+// What a status says of its file.
+FileFacts FactsOfStatus(const struct stat& status);
+
+// rename(2) that never replaces: the name is taken in one step or not at all.
+bool MoveToNewNative(const std::string& from, const std::string& to);
 
 // The content of the regular file at `native` (never waiting for a pipe), of
-// at most `limit` bytes; nothing for anything else.
+// at most `limit` bytes; nothing for anything else, nor for a file that grows
+// while it is read.
 std::optional<std::string> ReadRegularNative(const std::string& native, std::uint64_t limit);
 
 // The system's reason for errno, as a phrase ("permission denied").

@@ -13,6 +13,8 @@
 #include "platform/Adapters.h"
 #include "platform/posix/DriveMap.h"
 #include "platform/posix/PosixFile.h"
+#include "platform/posix/PosixPlaces.h"
+#include "platform/posix/PosixProcess.h"
 #include "platform/posix/ProfileText.h"
 #include "platform/text/Cp932.h"
 #include "platform/text/PathPieces.h"
@@ -23,39 +25,6 @@ namespace {
 
 using posix::DriveMap;
 using posix::WindowsPath;
-
-std::optional<std::string> NativeCurrentDirectory() {
-    std::string buffer(256, '\0');
-    while (::getcwd(buffer.data(), buffer.size()) == nullptr) {
-        if (errno != ERANGE) {
-            return std::nullopt;
-        }
-        buffer.resize(buffer.size() * 2);
-    }
-    buffer.resize(buffer.find('\0'));
-    return buffer;
-}
-
-std::optional<std::string> NativeModulePath() {
-    std::string buffer(256, '\0');
-    for (;;) {
-        const ssize_t length = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
-        if (length < 0) {
-            return std::nullopt;
-        }
-        if (static_cast<std::size_t>(length) < buffer.size()) {
-            buffer.resize(static_cast<std::size_t>(length));
-            return buffer;
-        }
-        buffer.resize(buffer.size() * 2);
-    }
-}
-
-std::string ResolvedDirectory(const std::string& directory) {
-    const std::unique_ptr<char, decltype(&::free)> resolved(::realpath(directory.c_str(), nullptr),
-                                                            &::free);
-    return resolved ? std::string(resolved.get()) : directory;
-}
 
 bool IsDirectory(const std::string& native) {
     struct stat status {};
@@ -85,7 +54,7 @@ struct Target {
 };
 
 std::optional<std::string> CurrentWindowsFolder(const DriveMap& drives) {
-    const std::optional<std::string> native = NativeCurrentDirectory();
+    const std::optional<std::string> native = posix::NativeCurrentDirectory();
     return native ? drives.ToWindows(*native) : std::nullopt;
 }
 
@@ -172,21 +141,46 @@ public:
         return fd < 0 ? nullptr : posix::MakeNativeFile(fd, true);
     }
 
-    std::vector<std::string> FilesUnchangedFor(const std::string& folder,
-                                               std::int64_t seconds) override {
+    std::unique_ptr<File> CreatePrivate(const std::string& path) override {
+        const std::optional<Target> target = Resolve(path);
+        if (!target || target->isRoot) {
+            errno = ENOENT;
+            return nullptr;
+        }
+        const int fd = posix::CreateOwnerOnly(target->native);
+        return fd < 0 ? nullptr : posix::MakeNativeFile(fd, true);
+    }
+
+    bool MoveToNew(const std::string& from, const std::string& to) override {
+        const std::optional<Target> source = Resolve(from);
+        const std::optional<Target> destination = Resolve(to);
+        return source && destination && !source->isRoot && !destination->isRoot &&
+               posix::MoveToNewNative(source->native, destination->native);
+    }
+
+    std::vector<std::string> NamesIn(const std::string& folder) override {
         const DriveMap drives = DriveMap::FromEnvironment();
         const std::optional<Target> target = Resolve(folder);
         std::vector<std::string> names;
         if (!target) {
             return names;
         }
-        for (const std::string& name : posix::NativeFilesUnchangedFor(target->native, seconds)) {
+        for (const std::string& name : posix::NativeNamesIn(target->native)) {
             // Names without a Shift_JIS form are none the program could have made.
             if (const auto windows = drives.ToWindows(target->native + "/" + name)) {
                 names.push_back(FileNameOf(*windows));
             }
         }
         return names;
+    }
+
+    std::optional<FileFacts> FactsOf(const std::string& path) override {
+        const std::optional<Target> target = Resolve(path);
+        struct stat status {};
+        if (!target || ::lstat(target->native.c_str(), &status) != 0) {
+            return std::nullopt;
+        }
+        return posix::FactsOfStatus(status);
     }
 
     std::optional<FileIdentity> IdentityOf(const std::string& path) override {
@@ -309,7 +303,7 @@ public:
     }
 
     std::string ModuleFilePath() override {
-        const std::optional<std::string> native = NativeModulePath();
+        const std::optional<std::string> native = posix::NativeModulePath();
         if (!native) {
             return {};
         }
@@ -340,7 +334,7 @@ public:
         const char* variable = ::getenv("TMPDIR");
         std::string native = variable != nullptr && variable[0] == '/' ? variable : "/tmp";
         std::optional<std::string> folder =
-            DriveMap::FromEnvironment().ToWindows(ResolvedDirectory(native));
+            DriveMap::FromEnvironment().ToWindows(posix::ResolvedDirectory(native));
         if (!folder) {
             return {};
         }
@@ -348,6 +342,19 @@ public:
             *folder += '\\';
         }
         return *folder;
+    }
+
+    std::string UserDataFolder() override {
+        const std::optional<std::string> native = posix::NativeUserDataFolder();
+        const std::optional<std::string> folder =
+            native ? DriveMap::FromEnvironment().ToWindows(*native) : std::nullopt;
+        return folder ? *folder + "\\" : std::string();
+    }
+
+    ProcessStamp CurrentProcess() override { return posix::CurrentNativeProcess(); }
+
+    ProcessLife LifeOf(const ProcessStamp& process) override {
+        return posix::NativeLifeOf(process);
     }
 
     std::string ReadProfileText(const std::string& file, const std::string& section,

@@ -1,11 +1,9 @@
-// What replacing a file needs beyond open(2): a private new file, the age of
-// the files beside it, and the system's words for a failure.
-#include <dirent.h>
+// What replacing a file needs beyond open(2): a private new file and the
+// system's words for a failure.
 #include <errno.h>
 #include <fcntl.h>
 #include <string.h>
 #include <sys/stat.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <cctype>
@@ -33,9 +31,12 @@ mode_t ModeFor(const std::string& replacedNative) {
 
 }  // namespace
 
+int CreateOwnerOnly(const std::string& native) {
+    return OpenNative(native.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+}
+
 int CreatePrivate(const std::string& native, const std::string& replacedNative) {
-    const int fd =
-        OpenNative(native.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    const int fd = CreateOwnerOnly(native);
     if (fd < 0) {
         return -1;
     }
@@ -47,26 +48,6 @@ int CreatePrivate(const std::string& native, const std::string& replacedNative) 
         return -1;
     }
     return fd;
-}
-
-std::vector<std::string> NativeFilesUnchangedFor(const std::string& folder, std::int64_t seconds) {
-    std::vector<std::string> names;
-    struct CloseFolder {
-        void operator()(DIR* folder) const { ::closedir(folder); }
-    };
-    const std::unique_ptr<DIR, CloseFolder> directory(::opendir(folder.c_str()));
-    if (!directory) {
-        return names;
-    }
-    const std::int64_t now = static_cast<std::int64_t>(::time(nullptr));
-    while (const dirent* entry = ::readdir(directory.get())) {
-        struct stat status {};
-        if (::fstatat(::dirfd(directory.get()), entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
-            S_ISREG(status.st_mode) && now - static_cast<std::int64_t>(status.st_mtime) > seconds) {
-            names.emplace_back(entry->d_name);
-        }
-    }
-    return names;
 }
 
 std::string ErrnoReason(int error) {

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <io.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -8,7 +9,10 @@
 #include <utility>
 
 #include "platform/Adapters.h"
+#include "platform/win32/Win32FileFacts.h"
 #include "platform/win32/Win32Handle.h"
+#include "platform/win32/Win32NameLock.h"
+#include "platform/win32/Win32Process.h"
 
 namespace platform {
 
@@ -55,6 +59,10 @@ public:
         return static_cast<std::uint64_t>(size.QuadPart);
     }
 
+    std::optional<FileFacts> Facts() override {
+        return handle_.IsOpen() ? win32::FactsOfHandle(handle_.Get()) : std::nullopt;
+    }
+
     bool Close() override {
         if (!handle_.IsOpen()) {
             return false;
@@ -85,6 +93,20 @@ bool MoveInPlace(const std::string& from, const std::string& to) {
     }
     return ::GetLastError() == ERROR_FILE_NOT_FOUND &&
            ::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH);
+}
+
+// Calls `move` again while a passing conflict holds the file.
+template <typename Move>
+bool Retried(Move move) {
+    constexpr int kAttempts = 10;
+    constexpr DWORD kPauseMs = 50;
+    for (int attempt = 1;; ++attempt) {
+        const bool moved = move();
+        if (moved || attempt == kAttempts || !IsPassingConflict(::GetLastError())) {
+            return moved;
+        }
+        ::Sleep(kPauseMs);
+    }
 }
 
 bool IsAccessMode(int mode) {
@@ -159,8 +181,6 @@ public:
     bool RemoveFile(const std::string& path) override { return ::DeleteFileA(path.c_str()); }
 
     bool MoveOver(const std::string& from, const std::string& to) override {
-        constexpr int kAttempts = 10;
-        constexpr DWORD kPauseMs = 50;
         // A read-only file is never replaced (not every MoveFileEx refuses it).
         const DWORD replaced = ::GetFileAttributesA(to.c_str());
         // Nor is a folder (ReplaceFile would, under some systems).
@@ -169,21 +189,24 @@ public:
             ::SetLastError(ERROR_ACCESS_DENIED);
             return false;
         }
-        for (int attempt = 1;; ++attempt) {
-            const bool moved =
-                replaced == INVALID_FILE_ATTRIBUTES
-                    ? ::MoveFileExA(from.c_str(), to.c_str(),
-                                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE
-                    : MoveInPlace(from, to);
-            if (moved || attempt == kAttempts || !IsPassingConflict(::GetLastError())) {
-                return moved;
-            }
-            ::Sleep(kPauseMs);
-        }
+        return Retried([&] {
+            return replaced == INVALID_FILE_ATTRIBUTES
+                       ? ::MoveFileExA(from.c_str(), to.c_str(),
+                                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE
+                       : MoveInPlace(from, to);
+        });
     }
 
-    std::vector<std::string> FilesUnchangedFor(const std::string& folder,
-                                               std::int64_t seconds) override {
+    // The temporary folder and the profile hand down rights that are the user's.
+    std::unique_ptr<File> CreatePrivate(const std::string& path) override {
+        return Open(path, OpenMode::CreateNew, ShareMode::Exclusive);
+    }
+
+    bool MoveToNew(const std::string& from, const std::string& to) override {
+        return Retried([&] { return ::MoveFileExA(from.c_str(), to.c_str(), 0) != FALSE; });
+    }
+
+    std::vector<std::string> NamesIn(const std::string& folder) override {
         std::vector<std::string> names;
         std::string pattern = folder;
         if (!pattern.empty() && pattern.back() != '\\' && pattern.back() != '/') {
@@ -194,21 +217,22 @@ public:
         if (search == INVALID_HANDLE_VALUE) {
             return names;
         }
-        FILETIME now{};
-        ::GetSystemTimeAsFileTime(&now);
-        const auto ticks = [](const FILETIME& time) {
-            return (static_cast<std::int64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
-        };
-        constexpr std::int64_t kTicksPerSecond = 10000000;
         do {
-            const bool regular = (found.dwFileAttributes &
-                                  (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0;
-            if (regular && ticks(now) - ticks(found.ftLastWriteTime) > seconds * kTicksPerSecond) {
-                names.emplace_back(found.cFileName);
+            const std::string name = found.cFileName;
+            if (name != "." && name != "..") {
+                names.push_back(name);
             }
         } while (::FindNextFileA(search, &found));
         ::FindClose(search);
         return names;
+    }
+
+    std::optional<FileFacts> FactsOf(const std::string& path) override {
+        const win32::FileHandle handle(::CreateFileA(
+            path.c_str(), READ_CONTROL | FILE_READ_ATTRIBUTES,
+            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+            FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+        return handle.IsOpen() ? win32::FactsOfHandle(handle.Get()) : std::nullopt;
     }
 
     std::optional<FileIdentity> IdentityOf(const std::string& path) override {
@@ -253,38 +277,12 @@ public:
 
     std::unique_ptr<UpdateLock> LockForUpdate(const std::string& file, int patienceMs,
                                               bool* unsupported) override {
-        constexpr int kPauseMs = 20;
         // Where the name cannot be made, a lock file could not be either.
         *unsupported = false;
-        const std::string name = LockNameOf(file);
-        for (int waited = 0;; waited += kPauseMs) {
-            const HANDLE handle = ::CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr,
-                                                OPEN_ALWAYS, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-            if (handle != INVALID_HANDLE_VALUE) {
-                // Closing the handle deletes the lock name.
-                struct NameLock final : UpdateLock {
-                    explicit NameLock(HANDLE held) : owned(held) {}
-                    win32::FileHandle owned;
-                };
-                return std::make_unique<NameLock>(handle);
-            }
-            // Another run holds the name, or is just letting it go.
-            const DWORD error = ::GetLastError();
-            if ((error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) ||
-                waited >= patienceMs) {
-                return nullptr;
-            }
-            ::Sleep(kPauseMs);
-        }
+        return win32::LockName(LockNameOf(file), patienceMs);
     }
 
-    EntryKind KindOf(const std::string& path) override {
-        const DWORD attributes = ::GetFileAttributesA(path.c_str());
-        if (attributes == INVALID_FILE_ATTRIBUTES) {
-            return EntryKind::None;
-        }
-        return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? EntryKind::Directory : EntryKind::File;
-    }
+    EntryKind KindOf(const std::string& path) override { return win32::KindOfEntry(path); }
 
     int DriveTypeOf(const std::string& root) override {
         return static_cast<int>(::GetDriveTypeA(root.c_str()));
@@ -329,6 +327,26 @@ public:
 
     std::string TempFolder() override {
         return GrowingCall([](DWORD size, char* buffer) { return ::GetTempPathA(size, buffer); });
+    }
+
+    std::string UserDataFolder() override {
+        char profile[MAX_PATH] = {};
+        if (::SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, 0,
+                               profile) != S_OK) {
+            return {};
+        }
+        const std::string folder = std::string(profile) + "\\Brenlo";
+        if (!::CreateDirectoryA(folder.c_str(), nullptr) &&
+            ::GetLastError() != ERROR_ALREADY_EXISTS) {
+            return {};
+        }
+        return folder + "\\";
+    }
+
+    ProcessStamp CurrentProcess() override { return win32::CurrentNativeProcess(); }
+
+    ProcessLife LifeOf(const ProcessStamp& process) override {
+        return win32::NativeLifeOf(process);
     }
 
     std::string ReadProfileText(const std::string& file, const std::string& section,

@@ -80,8 +80,13 @@ TEST_F(ConsoleWindowSystemTest, MessageBoxKeepsOneLineBreakAtTheEnd) {
 TEST_F(ConsoleWindowSystemTest, HostTextsCannotDriveTheTerminal) {
     // A company name in a message and a caption, with a title and a clear screen.
     windows_.ShowMessageBox(0, "A\x1B]0;x\x07\x1B[2J\r\nB", "\x1B[2Jc", platform::kMbOk);
-    EXPECT_EQ("[\xE2\x90\x9B[2Jc]\nA\xE2\x90\x9B]0;x\xE2\x90\x87\xE2\x90\x9B[2J\nB\n\n",
-              output_.str());
+    // A remembered path from the settings file, behind the message.
+    platform::NoteFileFailure("Z:\\\x1B[2Jr.xml", "no\x1B[2J");
+    windows_.ShowMessageBox(0, "failed", "c", platform::kMbOk);
+    EXPECT_EQ(
+        "[\xE2\x90\x9B[2Jc]\nA\xE2\x90\x9B]0;x\xE2\x90\x87\xE2\x90\x9B[2J\nB\n\n"
+        "[c]\nfailed\nbrenlo-cli: Z:\\\xE2\x90\x9B[2Jr.xml: no\xE2\x90\x9B[2J\n\n",
+        output_.str());
 }
 
 TEST_F(ConsoleWindowSystemTest, ABadByteDoesNotHideTheMessage) {
