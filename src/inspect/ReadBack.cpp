@@ -9,11 +9,11 @@
 #include "inspect/PreviousIdentity.h"
 #include "inspect/Report.h"
 #include "inspect/Show.h"
-#include "reportformat/Elements.h"
 #include "platform/Console.h"
 #include "platform/FileReplacement.h"
 #include "platform/FileSystem.h"
 #include "platform/PageFiles.h"
+#include "reportformat/Elements.h"
 
 namespace inspect {
 
@@ -109,7 +109,8 @@ std::optional<JobError> OverAnInput(const ShowRequest& request) {
     return std::nullopt;
 }
 
-bool WritePage(const std::string& path, const std::string& page) {
+// A page where the user named it: written as any output of the program is.
+bool WriteNamedPage(const std::string& path, const std::string& page) {
     return platform::WriteReplacing(path,
                                     [&page](platform::ByteSink& sink) { return sink.Write(page); });
 }
@@ -117,7 +118,7 @@ bool WritePage(const std::string& path, const std::string& page) {
 // The page in the page folder, opened in the browser.
 JobResult OpenPage(const ShowRequest& request, std::string page) {
     const std::string path = platform::PagePathFor(request.report.path);
-    if (path.empty() || !WritePage(path, page)) {
+    if (path.empty() || !platform::WritePage(path, page)) {
         return Failure(kCheckUnreadable, {"show: 一時フォルダにページを書けません",
                                           "show: cannot write the page in the temporary folder"});
     }
@@ -132,7 +133,7 @@ JobResult OpenPage(const ShowRequest& request, std::string page) {
 }
 
 JobResult PageFile(const ShowRequest& request, std::string page) {
-    if (WritePage(request.page.path, page)) {
+    if (WriteNamedPage(request.page.path, page)) {
         JobResult result;
         result.page = request.page.path;
         return result;

@@ -5,6 +5,12 @@
 #include "platform/text/PathPieces.h"
 
 namespace platform {
+namespace {
+
+// A file of the program's this old belongs to no run still writing or showing it.
+constexpr std::int64_t kStaleSeconds = 24 * 60 * 60;
+
+}  // namespace
 
 bool RemoveJudged(const std::string& path, const FileIdentity& judged, const std::string* content) {
     FileSystem& files = Files();
@@ -26,6 +32,13 @@ bool RemoveJudged(const std::string& path, const FileIdentity& judged, const std
     }
     files.MoveToNew(aside, path);
     return false;
+}
+
+bool RemoveOwnStaleFile(const std::string& path) {
+    const std::optional<FileFacts> facts = Files().FactsOf(path);
+    return facts && facts->kind == EntryKind::File && facts->links == 1 && facts->ownedByUser &&
+           !facts->readOnly && facts->age > kStaleSeconds &&
+           RemoveJudged(path, facts->identity, nullptr);
 }
 
 }  // namespace platform

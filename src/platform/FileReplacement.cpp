@@ -13,8 +13,6 @@ namespace {
 
 // The longest path Windows opens (MAX_PATH less its NUL).
 constexpr std::size_t kLongestPath = 259;
-// A temporary file this old belongs to no run still writing: a killed one left it.
-constexpr std::int64_t kStaleSeconds = 24 * 60 * 60;
 
 // A file being written through a buffer, so that a report of many short lines
 // costs a few system calls; after the first failed write it takes nothing more.
@@ -94,13 +92,8 @@ std::unique_ptr<File> CreateTemporary(FileSystem& files, const std::string& path
 void RemoveStaleTemporaries(FileSystem& files, const std::string& path) {
     const std::string folder = FolderOf(path);
     for (const std::string& name : files.NamesIn(folder.empty() ? "." : folder)) {
-        if (!IsClaimedTemporaryName(name)) {
-            continue;
-        }
-        const std::optional<FileFacts> facts = files.FactsOf(folder + name);
-        if (facts && facts->kind == EntryKind::File && facts->links == 1 && facts->ownedByUser &&
-            !facts->readOnly && facts->age > kStaleSeconds) {
-            RemoveJudged(folder + name, facts->identity, nullptr);
+        if (IsClaimedTemporaryName(name)) {
+            RemoveOwnStaleFile(folder + name);
         }
     }
 }

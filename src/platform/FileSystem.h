@@ -206,6 +206,11 @@ std::optional<std::string> ReadRegularFile(const std::string& path, ShareMode sh
 // when nothing was removed.
 bool RemoveJudged(const std::string& path, const FileIdentity& judged, const std::string* content);
 
+// Removes a file this program made and no run still uses: a regular file of
+// one name, the user's own, not read-only, unchanged for a day. Callers pass
+// only names the program gives its own files; anything else stays.
+bool RemoveOwnStaleFile(const std::string& path);
+
 // Whether both paths lead to one existing file, however each is spelled.
 bool IsSameFile(const std::string& first, const std::string& second);
 

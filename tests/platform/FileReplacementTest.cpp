@@ -20,6 +20,7 @@
 #include <thread>
 
 #include "platform/FileSystem.h"
+#include "platform/PageFiles.h"
 #include "platform/TemporaryNames.h"
 #include "platform/text/PathPieces.h"
 #include "support/FailingFileSystem.h"
@@ -164,6 +165,34 @@ TEST_F(FileReplacementTest, OnlyStaleLeftoversOfThisProgramAreRemoved) {
         }
     }
     EXPECT_TRUE(platform::WriteReplacing(path_, WriteLines));
+    EXPECT_EQ(Entries(), expected);
+}
+
+// Writing a page removes the pages of its folder a day old, and only pages:
+// a name as the program gives them (a digest of eight small hex digits).
+TEST_F(FileReplacementTest, AWrittenPageRemovesOnlyOldPages) {
+    const struct {
+        const char* name;
+        bool old;
+        bool stays;
+    } cases[] = {
+        {"a-0123abcd.html", true, false},  {"b-0123abcd.html", false, true},
+        {"notes.html", true, true},        {"c-0123abc.html", true, true},
+        {"d-0123ABCD.html", true, true},   {"e-0123abcd.htm", true, true},
+        {"f-0123abcdef.html", true, true},
+    };
+    std::set<std::string> expected = {"r.xml", "r-89abcdef.html"};
+    for (const auto& c : cases) {
+        ASSERT_TRUE(testsupport::WriteFile(scratch_ / c.name, "page"));
+        if (c.old) {
+            fs::last_write_time(scratch_.NativePath() / c.name,
+                                fs::file_time_type::clock::now() - std::chrono::hours(25));
+        }
+        if (c.stays) {
+            expected.insert(c.name);
+        }
+    }
+    EXPECT_TRUE(platform::WritePage(scratch_ / "r-89abcdef.html", "<!DOCTYPE html>"));
     EXPECT_EQ(Entries(), expected);
 }
 
