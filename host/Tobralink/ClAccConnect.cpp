@@ -8,7 +8,9 @@
 #include "books/BooksLoader.h"
 #include "books/BooksPath.h"
 #include "books/HostState.h"
+#include "platform/Console.h"
 #include "platform/WindowSystem.h"
+#include "platform/text/Cp932.h"
 #include "platform/text/TerminalText.h"
 
 namespace {
@@ -17,6 +19,22 @@ namespace books = tobra::books;
 
 constexpr int kConnectFailed = 1;
 constexpr int kNotConnected = 2;
+
+// Why the host could not connect: on standard error where the program has one
+// (the console front end, scripts), else in a message box, as the host's
+// library tells a Windows program started from Explorer.
+void TellConnectFailure(const books::LoadResult& loaded, const char* caption) {
+    if (platform::console::HasStream(stderr)) {
+        // It quotes the file's own bytes: they reach a terminal as text only.
+        std::cerr << platform::text::ForTerminal(loaded.error) << '\n';
+        return;
+    }
+    const std::optional<std::string> text = platform::cp932::FromUtf8(loaded.japanese);
+    const std::optional<std::string> fallback = platform::cp932::FromUtf8("所得税");
+    platform::Windows().ShowMessageBox(0, text.value_or(loaded.error),
+                                       caption[0] != '\0' ? caption : fallback.value_or(""),
+                                       platform::kMbIconExclamation | platform::kMbOk);
+}
 
 }  // namespace
 
@@ -42,8 +60,7 @@ int ClAccConnect::Initiate() {
         if (books::Current() == nullptr) {
             books::LoadResult loaded = books::LoadFile(books::BooksFilePath());
             if (!loaded.books) {
-                // It quotes the file's own bytes: they reach a terminal as text only.
-                std::cerr << platform::text::ForTerminal(loaded.error) << '\n';
+                TellConnectFailure(loaded, m_szAppTitle);
                 return kConnectFailed;
             }
             books::Install(*std::move(loaded.books));

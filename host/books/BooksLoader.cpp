@@ -341,9 +341,20 @@ Installation ReadInstallation(const Json& document, std::string_view name) {
     return books;
 }
 
-std::string Refused(std::string_view name, const std::string& detail) {
+std::string Shown(std::string_view name) {
     const std::optional<std::string> shown = platform::cp932::ToUtf8(name);
-    return "books file " + (shown ? *shown : std::string(name)) + ": " + detail;
+    return shown ? *shown : std::string(name);
+}
+
+std::string Refused(std::string_view name, const std::string& detail) {
+    return "books file " + Shown(name) + ": " + detail;
+}
+
+// A refusal and its Japanese: `what` says what is wrong with the file.
+LoadResult Failed(std::string_view name, const std::string& detail,
+                  std::string_view what = "帳簿ファイルの内容が正しくありません。") {
+    return {std::nullopt, Refused(name, detail),
+            std::string(what) + "\n\n" + Shown(name) + "\n\n（" + detail + "）"};
 }
 
 }  // namespace
@@ -351,11 +362,10 @@ std::string Refused(std::string_view name, const std::string& detail) {
 LoadResult LoadText(std::string_view json, std::string_view name) {
     try {
         const Json document = Json::parse(json.begin(), json.end());
-        return {ReadInstallation(document, name), {}};
+        return {ReadInstallation(document, name), {}, {}};
     } catch (const Refusal& refusal) {
-        return {std::nullopt,
-                Refused(name, (refusal.path.empty() ? "the top level" : refusal.path) + ": " +
-                                  refusal.problem)};
+        return Failed(
+            name, (refusal.path.empty() ? "the top level" : refusal.path) + ": " + refusal.problem);
     } catch (const Json::parse_error& error) {
         // The library's own prefix ("[json.exception.parse_error.101] ") says nothing to a reader.
         std::string_view what = error.what();
@@ -363,26 +373,35 @@ LoadResult LoadText(std::string_view json, std::string_view name) {
         if (prefixEnd != std::string_view::npos) {
             what.remove_prefix(prefixEnd + 2);
         }
-        return {std::nullopt, Refused(name, "not valid JSON: " + std::string(what))};
+        return Failed(name, "not valid JSON: " + std::string(what));
     } catch (const Json::exception& error) {
-        return {std::nullopt,
-                Refused(name, "cannot be read as books: " + std::string(error.what()))};
+        return Failed(name, "cannot be read as books: " + std::string(error.what()));
     } catch (const std::bad_alloc&) {
-        return {std::nullopt, Refused(name, "out of memory while loading")};
+        return Failed(name, "out of memory while loading");
     }
 }
 
 LoadResult LoadFile(const std::string& path) {
     if (platform::Files().KindOf(path) == platform::EntryKind::None) {
-        return {std::nullopt, Refused(path, "cannot be opened")};
+        return {std::nullopt, Refused(path, "cannot be opened"),
+                "帳簿ファイルがありません。\n\n" + Shown(path) +
+                    "\n\nこのプログラムは、Tellary２１ の帳簿の代わりにこのファイルを読む"
+                    "お試し版です。"};
     }
     std::string why;
     const std::optional<std::string> text = platform::ReadRegularFile(
         path, platform::ShareMode::Read, platform::kLargestReadFile, &why);
     if (!text) {
-        return {std::nullopt, Refused(path, "cannot be read: " + why)};
+        return Failed(path, "cannot be read: " + why, "帳簿ファイルを読めません。");
     }
-    return LoadText(*text, path);
+    LoadResult loaded = LoadText(*text, path);
+    if (!loaded.books) {
+        const std::string prefix = Refused(path, "");
+        const std::string detail =
+            loaded.error.starts_with(prefix) ? loaded.error.substr(prefix.size()) : loaded.error;
+        loaded.japanese = Failed(path, detail, "帳簿ファイルの内容が正しくありません。").japanese;
+    }
+    return loaded;
 }
 
 }  // namespace tobra::books

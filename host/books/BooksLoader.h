@@ -12,6 +12,9 @@ struct LoadResult {
     std::optional<Installation> books;
     // Why the file was refused, in UTF-8: "books file NAME: JSON PATH: problem".
     std::string error;
+    // The same for a message box, in Japanese (UTF-8): what is wrong, the
+    // file's path, and the problem as `error` states it.
+    std::string japanese;
 };
 
 // Where a books file could be read more than one way, the loader is strict, so that a test
