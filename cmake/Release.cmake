@@ -1,10 +1,18 @@
-# The release archive of the Windows programs: both editions, brenlo-cli for
-# checking and showing reports, the Japanese user's guide and the
-# administrators' installation guide (cpack in the mingw build,
-# scripts/release.sh). Packing needs the three programs only, not the whole
+# The release archive of the Windows programs: both editions, the viewer and
+# brenlo-cli for checking and showing reports, the Japanese user's guide and
+# the administrators' installation guide (cpack in the mingw build,
+# scripts/release.sh). Packing needs the four programs only, not the whole
 # build with its tests.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
-install(TARGETS Brenlo Brenlopro brenlo-cli RUNTIME DESTINATION .)
+set(release_programs Brenlo Brenlopro BrenloView brenlo-cli)
+install(TARGETS ${release_programs} RUNTIME DESTINATION .)
+# The trial folder runs as unpacked: the programs beside the sample books
+# (the blue sample, under the name the stand-in host looks for) and the
+# definition and support files the export reads from its own folder.
+install(TARGETS ${release_programs} RUNTIME DESTINATION お試し)
+install(FILES ${PROJECT_SOURCE_DIR}/samples/NorvikDef.ini ${PROJECT_SOURCE_DIR}/samples/SUPPORT.INF
+        DESTINATION お試し)
+install(FILES ${PROJECT_SOURCE_DIR}/samples/Books-blue.json DESTINATION お試し RENAME Books.json)
 install(FILES ${PROJECT_SOURCE_DIR}/docs/INSTALL-Windows.md DESTINATION . RENAME INSTALL.md)
 # The guide as HTML pages with their screenshots in guide/, and the note that
 # Notepad opens first. Debian's python3 is the one python3-markdown serves.

@@ -51,12 +51,14 @@ build_preset() {  # preset
 
 # Adds the counts of GoogleTest XML results; a missing one counts as a failure.
 count_gtest_xml() {
-  local xml tests fails
+  local xml tests fails skipped
   for xml in "$@"; do
     if [ -f "$xml" ]; then
       tests=$(grep -m1 -oE '<testsuites tests="[0-9]+"' "$xml" | grep -oE '[0-9]+')
       fails=$(grep -m1 -oE '<testsuites [^>]*failures="[0-9]+"' "$xml" | grep -oE 'failures="[0-9]+"' | grep -oE '[0-9]+')
-      passed_total=$((passed_total + tests - fails))
+      # A skipped test (one that needs what this run does not give it) passed nothing.
+      skipped=$(grep -c '<skipped' "$xml" || true)
+      passed_total=$((passed_total + tests - fails - skipped))
       failed_total=$((failed_total + fails))
     else
       failed_total=$((failed_total + 1))
@@ -223,6 +225,8 @@ if build_preset mingw; then
   listing=$( (cd build/mingw && LC_ALL=C.UTF-8 cpack --config CPackConfig.cmake >/dev/null) &&
     LC_ALL=C.UTF-8 cmake -E tar tf build/mingw/release/Brenlo-*-win64.zip)
   if grep -q '/Brenlo.exe$' <<<"$listing" && grep -q '/Brenlopro.exe$' <<<"$listing" &&
+    grep -q '/BrenloView.exe$' <<<"$listing" && grep -q '/お試し/Books.json$' <<<"$listing" &&
+    grep -q '/お試し/NorvikDef.ini$' <<<"$listing" && grep -q '/お試し/SUPPORT.INF$' <<<"$listing" &&
     grep -q '/brenlo-cli.exe$' <<<"$listing" && grep -q '/INSTALL.md$' <<<"$listing" &&
     grep -q '/はじめにお読みください.txt$' <<<"$listing" && grep -q '/guide/index.html$' <<<"$listing" &&
     grep -q '/guide/install.html$' <<<"$listing" && grep -q '/guide/images/conditions-both.png$' <<<"$listing"; then
@@ -230,6 +234,18 @@ if build_preset mingw; then
     passed_total=$((passed_total + 1))
   else
     echo "the release archive is missing or incomplete: $listing"
+    failed_total=$((failed_total + 1))
+  fi
+
+  step "The unpacked release archive's trial folder under Wine"
+  rm -f "$logdir/trial-results.xml"
+  before=$failed_total
+  scripts/trial-test.sh build/mingw/release/Brenlo-*-win64.zip "Z:${logdir//\//\\}\\trial-results.xml" \
+    >"$logdir/trial.log" 2>&1 && trial=0 || trial=1
+  cat "$logdir/trial.log"
+  count_gtest_xml "$logdir/trial-results.xml"
+  # A run that failed outside its tests (no archive, a skipped test) fails too.
+  if [ "$trial" = 1 ] && [ "$failed_total" = "$before" ]; then
     failed_total=$((failed_total + 1))
   fi
 else
