@@ -44,5 +44,8 @@ if [ -w /dev/full ]; then
 else
   echo "/dev/full: skipped (none here)"
 fi
+"$cli" --help >&- 2>/dev/null
+status=$?
+check "--help with standard output closed: exit status $status" [ "$status" -eq 2 ]
 
 report_checks

@@ -91,6 +91,27 @@ Process Start(const std::string& program, const std::string& arguments) {
     return Process(started);
 }
 
+Process StartWithOutput(const std::string& program, const std::string& arguments,
+                        const std::string& output) {
+    std::string commandLine = "\"" + program + "\" " + arguments;
+    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+    HANDLE file = CreateFileA(output.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited,
+                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return Process();
+    }
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = file;
+    startup.hStdError = file;
+    PROCESS_INFORMATION started{};
+    const BOOL created = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE,
+                                        DETACHED_PROCESS, nullptr, nullptr, &startup, &started);
+    CloseHandle(file);
+    return created != FALSE ? Process(started) : Process();
+}
+
 Process Open(DWORD processId) {
     PROCESS_INFORMATION opened{};
     opened.hProcess =

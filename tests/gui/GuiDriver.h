@@ -57,6 +57,10 @@ bool Eventually(Condition condition, std::chrono::milliseconds patience = kPatie
 
 // Starts "PROGRAM" ARGUMENTS; the texts are code page 932.
 Process Start(const std::string& program, const std::string& arguments = std::string());
+// Starts it with standard output and error into the file at `output`, as a
+// console program is started whose output is kept.
+Process StartWithOutput(const std::string& program, const std::string& arguments,
+                        const std::string& output);
 // A process another program started.
 Process Open(DWORD processId);
 

@@ -119,9 +119,11 @@ protected:
         const std::string path = scratch_ / "cli.xml";
         const std::string books = scratch_ / "cli-books.json";
         EXPECT_TRUE(WriteFile(books, ReadFile(books_).value_or(std::string())));
-        gui::Process cli =
-            gui::Start(Program("brenlo-cli.exe"), "--books \"" + books + "\" --command-line \"" +
-                                                      commandLineFields + path + "\" --quiet");
+        // Its completion line needs a standard output to go to.
+        gui::Process cli = gui::StartWithOutput(
+            Program("brenlo-cli.exe"),
+            "--books \"" + books + "\" --command-line \"" + commandLineFields + path + "\" --quiet",
+            scratch_ / "cli-output.txt");
         EXPECT_EQ(std::optional<DWORD>(0), cli.WaitForExit());
         return ReadFile(path).value_or(std::string());
     }
