@@ -54,6 +54,7 @@ int LevelCode() {
     }
     const std::string value =
         files.ReadProfileText(path, "ProgramLevel", "NV14", "1", kValueBufferSize);
+    platform::NoteInput(path);
     if (value.empty()) {
         return kDefinitionMissing;
     }

@@ -50,7 +50,7 @@ bool SaveRecord(const std::string& filePath, const std::string& key, const std::
         }
     }
     const std::string replaced = content ? settings_file::Replace(*content, key, record) : record;
-    const bool written = platform::WriteReplacing(
+    const bool written = platform::RewriteInput(
         filePath, [&](platform::ByteSink& sink) { return sink.Write(replaced) && lock.IsHeld(); });
     if (!lock.IsHeld()) {
         if (written) {

@@ -1,6 +1,8 @@
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <utility>
+#include <vector>
 
 #include "platform/FileSystem.h"
 
@@ -10,6 +12,17 @@ namespace {
 std::optional<FileFailure>& NotedFailure() {
     thread_local std::optional<FileFailure> failure;
     return failure;
+}
+
+// Each input by the name it was read under and the file it was then.
+struct Input {
+    std::string path;
+    FileIdentity identity;
+};
+
+std::vector<Input>& Inputs() {
+    thread_local std::vector<Input> inputs;
+    return inputs;
 }
 
 // Up to `limit` bytes from the file's position; nothing on a read error or,
@@ -89,7 +102,25 @@ std::optional<std::string> ReadRegularFile(const std::string& path, ShareMode sh
     if (!file->Close()) {
         return fail(files.LastFailureReason());
     }
+    Inputs().push_back({path, facts->identity});
     return content;
+}
+
+void NoteInput(const std::string& path) {
+    if (const std::optional<FileIdentity> identity = Files().IdentityOf(path)) {
+        Inputs().push_back({path, *identity});
+    }
+}
+
+// An input counts while its name still leads to it: a file removed since has
+// no say, whatever file takes its identity later.
+bool IsInputOfTheRun(const std::string& path) {
+    FileSystem& files = Files();
+    const std::optional<FileIdentity> identity = files.IdentityOf(path);
+    return identity &&
+           std::any_of(Inputs().begin(), Inputs().end(), [&files, &identity](const Input& input) {
+               return input.identity == *identity && files.IdentityOf(input.path) == identity;
+           });
 }
 
 bool IsSameFile(const std::string& first, const std::string& second) {

@@ -121,7 +121,10 @@ private:
     bool kept_ = false;
 };
 
-bool Replace(const std::string& path, const std::function<bool(ByteSink&)>& write, bool ownerOnly) {
+enum class Over { NoInput, ItsOwnInput };
+
+bool Replace(const std::string& path, const std::function<bool(ByteSink&)>& write, bool ownerOnly,
+             Over over) {
     FileSystem& files = Files();
     std::string temporary, reason;
     const auto fail = [&path, &reason] {
@@ -148,6 +151,11 @@ bool Replace(const std::string& path, const std::function<bool(ByteSink&)>& writ
     }
     const bool closed = file->Close();
     file.reset();
+    // Judged last: the write itself reads files (the support file).
+    if (over == Over::NoInput && IsInputOfTheRun(path)) {
+        reason = "is a file this run reads";
+        return fail();
+    }
     if (!closed || !files.MoveOver(temporary, path)) {
         reason = files.LastFailureReason();
         return fail();
@@ -160,11 +168,15 @@ bool Replace(const std::string& path, const std::function<bool(ByteSink&)>& writ
 }  // namespace
 
 bool WriteReplacing(const std::string& path, const std::function<bool(ByteSink&)>& write) {
-    return Replace(path, write, false);
+    return Replace(path, write, false, Over::NoInput);
+}
+
+bool RewriteInput(const std::string& path, const std::function<bool(ByteSink&)>& write) {
+    return Replace(path, write, false, Over::ItsOwnInput);
 }
 
 bool WriteReplacingPrivate(const std::string& path, const std::function<bool(ByteSink&)>& write) {
-    return Replace(path, write, true);
+    return Replace(path, write, true, Over::NoInput);
 }
 
 }  // namespace platform

@@ -211,6 +211,12 @@ bool RemoveJudged(const std::string& path, const FileIdentity& judged, const std
 // only names the program gives its own files; anything else stays.
 bool RemoveOwnStaleFile(const std::string& path);
 
+// The files a run reads (books, settings, definition and support files):
+// ReadRegularFile notes each file it read whole, other readers note theirs,
+// and no output of the run goes over any of them, however its path is spelled.
+void NoteInput(const std::string& path);
+bool IsInputOfTheRun(const std::string& path);
+
 // Whether both paths lead to one existing file, however each is spelled.
 bool IsSameFile(const std::string& first, const std::string& second);
 

@@ -62,6 +62,7 @@ int SupportInfoReader::Load() {
     if (!file) {
         return 0;
     }
+    platform::NoteInput(kFileName);
     while (length_ < kBlockSize) {
         const std::optional<std::size_t> count =
             file->Read(std::span<char>(block + length_, kBlockSize - length_));

@@ -118,4 +118,16 @@ check "remembered path used: exit status $status" [ "$status" -eq 0 ]
 check "remembered path used: kind of the record" \
   grep -q '<SYOTOKUSYURUI>2</SYOTOKUSYURUI>' "$scratch/remembered.xml"
 
+# No report over a file the run reads: the books, the settings, the
+# definition file; each stays as it was, and the run says it failed.
+cp "$source_dir/samples/SUPPORT.INF" "$scratch/program/"
+for input in "$scratch/Books.json" "$scratch/Brenlo.env" "$scratch/program/NorvikDef.ini" \
+  "$scratch/program/SUPPORT.INF"; do
+  cp "$input" "$scratch/before"
+  run --out "$input" --yes
+  check "over the input $(basename "$input"): exit status $status" [ "$status" -eq 2 ]
+  check "over the input $(basename "$input"): says why" says 'is a file this run reads'
+  check "over the input $(basename "$input"): unchanged" cmp -s "$input" "$scratch/before"
+done
+
 report_checks

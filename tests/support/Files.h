@@ -31,10 +31,12 @@ inline bool IsDirectory(const std::string& path) {
     return platform::Files().KindOf(path) == platform::EntryKind::Directory;
 }
 
-// The whole file; nothing when it cannot be read.
+// The whole file; nothing when it cannot be read. Not through the program's
+// reader: a file a test looks at is no input of the runs it starts next.
 inline std::optional<std::string> ReadFile(const std::string& path) {
-    return platform::ReadRegularFile(path, platform::ShareMode::Read, platform::kLargestReadFile,
-                                     nullptr);
+    std::unique_ptr<platform::File> file =
+        platform::Files().Open(path, platform::OpenMode::Read, platform::ShareMode::Read);
+    return file ? platform::ReadToEnd(*file) : std::nullopt;
 }
 
 }  // namespace testsupport
