@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Lists every message text the program shows, from its own tables: the
-message boxes (src/core/MessageTexts.cpp) and brenlo-cli's usage errors and
-console messages (src/cli/CliTexts.cpp, both languages). Line breaks inside a
+message boxes (src/core/MessageTexts.cpp) and every console line of the
+front end and the read-back, with the reasons they give (src/core/ConsoleTexts.cpp,
+both languages). Line breaks inside a
 message are written <br>, as the guide's tables write them.
 
 Usage: tools/message-texts.py [--check GUIDE.md] [SOURCE_ROOT]
@@ -35,14 +36,16 @@ def message_boxes(root):
 
 
 def console_texts(root):
-    body = table((root / "src/cli/CliTexts.cpp").read_text(encoding="utf-8"), "kErrorTexts")
+    source = (root / "src/core/ConsoleTexts.cpp").read_text(encoding="utf-8")
     texts = []
-    for english, japanese in re.findall(
-            r"\{((?:\s*\"(?:[^\"\\]|\\.)*\")+),((?:\s*\"(?:[^\"\\]|\\.)*\")+)\}", body):
-        english = literal_text(english)
-        if " " in english:  # a sentence, not the name of a kind of usage error
-            texts.append(english)
-        texts.append(literal_text(japanese))
+    for name in ("kLines", "kReasons"):
+        for english, japanese in re.findall(
+                r"\{((?:\s*\"(?:[^\"\\]|\\.)*\")+),((?:\s*\"(?:[^\"\\]|\\.)*\")+)\}",
+                table(source, name)):
+            english = literal_text(english)
+            if " " in english:  # a sentence, not the name of a kind of usage error
+                texts.append(english)
+            texts.append(literal_text(japanese))
     return texts
 
 

@@ -25,8 +25,20 @@ constexpr int kNotConnected = 2;
 // library tells a Windows program started from Explorer.
 void TellConnectFailure(const books::LoadResult& loaded, const char* caption) {
     if (platform::console::HasStream(stderr)) {
-        // It quotes the file's own bytes: they reach a terminal as text only.
-        std::cerr << platform::text::ForTerminal(loaded.error) << '\n';
+        // One line in the console's language; it quotes the file's own bytes,
+        // which reach a terminal as text only.
+        std::string japanese;
+        for (std::size_t at = 0; at < loaded.japanese.size(); ++at) {
+            const bool paragraph = loaded.japanese.compare(at, 2, "\n\n") == 0;
+            japanese += paragraph ? ' ' : loaded.japanese[at];
+            at += paragraph ? 1 : 0;
+        }
+        using platform::console::Language;
+        const Language language = platform::console::LinesLanguage();
+        const std::string line = language == Language::English    ? loaded.error
+                                 : language == Language::Japanese ? japanese
+                                                                  : japanese + "\n" + loaded.error;
+        std::cerr << platform::text::ForTerminal(line) << '\n';
         return;
     }
     const std::optional<std::string> text = platform::cp932::FromUtf8(loaded.japanese);

@@ -197,10 +197,51 @@ bool ExportOptionsOf(const CLI::App& cli, const ExportArguments& a, CliOptions& 
     return converted;
 }
 
+// The languages of --lang, as platform::console names them.
+struct LanguageOption {
+    std::string_view name;
+    platform::console::Language language;
+};
+constexpr LanguageOption kLanguages[] = {
+    {"ja", platform::console::Language::Japanese},
+    {"en", platform::console::Language::English},
+    {"both", platform::console::Language::Both},
+};
+constexpr char kLanguageOption[] = "--lang";
+
+// --lang takes effect before the parser speaks: its help and its usage errors
+// are in that language already.
+void UseLanguageOf(int argc, char** argv) {
+    for (int k = 1; k < argc; ++k) {
+        std::string_view argument = argv[k];
+        std::string_view value;
+        if (argument == kLanguageOption && k + 1 < argc) {
+            value = argv[k + 1];
+        } else if (argument.starts_with(std::string(kLanguageOption) + "=")) {
+            value = argument.substr(sizeof kLanguageOption);
+        }
+        for (const LanguageOption& language : kLanguages) {
+            if (!value.empty() && value == language.name) {
+                platform::console::SetLinesLanguage(language.language);
+            }
+        }
+    }
+}
+
+void AddLanguageOption(CLI::App& app, std::string& language) {
+    std::vector<std::string> names;
+    for (const LanguageOption& option : kLanguages) {
+        names.emplace_back(option.name);
+    }
+    app.add_option(kLanguageOption, language,
+                   "the console's language: ja, en or both (default: the console's own)")
+        ->check(CLI::IsMember(names));
+}
+
 // The export's options say nothing to check or show; false after saying so.
 bool NoExportOptions(const CLI::App& cli) {
     for (const CLI::Option* option : cli.get_options()) {
-        if (option->count() > 0) {
+        if (option->count() > 0 && option->get_name() != kLanguageOption) {
             std::cerr << CliText("brenlo-cli: {} is an option of the export, not of check and show",
                                  option->get_name())
                       << '\n';
@@ -220,12 +261,17 @@ std::optional<CliCommand> ParseCommandLine(int argc, char** argv, int& status) {
     cli.require_subcommand(0, 1);
     cli.set_version_flag("--version", std::string(core::ProgramVersion()),
                          "Print the program's version and exit");
+    UseLanguageOf(argc, argv);
     ExportArguments exportArguments;
     AddExportOptions(cli, exportArguments);
     CliCommand command;
     CLI::App* checkCommand = nullptr;
     CLI::App* showCommand = nullptr;
     AddReadBackCommands(cli, command.readBack, checkCommand, showCommand);
+    std::string language;
+    for (CLI::App* app : {&cli, checkCommand, showCommand}) {
+        AddLanguageOption(*app, language);
+    }
 
     LocalizeCli(cli);
     try {

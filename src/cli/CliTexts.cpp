@@ -2,8 +2,11 @@
 
 #include <CLI/CLI.hpp>
 
-#include <span>
+#include <cctype>
+#include <memory>
 
+#include "cli/HelpFormatter.h"
+#include "core/ConsoleTexts.h"
 #include "platform/Console.h"
 
 namespace {
@@ -28,27 +31,28 @@ constexpr TextRow kHelpTexts[] = {
      "会計ソフトから起動されたときと同じ「ウィンドウ,メッセージ,機能,パス」の文字列"},
     {"income kind to export", "出力する所得の区分"},
     {"report file to write (a path starting with / is taken as Z:)",
-     "出力する帳票ファイル（/ で始まるパスは Z: のパスとして扱います）"},
+     "出力する出力ファイル（/ で始まるパスは Z: のパスとして扱います）"},
     {"answer Yes to every question (create the folder, overwrite the file)",
      "すべての確認に「はい」と答えます（フォルダの作成、ファイルの上書き）"},
     {"answer No to every question", "すべての確認に「いいえ」と答えます"},
     {"cancel the export instead of writing the report", "出力せずに集計を中止します"},
     {"show no progress", "進行状況を表示しません"},
     {"check the written report and print the findings (stderr)",
-     "出力した帳票を確認し、結果を標準エラー出力に表示します"},
+     "出力した出力ファイルを確認し、結果を標準エラー出力に表示します"},
     {"Print the program's version and exit", "プログラムのバージョンを表示して終了します"},
     {"Checks that the report's statements add up; exit 0 clean or warnings only, "
      "1 errors, 2 unreadable input, 64 usage error",
-     "帳票の各表の金額が合っているか確認します。終了コード：0 問題なし（警告のみを含む）、"
-     "1 エラーあり、2 帳票を読めない、64 指定の誤り"},
-    {"the report (Shift_JIS XML)", "帳票ファイル（Shift_JIS の XML）"},
+     "出力ファイルの各表の金額が合っているか確認します。終了コード：0 問題なし（警告のみを含む）、"
+     "1 エラーあり、2 出力ファイルを読めない、64 指定の誤り"},
+    {"the report (Shift_JIS XML)", "出力ファイル（Shift_JIS の XML）"},
     {"last year's report of the same company and kind: its closing balances must open this "
      "year",
-     "同じ事業所・同じ所得の前年の帳票：前年の期末残高が今年の期首残高と一致するか確認します"},
+     "同じ事業所・同じ所得の前年の出力ファイル：前年の期末残高が本年の期首残高と一致するか確認しま"
+     "す"},
     {"the findings as JSON (an unreadable report as a JSON object with the error)",
-     "結果を JSON で出力します（読めない帳票はエラーを JSON で出力）"},
+     "結果を JSON で出力します（読めない出力ファイルはエラーを JSON で出力）"},
     {"Shows the report as the statements of the forms, with the checks' findings",
-     "帳票を決算書の形で表示し、確認結果を該当の行に添えます"},
+     "出力ファイルを決算書の形で表示し、確認結果を該当の行に添えます"},
     {"write one self-contained HTML page instead (- for standard output)",
      "画面に表示する代わりに HTML ファイルに出力します（- で標準出力）"},
     {"write the page to the temporary folder and open it in the browser",
@@ -56,7 +60,7 @@ constexpr TextRow kHelpTexts[] = {
     {"columns of the terminal view (default: the terminal's, else 80)",
      "画面表示の桁数（省略時は端末の幅、端末でなければ 80）"},
     {"last year's report: its figures beside this year's, with the change",
-     "前年の帳票：前年の金額と増減を今年の金額の横に表示します"},
+     "前年の出力ファイル：前年の金額と増減を本年の金額の横に表示します"},
     {"percent: with --previous, mark lines that moved by at least this share (default 20)",
      "%：--previous と併せて、前年からこの割合以上増減した行に印を付けます（省略時 20）"},
     {"yen: with --previous, marked lines moved by at least this much, or ten times this "
@@ -64,6 +68,8 @@ constexpr TextRow kHelpTexts[] = {
      "円：--previous と併せて、印を付ける行の増減額の下限。この 10 倍以上の増減には割合によらず"
      "印を付けます（省略時 100000）"},
     {"Print this help message and exit", "この説明を表示して終了します"},
+    {"the console's language: ja, en or both (default: the console's own)",
+     "画面に表示する言語：ja（日本語）、en（英語）、both（両方）。省略時はコンソールの言語"},
     {"Options", "オプション"},
     {"Positionals", "引数"},
     {"Subcommands", "コマンド"},
@@ -74,62 +80,99 @@ constexpr TextRow kHelpTexts[] = {
     {"REQUIRED", "必須"},
     {"Excludes", "併用不可"},
     {"Needs", "併用必須"},
-};
-
-// Usage errors and the front end's own console messages.
-constexpr TextRow kErrorTexts[] = {
-    {"Run with --help for more information.", "使い方は「brenlo-cli --help」で確認できます。"},
-    {"ExtrasError", "使えない引数があります"},
-    {"RequiredError", "必要な指定がありません"},
-    {"ValidationError", "指定された値は使えません"},
-    {"ArgumentMismatch", "値の数が合いません"},
-    {"ExcludesError", "同時には指定できないオプションです"},
-    {"RequiresError", "一緒に指定するオプションがありません"},
-    {"ConversionError", "値を読み取れません"},
-    {"ParseError", "指定が正しくありません"},
-    {"brenlo-cli: --out is longer than the {} bytes an output path may have",
-     "brenlo-cli: --out のパスが長すぎます（出力先のパスは {} バイトまでです）"},
-    {"brenlo-cli: an argument has characters that code page 932 cannot hold",
-     "brenlo-cli: 引数に Shift_JIS（コードページ 932）で表せない文字が含まれています"},
-    {"brenlo-cli: cannot pass the books file to the host",
-     "brenlo-cli: 帳簿ファイルを会計ソフトに渡せません"},
-    {"brenlo-cli: {} is an option of the export, not of check and show",
-     "brenlo-cli: {} は出力のオプションです。check と show には使えません"},
-    {"brenlo-cli: cannot write the output", "brenlo-cli: 出力を書き込めません"},
-    {"{}: the name holds characters that code page 932 cannot hold",
-     "{}: 名前に Shift_JIS（コードページ 932）で表せない文字が含まれています"},
-    {"brenlo-cli: --kind names an income kind this data does not have (it has: {})",
-     "brenlo-cli: --kind の所得の区分はこのデータにありません（このデータにある区分: {}）"},
-    {"brenlo-cli: --out cannot be used: the host's command line (--command-line) fixes the "
-     "output path",
-     "brenlo-cli: --out は使えません。出力先は会計ソフトの起動文字列（--command-line）のパスに"
-     "決まっています"},
+    {"REPORT", "出力ファイル"},
 };
 
 // The words CLI11 puts into every help.
-constexpr std::string_view kHelpLabels[] = {"Usage",    "OPTIONS",  "SUBCOMMAND", "SUBCOMMANDS",
-                                            "REQUIRED", "Excludes", "Needs",      "Positionals"};
+constexpr std::string_view kHelpLabels[] = {"Usage",       "OPTIONS",     "SUBCOMMAND",
+                                            "SUBCOMMANDS", "REQUIRED",    "Excludes",
+                                            "Needs",       "Positionals", "REPORT"};
 
-std::string_view JapaneseOf(std::string_view english) {
-    for (std::span<const TextRow> table :
-         {std::span<const TextRow>(kHelpTexts), std::span<const TextRow>(kErrorTexts)}) {
-        for (const TextRow& row : table) {
-            if (row.english == english) {
-                return row.japanese;
-            }
+const TextRow* HelpRowOf(std::string_view english) {
+    for (const TextRow& row : kHelpTexts) {
+        if (row.english == english) {
+            return &row;
         }
     }
-    return english;
+    return nullptr;
 }
 
-// A usage error: what CLI11 found, after the kind of error in Japanese.
-std::string JapaneseFailure(const CLI::App* app, const CLI::Error& error) {
-    std::string kind = CliText(error.get_name());
-    if (kind == error.get_name()) {
-        kind = CliText("ParseError");
+bool JapaneseHelp() {
+    return platform::console::LinesLanguage() != platform::console::Language::English;
+}
+
+// The kind of a usage error, as the table names it. CLI11's own name of an
+// error is not always its kind (an extra argument is named by the program).
+std::string_view KindOf(const CLI::Error& error) {
+    if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) {
+        return "ExtrasError";
     }
-    return app->get_name() + ": " + kind + "（" + error.what() + "）\n" +
-           CliText("Run with --help for more information.") + "\n";
+    if (dynamic_cast<const CLI::RequiredError*>(&error) != nullptr) {
+        return "RequiredError";
+    }
+    if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr) {
+        return "ArgumentMismatch";
+    }
+    if (dynamic_cast<const CLI::ExcludesError*>(&error) != nullptr) {
+        return "ExcludesError";
+    }
+    if (dynamic_cast<const CLI::RequiresError*>(&error) != nullptr) {
+        return "RequiresError";
+    }
+    if (dynamic_cast<const CLI::ConversionError*>(&error) != nullptr) {
+        return "ConversionError";
+    }
+    if (dynamic_cast<const CLI::ValidationError*>(&error) != nullptr) {
+        return "ValidationError";
+    }
+    return "ParseError";
+}
+
+// What CLI11's message names, without its English words: the options, and
+// for arguments it did not expect, those arguments.
+std::string NamedIn(const CLI::Error& error) {
+    const std::string_view what = error.what();
+    if (KindOf(error) == "ExtrasError") {
+        const std::size_t colon = what.find(": ");
+        return colon == std::string_view::npos ? std::string()
+                                               : std::string(what.substr(colon + 2));
+    }
+    std::string named;
+    for (std::size_t at = what.find('-'); at != std::string_view::npos;
+         at = what.find('-', at + 1)) {
+        if (at > 0 && what[at - 1] != ' ' && what[at - 1] != '[') {
+            continue;
+        }
+        const std::size_t end = what.find_first_of(" :,)]", at);
+        const std::string_view option = what.substr(at, end - at);
+        if (option.size() > 1 && option.find_first_not_of('-') != std::string_view::npos &&
+            !std::isdigit(static_cast<unsigned char>(option[option.find_first_not_of('-')]))) {
+            named += (named.empty() ? "" : " ") + std::string(option);
+        }
+        if (end == std::string_view::npos) {
+            break;
+        }
+        at = end;
+    }
+    // A positional is named by its word ("REPORT is required").
+    if (named.empty() && what.find("REPORT") != std::string_view::npos) {
+        named = CliText("REPORT");
+    }
+    return named;
+}
+
+// A usage error: the kind of error in Japanese and what it names; with both
+// languages, CLI11's own line after it.
+std::string JapaneseFailure(const CLI::App* app, const CLI::Error& error) {
+    const std::string kind = core::LineTexts(KindOf(error)).japanese;
+    const std::string named = NamedIn(error);
+    std::string line = app->get_name() + ": " + kind + (named.empty() ? "" : "（" + named + "）") +
+                       "\n" + core::LineTexts("Run with --help for more information.").japanese +
+                       "\n";
+    if (platform::console::LinesLanguage() == platform::console::Language::Both) {
+        line += CLI::FailureMessage::simple(app, error);
+    }
+    return line;
 }
 
 void LocalizeTexts(CLI::App& app) {
@@ -147,21 +190,29 @@ void LocalizeTexts(CLI::App& app) {
 
 }  // namespace
 
+// The help is in one language: Japanese unless the console's lines are English.
 std::string CliText(std::string_view english, std::string_view argument) {
-    std::string text(platform::console::PrefersJapanese() ? JapaneseOf(english) : english);
-    if (const std::size_t at = text.find("{}"); at != std::string::npos) {
-        text.replace(at, 2, argument);
+    if (const TextRow* row = HelpRowOf(english)) {
+        return std::string(JapaneseHelp() ? row->japanese : row->english);
     }
-    return text;
+    return core::ConsoleLine(english, {argument});
 }
 
 void LocalizeCli(CLI::App& app) {
-    if (!platform::console::PrefersJapanese()) {
+    const auto formatter = std::make_shared<HelpFormatter>(JapaneseHelp());
+    app.formatter(formatter);
+    for (CLI::App* subcommand : app.get_subcommands([](CLI::App*) { return true; })) {
+        subcommand->formatter(formatter);
+    }
+    if (!JapaneseHelp()) {
         return;
     }
     for (std::string_view label : kHelpLabels) {
-        app.get_formatter()->label(std::string(label), CliText(label));
+        formatter->label(std::string(label), CliText(label));
     }
     app.failure_message(JapaneseFailure);
+    for (CLI::App* subcommand : app.get_subcommands([](CLI::App*) { return true; })) {
+        subcommand->failure_message(JapaneseFailure);
+    }
     LocalizeTexts(app);
 }

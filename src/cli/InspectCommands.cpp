@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "cli/CliTexts.h"
+#include "core/ConsoleTexts.h"
 #include "inspect/ReadBack.h"
 #include "platform/Console.h"
 #include "platform/headless/ConsoleOutput.h"
@@ -46,8 +47,7 @@ bool ReportsNamed(const ReadBackArguments& arguments, inspect::ReportFile& repor
 }
 
 void PrintError(std::ostream& stream, const inspect::JobError& error) {
-    stream << ForTerminal(platform::console::PrefersJapanese() ? error.japanese : error.english)
-           << '\n';
+    stream << ForTerminal(core::InConsoleLanguage(error.japanese, error.english)) << '\n';
 }
 
 // Findings or a statement cut short (a full disk, a closed pipe) are no

@@ -6,6 +6,7 @@
 #include "cli/CliOptions.h"
 #include "cli/CliTexts.h"
 #include "cli/InspectCommands.h"
+#include "core/ConsoleTexts.h"
 #include "core/Edition.h"
 #include "core/ProgramResources.h"
 #include "platform/Console.h"
@@ -41,6 +42,10 @@ int main(int argc, char** argv) {
     platform::ReplaceWindows(&windows);
     CliDialogScript script(*options);
     windows.SetDialogScript(&script);
+    windows.SetFailureLine([](const std::string& path, const std::string& reason) {
+        return core::InConsoleLanguage("brenlo-cli: " + path + ": " + core::JapaneseReason(reason),
+                                       "brenlo-cli: " + path + ": " + reason);
+    });
     windows.SetYesNoPolicy(!options->answer   ? YesNoPolicy::Ask
                            : *options->answer ? YesNoPolicy::AlwaysYes
                                               : YesNoPolicy::AlwaysNo);
@@ -57,9 +62,9 @@ int main(int argc, char** argv) {
     }
     if (!app.m_strReportPath.empty()) {
         // A relative --out was taken from the program folder, not the shell's.
-        std::cerr << "brenlo-cli: wrote "
-                  << platform::headless::ConsoleText(
-                         FullPathOf(app.m_strReportPath, platform::Files().CurrentFolder()))
+        std::cerr << CliText("brenlo-cli: wrote {}",
+                             platform::headless::ConsoleText(FullPathOf(
+                                 app.m_strReportPath, platform::Files().CurrentFolder())))
                   << '\n';
     }
     if (options->check) {

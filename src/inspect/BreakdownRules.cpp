@@ -89,7 +89,7 @@ Reason Checker::Whole(std::string_view listTag, const std::vector<std::string>& 
     // Named as the one form that has it prints it.
     const std::string title = SectionTitle(reportformat::Form::WhiteBusiness, listTag);
     if (form_ != reportformat::Form::WhiteBusiness) {
-        return {title + "は白色申告の事業所得・その他の所得の報告書だけにあります。",
+        return {title + "は白色申告の営業所得用・その他所得用の出力ファイルだけにあります。",
                 "only the white returns of business or other income have the list " + title};
     }
     const Section* list = r_.Find(listTag);
@@ -249,7 +249,7 @@ void Checker::FeesElsewhere(const Section& list, const CutSum& sum, const CutSum
 
 Reason Checker::Rentals() {
     if (!r_.RealEstate()) {
-        return {"賃貸の内訳は不動産所得だけにあります。",
+        return {"不動産所得の収入の内訳は不動産所得用の出力ファイルだけにあります。",
                 "only real-estate income has a rental list"};
     }
     const Section* rentals = r_.Find(section::kRentals);
@@ -297,7 +297,7 @@ Reason Checker::Suppliers() {
 Reason Checker::Repairs() {
     const Section* pl = r_.Find(kProfitAndLoss);
     if (r_.Blue() || !r_.RealEstate() || pl == nullptr) {
-        return {"修繕費の内訳は白色申告の不動産所得の報告書だけにあります。",
+        return {"修繕費の内訳は白色申告の不動産所得用の出力ファイルだけにあります。",
                 "only the white returns of real-estate income have a repairs list"};
     }
     return NotAbove(section::kRepairs, {list::kExpensePart}, Line(pl->Yen(pl::kRepairs)),

@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "core/ConsoleTexts.h"
+
 namespace inspect {
 
 namespace {
@@ -20,11 +22,24 @@ std::string Dump(const nlohmann::ordered_json& doc) {
 
 // Element names stay out of the text: the findings say where in the form's
 // words; --json carries the names beside them.
+// Each line indented by two.
+std::string Indented(const std::string& text, std::string_view indent) {
+    std::string out(indent);
+    for (const char c : text) {
+        out += c;
+        if (c == '\n') {
+            out += indent;
+        }
+    }
+    return out + "\n";
+}
+
 std::string CheckText(const Report& report, const CheckResult& result) {
     std::string out;
     for (const Finding& f : result.findings) {
-        out += report.name + ": " + SeverityName(f.severity) + " [" + f.rule + "] " + f.where +
-               "\n  " + f.japanese + "\n  " + f.english + "\n";
+        out += report.name + ": " + core::ConsoleLine(SeverityName(f.severity)) + " [" + f.rule +
+               "] " + f.where + "\n" +
+               Indented(core::InConsoleLanguage(f.japanese, f.english), "  ");
     }
     // The rules run, wrapped to fit 80 columns.
     std::string ran = " ", skipped;
@@ -42,18 +57,17 @@ std::string CheckText(const Report& report, const CheckResult& result) {
             ran += " " + rule.rule;
             column += rule.rule.size() + 1;
         } else {
-            skipped +=
-                "  " + rule.rule + ": " + rule.reasonJapanese + "\n    " + rule.reason + "\n";
+            skipped += "  " + rule.rule + ":\n" +
+                       Indented(core::InConsoleLanguage(rule.reasonJapanese, rule.reason), "    ");
         }
     }
-    out += "実行した検査 / rules run:\n" + ran + "\n";
+    out += core::ConsoleLine("rules run:") + "\n" + ran + "\n";
     if (!skipped.empty()) {
-        out += "実行しなかった検査 / rules skipped:\n" + skipped;
+        out += core::ConsoleLine("rules skipped:") + "\n" + skipped;
     }
     const std::string errors = std::to_string(result.Count(Severity::Error));
     const std::string warnings = std::to_string(result.Count(Severity::Warning));
-    out += "エラー " + errors + " 件、警告 " + warnings + " 件 / " + errors + " error(s), " +
-           warnings + " warning(s)\n";
+    out += core::ConsoleLine("{} error(s), {} warning(s)", {errors, warnings}) + "\n";
     return out;
 }
 

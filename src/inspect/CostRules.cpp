@@ -37,7 +37,7 @@ const Section* Checker::ManufacturingCost() const {
 // of the profit and loss.
 Reason Checker::Manufacturing() {
     if (!r_.Blue() || r_.RealEstate()) {
-        return {"製造原価の計算は青色申告の事業所得・その他の所得の報告書だけにあります。",
+        return {"製造原価の計算は青色申告の営業所得用・その他所得用の出力ファイルだけにあります。",
                 "only the blue returns of business or other income have a manufacturing cost"};
     }
     const Section* cost = ManufacturingCost();

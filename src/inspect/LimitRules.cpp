@@ -137,7 +137,7 @@ Reason OverIncome(const FamilyLimits& limits, const std::string& before, bool re
     return {"専従者控除 " + Yen(limits.deduction) + " は所得による限度額の合計 " +
                 Yen(limits.byIncome) + " より " + Yen(over) + " 多い: " + before + " " +
                 Yen(limits.income) + " ÷（専従者 " + persons + " 人 ＋ 1）＝ " + Yen(limits.share) +
-                " が一人当たりの上限です。この所得はこの報告書の所得だけから計算しています。"
+                " が一人当たりの上限です。この所得はこの出力ファイルの所得だけから計算しています。"
                 "法令では同じ納税者の" +
                 (realEstate ? "事業所得・山林所得" : "不動産所得・山林所得") +
                 "も合わせて計算するので、それらがあれば限度額は大きくなります。",
@@ -159,8 +159,10 @@ Reason OverIncome(const FamilyLimits& limits, const std::string& before, bool re
 // so a limit above the highest rate is a warning.
 Reason Checker::BadDebtReserve() {
     if (!r_.Blue() || r_.RealEstate()) {
-        return {"貸倒引当金繰入額の計算は青色申告の事業所得・その他の所得の報告書だけにあります。",
-                "only the blue returns of business or other income calculate a bad-debt reserve"};
+        return {
+            "貸倒引当金繰入額の計算は青色申告の営業所得用・その他所得用の出力ファイルだけにあります"
+            "。",
+            "only the blue returns of business or other income calculate a bad-debt reserve"};
     }
     const Section* reserve = r_.Find(kReserve);
     const Section* statement = r_.Find(kProfitAndLoss);
@@ -196,7 +198,7 @@ Reason Checker::BadDebtReserve() {
             "繰入限度額 " + Yen(limit) + " は貸金の合計額 " + Yen(receivables) + " の " + rate +
                 " にあたり、最も高い繰入率で計算した " + Yen(most) + "（" +
                 std::string(top.printed) + "）を超えます。繰入率は主たる事業で決まります（" +
-                rates + "）。報告書には業種がないため警告とします。",
+                rates + "）。出力ファイルには業種がないため警告とします。",
             "The limit of " + YenEn(limit) + " is " + rate + " of the receivables of " +
                 YenEn(receivables) + ", above the " + YenEn(most) + " of the highest rate (" +
                 std::string(top.printed) +

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "inspect/ShowLayout.h"
 #include "reportformat/Elements.h"
 
 namespace inspect {
@@ -59,7 +60,8 @@ const char* FormEn(const Report& r) {
     return r.Blue() ? "blue" : "white";
 }
 const char* KindJa(const Report& r) {
-    constexpr const char* kKinds[] = {"事業所得", "その他の所得", "不動産所得"};
+    constexpr const char* kKinds[] = {"営業所得用（一般用）", "その他所得用（一般用）",
+                                      "不動産所得用"};
     return kKinds[static_cast<int>(r.kind) - 1];
 }
 const char* KindEn(const Report& r) {
@@ -80,35 +82,39 @@ std::optional<Mismatch> PreviousMismatch(const Report& report, const Report& pre
     const std::string company = report.basic.Text(basic::kCompany);
     const std::string other = previous.basic.Text(basic::kCompany);
     if (company != other) {
-        Join(m, "別の会社（" + other + "）の報告書です",
+        Join(m, "別の会社（" + other + "）の出力ファイルです",
              "it is another company's report (" + other + ")");
     }
-    const std::string end = previous.basic.Text(basic::kPeriodTo);
-    const std::string begin = report.basic.Text(basic::kPeriodFrom);
-    const std::optional<Date> last = ParseDate(end);
-    const std::optional<Date> next = ParseDate(begin);
+    const std::string endDigits = previous.basic.Text(basic::kPeriodTo);
+    const std::string beginDigits = report.basic.Text(basic::kPeriodFrom);
+    const std::optional<Date> last = ParseDate(endDigits);
+    const std::optional<Date> next = ParseDate(beginDigits);
+    const std::string end = layout::DateText(endDigits);
+    const std::string begin = layout::DateText(beginDigits);
     if (!last || !next || !DayAfter(*last, *next)) {
         Join(m,
-             "前年の報告書ではありません（期間の終わり " + end + " の翌日が本年の期間の初め " +
-                 begin + " ではありません）",
+             "前年の出力ファイルではありません（期間の終わり " + end +
+                 " の翌日が本年の期間の初め " + begin + " ではありません）",
              "it is not last year's report (its period ends on " + end +
                  ", not the day before this report's period begins on " + begin + ")");
     }
     // A first blue year compares its profit and loss with last year's white return.
     if (report.form != previous.form && !(report.Blue() && !previous.Blue())) {
         Join(m,
-             std::string(FormJa(previous)) + "申告の報告書です（本年は" + FormJa(report) + "申告）",
+             std::string(FormJa(previous)) + "申告の出力ファイルです（本年は" + FormJa(report) +
+                 "申告）",
              std::string("it is a ") + FormEn(previous) + " return (this one is " + FormEn(report) +
                  ")");
     }
     if (report.kind != previous.kind) {
-        Join(m, std::string(KindJa(previous)) + "の報告書です（本年は" + KindJa(report) + "）",
+        Join(m,
+             std::string(KindJa(previous)) + "の出力ファイルです（本年は" + KindJa(report) + "）",
              std::string("it reports ") + KindEn(previous) + " (this one " + KindEn(report) + ")");
     }
     if (m.english.empty()) {
         return std::nullopt;
     }
-    m.japanese = "前年分として指定された報告書は使えません: " + m.japanese;
+    m.japanese = "前年分として指定された出力ファイルは使えません: " + m.japanese;
     m.english = "The report given as last year's cannot be used: " + m.english + ".";
     return m;
 }

@@ -24,12 +24,13 @@ using reportformat::Period;
 
 Reason Checker::PreviousBalances() {
     if (previous_ == nullptr) {
-        return {"前年分の報告書の指定がありません（--previous）。",
+        return {"前年分の出力ファイルの指定がありません（--previous）。",
                 "no previous year's report given (--previous)"};
     }
     if (const std::optional<Mismatch> mismatch = PreviousMismatch(r_, *previous_)) {
-        Add(Severity::Error, {reportformat::envelope::kBasic, {}, "前年分の報告書（--previous）"},
-            {}, mismatch->japanese, mismatch->english);
+        Add(Severity::Error,
+            {reportformat::envelope::kBasic, {}, "前年分の出力ファイル（--previous）"}, {},
+            mismatch->japanese, mismatch->english);
         return {};
     }
     const Section* sheet = BalanceSheet();
@@ -38,14 +39,15 @@ Reason Checker::PreviousBalances() {
     }
     if (!previous_->Blue()) {
         return {
-            "前年分は白色申告の報告書で、貸借対照表がないため期首残高と比べる期末残高がありません"
+            "前年分は白色申告の出力ファイルで、貸借対照表がないため期首残高と比べる期末残高がありま"
+            "せん"
             "（損益計算書は比べられます）。",
             "last year's report is a white return: it has no balance sheet whose closing "
             "balances this year's could open with (its profit and loss compares)"};
     }
     const Section* last = previous_->Find(kBalanceSheet);
     if (last == nullptr) {
-        return {"前年分の報告書に貸借対照表がありません。",
+        return {"前年分の出力ファイルに貸借対照表がありません。",
                 "last year's report has no balance sheet"};
     }
     for (const Field& field : sheet->fields) {

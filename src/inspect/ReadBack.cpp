@@ -4,6 +4,7 @@
 #include <utility>
 #include <variant>
 
+#include "core/ConsoleTexts.h"
 #include "inspect/CheckOutput.h"
 #include "inspect/Checks.h"
 #include "inspect/PreviousIdentity.h"
@@ -19,20 +20,15 @@ namespace inspect {
 
 namespace {
 
-// The file layer's reasons in Japanese; a system's own words stay as they are.
-std::string JapaneseReason(const std::string& reason) {
-    static constexpr std::pair<std::string_view, std::string_view> kReasons[] = {
-        {"no such file", "ファイルがありません"},
-        {"is a folder", "フォルダです"},
-        {"not a regular file", "通常のファイルではありません"},
-        {"larger than any such file", "帳票としては大きすぎます"},
-    };
-    for (const auto& [english, japanese] : kReasons) {
-        if (reason == english) {
-            return std::string(japanese);
-        }
-    }
-    return reason;
+JobError Line(std::string_view english, std::initializer_list<std::string_view> arguments = {}) {
+    core::Bilingual texts = core::LineTexts(english, arguments);
+    return {std::move(texts.japanese), std::move(texts.english)};
+}
+
+// A line naming a file and why it failed, the reason in each line's language.
+JobError LineWithReason(std::string_view english, std::string_view name, std::string_view reason) {
+    return {core::LineTexts(english, {name, core::JapaneseReason(reason)}).japanese,
+            core::LineTexts(english, {name, reason}).english};
 }
 
 JobResult Failure(int status, JobError error) {
@@ -62,8 +58,9 @@ std::variant<Report, JobResult> Read(const ReportFile& file, bool json) {
         }
     } else {
         read.error.file = file.name;
-        read.error.message = "cannot read the file (" + why + ")";
-        read.error.japanese = "ファイルを読めません（" + JapaneseReason(why) + "）";
+        read.error.message = core::LineTexts("cannot read the file ({})", {why}).english;
+        read.error.japanese =
+            core::LineTexts("cannot read the file ({})", {core::JapaneseReason(why)}).japanese;
     }
     JobResult failed = Failure(kCheckUnreadable, {read.error.JapaneseText(), read.error.Text()});
     if (json) {
@@ -97,14 +94,11 @@ void Count(JobResult& result, const CheckResult& checks) {
 // Whether the page would go over a file the job reads.
 std::optional<JobError> OverAnInput(const ShowRequest& request) {
     if (platform::IsSameFile(request.report.path, request.page.path)) {
-        return JobError{
-            request.page.name + ": 表示する帳票そのものです。ページで置き換えることはできません",
-            request.page.name + ": is the report being shown; the page would replace it"};
+        return Line("{}: is the report being shown; the page would replace it",
+                    {request.page.name});
     }
     if (request.previous && platform::IsSameFile(request.previous->path, request.page.path)) {
-        return JobError{request.page.name +
-                            ": 前年分として指定した帳票です。ページで置き換えることはできません",
-                        request.page.name + ": is last year's report; the page would replace it"};
+        return Line("{}: is last year's report; the page would replace it", {request.page.name});
     }
     return std::nullopt;
 }
@@ -119,15 +113,14 @@ bool WriteNamedPage(const std::string& path, const std::string& page) {
 JobResult OpenPage(const ShowRequest& request, std::string page) {
     const std::string path = platform::PagePathFor(request.report.path);
     if (path.empty() || !platform::WritePage(path, page)) {
-        return Failure(kCheckUnreadable, {"show: 一時フォルダにページを書けません",
-                                          "show: cannot write the page in the temporary folder"});
+        return Failure(kCheckUnreadable,
+                       Line("show: cannot write the page in the temporary folder"));
     }
     JobResult result;
     result.page = path;
     if (!platform::console::OpenWithDefaultProgram(path)) {
         result.status = kCheckUnreadable;
-        result.error = {"ページは書きましたが、ブラウザを起動できません",
-                        "written, but no browser could be started"};
+        result.error = Line("written, but no browser could be started");
     }
     return result;
 }
@@ -139,11 +132,10 @@ JobResult PageFile(const ShowRequest& request, std::string page) {
         return result;
     }
     const std::optional<platform::FileFailure> failure = platform::TakeFileFailure();
-    const std::string reason = failure ? ": " + failure->reason : std::string();
-    return Failure(kCheckUnreadable,
-                   {request.page.name + ": ページを書けません" +
-                        (failure ? "（" + JapaneseReason(failure->reason) + "）" : std::string()),
-                    request.page.name + ": cannot write the page" + reason});
+    return Failure(kCheckUnreadable, failure
+                                         ? LineWithReason("{}: cannot write the page ({})",
+                                                          request.page.name, failure->reason)
+                                         : Line("{}: cannot write the page", {request.page.name}));
 }
 
 }  // namespace

@@ -215,7 +215,7 @@ std::vector<Block> Compare(const std::vector<Block>& blocks, const Report& repor
     }
     if (balanceMissing && !compared.empty()) {
         compared.front().note =
-            "前年分の帳票には貸借対照表がないため、貸借対照表は比べられません。";
+            "前年分の出力ファイルには貸借対照表がないため、貸借対照表は比べられません。";
     }
     return compared;
 }

@@ -291,7 +291,7 @@ std::string DateText(const std::string& digits) {
 
 std::vector<std::string> Heading(const Report& report) {
     namespace basic = reportformat::basic;
-    const char* kinds[] = {"", "事業所得（営業等）", "事業所得（農業・その他）", "不動産所得"};
+    const char* kinds[] = {"", "営業所得用（一般用）", "その他所得用（一般用）", "不動産所得用"};
     const int kind = static_cast<int>(report.kind);
     return {Shown({}, report.basic.Text(basic::kCompany), Holds::Text),
             DateText(report.basic.Text(basic::kPeriodFrom)) + "～" +

@@ -62,7 +62,7 @@ Reason Checker::BalanceLines() {
     const Section* sheet = BalanceSheet();
     if (sheet == nullptr) {
         Add(Severity::Error, {std::string(kBalanceSheet), {}, title}, {},
-            "青色申告の報告書に" + title + "がありません。",
+            "青色申告の出力ファイルに" + title + "がありません。",
             "The blue return has no balance sheet (" + title + ").");
         return {};
     }
@@ -238,7 +238,7 @@ Reason Checker::BlueDeduction() {
                 "white returns have no blue-return deduction"};
     }
     if (r_.RealEstate()) {
-        return {"控除は事業所得・その他の所得の報告書で計算します。",
+        return {"控除は営業所得用・その他所得用の出力ファイルで計算します。",
                 "the deduction is stated with the business or other income"};
     }
     const std::string_view section = reportformat::section::kBlueDeduction;

@@ -36,6 +36,13 @@ bool SetEnvironmentValue(const std::string& name, const std::string& value);
 // starting "ja" on POSIX systems (LC_ALL, else LC_MESSAGES, else LANG).
 bool PrefersJapanese();
 
+// The language of the console's lines: what the front end chose (--lang),
+// else Japanese where the console prefers it and English elsewhere. Both
+// puts each line in Japanese and then in English.
+enum class Language { Japanese, English, Both };
+Language LinesLanguage();
+void SetLinesLanguage(Language language);
+
 // The program writes UTF-8 to std::cout and std::cerr. A Windows console would
 // read those bytes in its own output code page, so where a stream is a console
 // its text goes to the console as UTF-16 instead; redirected output stays UTF-8

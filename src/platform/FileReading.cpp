@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -20,9 +21,22 @@ struct Input {
     FileIdentity identity;
 };
 
-std::vector<Input>& Inputs() {
-    thread_local std::vector<Input> inputs;
+// One list for the process, which is one run; runs that tests start on
+// threads take turns at it.
+struct Inputs {
+    std::mutex turn;
+    std::vector<Input> files;
+};
+
+Inputs& RunInputs() {
+    static Inputs inputs;
     return inputs;
+}
+
+void Note(const std::string& path, const FileIdentity& identity) {
+    Inputs& inputs = RunInputs();
+    const std::lock_guard<std::mutex> held(inputs.turn);
+    inputs.files.push_back({path, identity});
 }
 
 // Up to `limit` bytes from the file's position; nothing on a read error or,
@@ -102,13 +116,13 @@ std::optional<std::string> ReadRegularFile(const std::string& path, ShareMode sh
     if (!file->Close()) {
         return fail(files.LastFailureReason());
     }
-    Inputs().push_back({path, facts->identity});
+    Note(path, facts->identity);
     return content;
 }
 
 void NoteInput(const std::string& path) {
     if (const std::optional<FileIdentity> identity = Files().IdentityOf(path)) {
-        Inputs().push_back({path, *identity});
+        Note(path, *identity);
     }
 }
 
@@ -117,10 +131,18 @@ void NoteInput(const std::string& path) {
 bool IsInputOfTheRun(const std::string& path) {
     FileSystem& files = Files();
     const std::optional<FileIdentity> identity = files.IdentityOf(path);
-    return identity &&
-           std::any_of(Inputs().begin(), Inputs().end(), [&files, &identity](const Input& input) {
-               return input.identity == *identity && files.IdentityOf(input.path) == identity;
-           });
+    if (!identity) {
+        return false;
+    }
+    std::vector<Input> inputs;
+    {
+        Inputs& run = RunInputs();
+        const std::lock_guard<std::mutex> held(run.turn);
+        inputs = run.files;
+    }
+    return std::any_of(inputs.begin(), inputs.end(), [&files, &identity](const Input& input) {
+        return input.identity == *identity && files.IdentityOf(input.path) == identity;
+    });
 }
 
 bool IsSameFile(const std::string& first, const std::string& second) {

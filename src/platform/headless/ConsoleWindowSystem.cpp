@@ -63,8 +63,10 @@ int ConsoleWindowSystem::ShowMessageBox(WindowHandle, const std::string& text,
     // behind it is what a console user can act on.
     if (const std::optional<FileFailure> failure = TakeFileFailure()) {
         // The path may be a remembered one, from the settings file.
-        lines << "brenlo-cli: "
-              << text::ForTerminal(ConsoleText(failure->path) + ": " + ConsoleText(failure->reason))
+        const std::string path = ConsoleText(failure->path);
+        const std::string reason = ConsoleText(failure->reason);
+        lines << text::ForTerminal(failureLine_ ? failureLine_(path, reason)
+                                                : "brenlo-cli: " + path + ": " + reason)
               << '\n';
     }
     int answer = kIdOk;

@@ -54,6 +54,11 @@ public:
     ConsoleWindowSystem& operator=(const ConsoleWindowSystem&) = delete;
 
     void SetYesNoPolicy(YesNoPolicy policy) { yesNoPolicy_ = policy; }
+    // How the line after a message box says why a file failed (UTF-8 path and
+    // reason in, the line out): the front end's words, in the console's
+    // language. Without one the line is "brenlo-cli: PATH: REASON".
+    using FailureLine = std::function<std::string(const std::string&, const std::string&)>;
+    void SetFailureLine(FailureLine line) { failureLine_ = std::move(line); }
     // Whether Ask may prompt and read the input; off by default.
     void SetInteractive(bool interactive) { interactive_ = interactive; }
     // The script that operates each modal dialog; none cancels them at once.
@@ -96,6 +101,7 @@ private:
     std::shared_ptr<ConsoleOutput> output_;
     std::istream& input_;
     YesNoPolicy yesNoPolicy_ = YesNoPolicy::Ask;
+    FailureLine failureLine_;
     bool interactive_ = false;
     DialogScript* dialogScript_ = nullptr;
     SaveFileScript saveFileScript_;
