@@ -15,6 +15,7 @@
 #include "books/JsonValues.h"
 #include "books/RecordPacker.h"
 #include "books/Refusal.h"
+#include "core/ConsoleTexts.h"
 #include "platform/FileSystem.h"
 #include "platform/text/Cp932.h"
 #include "platform/text/PathPieces.h"
@@ -350,12 +351,16 @@ std::string Refused(std::string_view name, const std::string& detail) {
     return "books file " + Shown(name) + ": " + detail;
 }
 
-// A refusal and its Japanese: `what` says what is wrong with the file.
-LoadResult Failed(std::string_view name, const std::string& detail,
-                  std::string_view what = "帳簿ファイルの内容が正しくありません。") {
-    return {std::nullopt, Refused(name, detail),
-            std::string(what) + "\n\n" + Shown(name) + "\n\n（" + detail + "）"};
+// A refusal and its Japanese: `what` says what is wrong with the file and
+// `where` where in it, in the file's own terms (a JSON path) where it can.
+LoadResult Failed(std::string_view name, const std::string& detail, std::string_view what,
+                  const std::string& where = {}) {
+    return {
+        std::nullopt, Refused(name, detail),
+        std::string(what) + "\n\n" + Shown(name) + (where.empty() ? "" : "\n\n（" + where + "）")};
 }
+
+constexpr std::string_view kNotBooks = "帳簿ファイルの内容が正しくありません。";
 
 }  // namespace
 
@@ -365,7 +370,8 @@ LoadResult LoadText(std::string_view json, std::string_view name) {
         return {ReadInstallation(document, name), {}, {}};
     } catch (const Refusal& refusal) {
         return Failed(
-            name, (refusal.path.empty() ? "the top level" : refusal.path) + ": " + refusal.problem);
+            name, (refusal.path.empty() ? "the top level" : refusal.path) + ": " + refusal.problem,
+            kNotBooks, refusal.path.empty() ? "ファイル全体" : "項目 " + refusal.path);
     } catch (const Json::parse_error& error) {
         // The library's own prefix ("[json.exception.parse_error.101] ") says nothing to a reader.
         std::string_view what = error.what();
@@ -373,11 +379,13 @@ LoadResult LoadText(std::string_view json, std::string_view name) {
         if (prefixEnd != std::string_view::npos) {
             what.remove_prefix(prefixEnd + 2);
         }
-        return Failed(name, "not valid JSON: " + std::string(what));
+        return Failed(name, "not valid JSON: " + std::string(what), kNotBooks,
+                      "JSON として読めません。" + std::to_string(error.byte) + " バイト目");
     } catch (const Json::exception& error) {
-        return Failed(name, "cannot be read as books: " + std::string(error.what()));
+        return Failed(name, "cannot be read as books: " + std::string(error.what()), kNotBooks);
     } catch (const std::bad_alloc&) {
-        return Failed(name, "out of memory while loading");
+        return Failed(name, "out of memory while loading",
+                      "帳簿ファイルを読み込むメモリが足りません。");
     }
 }
 
@@ -392,16 +400,10 @@ LoadResult LoadFile(const std::string& path) {
     const std::optional<std::string> text = platform::ReadRegularFile(
         path, platform::ShareMode::Read, platform::kLargestReadFile, &why);
     if (!text) {
-        return Failed(path, "cannot be read: " + why, "帳簿ファイルを読めません。");
+        return Failed(path, "cannot be read: " + why, "帳簿ファイルを読めません。",
+                      core::JapaneseReason(why));
     }
-    LoadResult loaded = LoadText(*text, path);
-    if (!loaded.books) {
-        const std::string prefix = Refused(path, "");
-        const std::string detail =
-            loaded.error.starts_with(prefix) ? loaded.error.substr(prefix.size()) : loaded.error;
-        loaded.japanese = Failed(path, detail, "帳簿ファイルの内容が正しくありません。").japanese;
-    }
-    return loaded;
+    return LoadText(*text, path);
 }
 
 }  // namespace tobra::books

@@ -163,6 +163,14 @@ std::string HelpFormatter::make_option_opts(const CLI::Option* option) const {
     return out;
 }
 
+std::string HelpFormatter::make_description(const CLI::App* app) const {
+    std::string out;
+    for (const std::string& line : Wrapped(app->get_description(), kLineColumns)) {
+        out += line + "\n";
+    }
+    return out;
+}
+
 std::string HelpFormatter::make_subcommand(const CLI::App* subcommand) const {
     return Row(subcommand->get_display_name(true), subcommand->get_description());
 }

@@ -17,6 +17,8 @@ public:
     std::string make_option_name(const CLI::Option* option, bool isPositional) const override;
     std::string make_option_opts(const CLI::Option* option) const override;
     std::string make_subcommand(const CLI::App* subcommand) const override;
+    // The program's or command's description, wrapped within 80 columns.
+    std::string make_description(const CLI::App* app) const override;
 
 private:
     std::string Placeholder(std::string_view type) const;

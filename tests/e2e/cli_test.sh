@@ -147,7 +147,7 @@ done
 LC_ALL=C sed 's/>186420</>1,000</' "$scratch/blue-business.xml" >"$scratch/damaged.xml"
 run check "$scratch/damaged.xml"
 check "damaged: exit status $status" [ "$status" -eq 2 ]
-check "damaged: the form's line and the text named" grep -qF '現金（期首） holds "1,000"' <<<"$err"
+check "damaged: the form's line and the text named" grep -qE '現金（期首）( holds "1,000"| が「1,000」)' <<<"$err"
 run check --json "$scratch/damaged.xml"
 check "damaged --json: exit status $status" [ "$status" -eq 2 ]
 check "damaged --json: an object with the error and the element" [ "$(jq -c '[.unreadable, .line, .element]' <<<"$out")" = '[true,267,"GENKIN_KISYU"]' ]

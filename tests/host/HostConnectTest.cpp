@@ -11,6 +11,7 @@
 #include "hostapi/ClMsgMgr.h"
 #include "hostapi/ClSysEnvMgr.h"
 #include "hostapi/ClSysUser.h"
+#include "platform/Console.h"
 #include "platform/text/PathPieces.h"
 #include "platform/text/TerminalText.h"
 #include "support/ScriptedConsole.h"
@@ -62,7 +63,22 @@ TEST_F(HostConnect, ReleaseMakesTheNextInitiateReload) {
     EXPECT_EQ(User(), "SECOND");
 }
 
+// The host's lines in English for the test, whatever the console reads.
+class EnglishLines {
+public:
+    EnglishLines() : before_(platform::console::LinesLanguage()) {
+        platform::console::SetLinesLanguage(platform::console::Language::English);
+    }
+    ~EnglishLines() { platform::console::SetLinesLanguage(before_); }
+    EnglishLines(const EnglishLines&) = delete;
+    EnglishLines& operator=(const EnglishLines&) = delete;
+
+private:
+    platform::console::Language before_;
+};
+
 TEST_F(HostConnect, RefusedBooksFailInitiateWithTheMessageOnStderr) {
+    const EnglishLines english;
     hosttest::TempBooksFile file(OneEntry(R"("general": {"7": {}})"));
     books::UseBooksFile(file.Path());
     ::testing::internal::CaptureStderr();
@@ -96,6 +112,7 @@ TEST_F(HostConnect, TheBooksFilesOwnBytesReachTheTerminalAsText) {
 }
 
 TEST_F(HostConnect, MissingBooksFileFailsInitiate) {
+    const EnglishLines english;
     books::UseBooksFile(platform::Files().TempFolder() + "brenlo-no-such-books.json");
     ::testing::internal::CaptureStderr();
     EXPECT_EQ(ClAccConnect::Inst()->Initiate(), 1);

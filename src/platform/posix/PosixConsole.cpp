@@ -47,8 +47,16 @@ bool OpenWithDefaultProgram(const std::string& path) {
     std::string program = "xdg-open";
     std::string file = *native;
     char* arguments[] = {program.data(), file.data(), nullptr};
+    // What the opener says of its own tries (browsers it did not find) is no
+    // line of this program's: the result says whether a browser started.
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&quiet, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     pid_t child = 0;
-    if (posix_spawnp(&child, "xdg-open", nullptr, nullptr, arguments, environ) != 0) {
+    const int spawned = posix_spawnp(&child, "xdg-open", &quiet, nullptr, arguments, environ);
+    posix_spawn_file_actions_destroy(&quiet);
+    if (spawned != 0) {
         return false;
     }
     int status = 0;
