@@ -65,6 +65,27 @@ std::string SampleBooks() {
     return std::string(BRENLO_SOURCE_DIR) + "\\samples\\Books-blue.json";
 }
 
+// Each missing level of a folder.
+bool MakeFolders(const std::string& folder) {
+    for (std::size_t slash = folder.find('\\', 3);; slash = folder.find('\\', slash + 1)) {
+        const std::string level = folder.substr(0, slash);
+        if (CreateDirectoryA(level.c_str(), nullptr) == FALSE &&
+            GetLastError() != ERROR_ALREADY_EXISTS) {
+            return false;
+        }
+        if (slash == std::string::npos) {
+            return true;
+        }
+    }
+}
+
+// Where an office keeps the exported files, as the screenshots show them.
+constexpr char kDataFolder[] = "C:\\Tellary\\Data";
+
+std::string OfficeReport() {
+    return std::string(kDataFolder) + "\\" + gui::Narrow(L"2021_営業.xml");
+}
+
 // These books with another businessKind, for the program started next.
 bool UseBooks(const testsupport::TempFolder& scratch, int businessKind,
               const std::string& source = SampleBooks()) {
@@ -130,7 +151,7 @@ bool CaptureHostStarted(const testsupport::TempFolder& scratch, const std::strin
     gui::Process host =
         gui::Start(folder + "stand-in-host.exe", "\"" + folder + "Brenlo.exe\" \"" +
                                                      (scratch / "host-record.txt") + "\" \"" +
-                                                     (scratch / "host.xml") + "\"");
+                                                     OfficeReport() + "\"");
     HWND dialog = nullptr;
     gui::Eventually([&dialog] {
         dialog = FindWindowW(L"#32770", kDialogCaption);
@@ -225,8 +246,9 @@ bool CaptureMessage(const gui::Process& program, int answer, const std::string& 
 // A folder for a file name, then a file that exists: the refusal, the
 // question and, after Yes, the message of the written report.
 bool CaptureMessages(const testsupport::TempFolder& scratch, const std::string& folder) {
-    const std::string existing = scratch / "existing.xml";
-    if (!UseBooks(scratch, 3) || !testsupport::WriteFile(existing, "earlier")) {
+    const std::string existing = OfficeReport();
+    if (!UseBooks(scratch, 3) || !MakeFolders(kDataFolder) ||
+        !testsupport::WriteFile(existing, "earlier")) {
         return false;
     }
     gui::Process program = gui::Start(gui::ProgramFolder() + "Brenlo.exe");
@@ -234,7 +256,7 @@ bool CaptureMessages(const testsupport::TempFolder& scratch, const std::string& 
     if (dialog == nullptr) {
         return false;
     }
-    gui::Type(dialog, 1016, gui::Wide(scratch.Path() + "\\"));
+    gui::Type(dialog, 1016, gui::Wide(std::string(kDataFolder) + "\\"));
     gui::PressKey(dialog, VK_F12);
     bool ok = CaptureMessage(program, IDOK, folder + "message-no-file-name.bmp");
     gui::Type(dialog, 1016, gui::Wide(existing));
@@ -244,27 +266,13 @@ bool CaptureMessages(const testsupport::TempFolder& scratch, const std::string& 
     return program.WaitForExit().has_value() && ok;
 }
 
-// Each missing level of a folder.
-bool MakeFolders(const std::string& folder) {
-    for (std::size_t slash = folder.find('\\', 3);; slash = folder.find('\\', slash + 1)) {
-        const std::string level = folder.substr(0, slash);
-        if (CreateDirectoryA(level.c_str(), nullptr) == FALSE &&
-            GetLastError() != ERROR_ALREADY_EXISTS) {
-            return false;
-        }
-        if (slash == std::string::npos) {
-            return true;
-        }
-    }
-}
-
 // The viewer as an office has it: its open-file dialog in the folder the
 // export last wrote to (C:\Tellary\Data), then its message for a report there,
 // with the page in the temporary folder of a Windows user's own.
 bool CaptureViewer(const testsupport::TempFolder& scratch, const std::string& folder) {
-    const std::string data = "C:\\Tellary\\Data";
+    const std::string data = kDataFolder;
     const std::string temp = gui::Narrow(L"C:\\Users\\事務所\\AppData\\Local\\Temp");
-    const std::string report = data + "\\" + gui::Narrow(L"2021_営業.xml");
+    const std::string report = OfficeReport();
     if (!UseBooks(scratch, 3) || !MakeFolders(data) || !MakeFolders(temp) ||
         !testsupport::WriteFile(report,
                                 testsupport::ReadFile(std::string(BRENLO_SOURCE_DIR) +
