@@ -91,6 +91,7 @@ TEST_F(HostConnect, RefusedBooksFailInitiateWithTheMessageOnStderr) {
 }
 
 TEST_F(HostConnect, TheBooksFilesOwnBytesReachTheTerminalAsText) {
+    const EnglishLines english;  // the English line quotes the file's own bytes
     // An unknown key that clears the screen (a JSON escape), and a byte that
     // is no UTF-8, which the parser quotes.
     const struct {
