@@ -152,6 +152,17 @@ run check --json "$scratch/damaged.xml"
 check "damaged --json: exit status $status" [ "$status" -eq 2 ]
 check "damaged --json: an object with the error and the element" [ "$(jq -c '[.unreadable, .line, .element]' <<<"$out")" = '[true,267,"GENKIN_KISYU"]' ]
 
+# What is no regular file is refused at once, never read or waited for: a
+# device, a pipe whose writer stays silent, a folder.
+mkfifo "$scratch/silent.fifo"
+for input in /dev/zero "$scratch/silent.fifo" "$scratch"; do
+  SECONDS=0
+  run check "$input"
+  check "check $input: refused at once, exit status $status in ${SECONDS}s" \
+    [ "$status" -eq 2 -a "$SECONDS" -lt 10 ]
+  check "check $input: says why" grep -qE 'not a regular file|is a folder|通常のファイルではありません|フォルダです' <<<"$err"
+done
+
 LC_ALL=C sed '/<TAISYAKUTAISYOUHYO>/,/<\/TAISYAKUTAISYOUHYO>/d' "$scratch/blue-business.xml" >"$scratch/no-bs.xml"
 run check "$scratch/no-bs.xml"
 check "no balance sheet: exit status $status" [ "$status" -eq 1 ]
