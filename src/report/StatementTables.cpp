@@ -35,26 +35,13 @@ BalanceSheetTable::BalanceSheetTable(std::span<const BalanceAccount> accounts) {
         std::int32_t code;
     };
     std::vector<Pending> pending;
-    const auto add = [&](const std::string& stem, reportformat::Period period, std::uint8_t kind,
-                         std::int32_t code) {
-        tags_.push_back(reportformat::LineOf(stem, period));
-        pending.push_back({kind, code});
-    };
-    for (const BalanceAccount& account : accounts) {
-        const int count = account.spares > 0 ? account.spares : 1;
-        for (int n = 0; n < count; ++n) {
-            const std::string stem = account.spares > 0
-                                         ? account.stem + std::to_string(account.firstSpare + n)
-                                         : std::string(account.stem);
-            const std::int32_t code = account.code + n;
-            if (account.rows == BalanceRows::NameOpeningClosing) {
-                add(stem, reportformat::Period::AccountName, kAccountNameRow, code);
-            }
-            if (account.rows != BalanceRows::Closing) {
-                add(stem, reportformat::Period::Opening, kOpeningAmountRow, code);
-            }
-            add(stem, reportformat::Period::Closing, kClosingAmountRow, code);
-        }
+    for (reportformat::BalanceLine& line : reportformat::BalanceLines(accounts)) {
+        tags_.push_back(std::move(line.tag));
+        const std::uint8_t kind = line.period == reportformat::Period::AccountName ? kAccountNameRow
+                                  : line.period == reportformat::Period::Opening
+                                      ? kOpeningAmountRow
+                                      : kClosingAmountRow;
+        pending.push_back({kind, line.code});
     }
     rows_.reserve(tags_.size());
     for (std::size_t i = 0; i < tags_.size(); ++i) {

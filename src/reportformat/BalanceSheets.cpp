@@ -96,6 +96,29 @@ std::string LineOf(std::string_view stem, Period period) {
     return std::string(stem).append(kSuffixes[static_cast<int>(period)]);
 }
 
+std::vector<BalanceLine> BalanceLines(std::span<const BalanceAccount> accounts) {
+    std::vector<BalanceLine> lines;
+    for (const BalanceAccount& account : accounts) {
+        const int count = account.spares > 0 ? account.spares : 1;
+        for (int n = 0; n < count; ++n) {
+            const std::string stem = account.spares > 0
+                                         ? account.stem + std::to_string(account.firstSpare + n)
+                                         : std::string(account.stem);
+            const auto add = [&](Period period) {
+                lines.push_back({&account, LineOf(stem, period), period, account.code + n});
+            };
+            if (account.rows == BalanceRows::NameOpeningClosing) {
+                add(Period::AccountName);
+            }
+            if (account.rows != BalanceRows::Closing) {
+                add(Period::Opening);
+            }
+            add(Period::Closing);
+        }
+    }
+    return lines;
+}
+
 std::optional<AccountLine> AccountOf(std::string_view tag) {
     for (const Period period : {Period::Opening, Period::Closing, Period::AccountName}) {
         const std::string_view end = kSuffixes[static_cast<int>(period)];

@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "reportformat/Statements.h"
 
@@ -49,5 +50,16 @@ struct AccountLine {
     Period period;
 };
 std::optional<AccountLine> AccountOf(std::string_view tag);
+
+// Every line of the accounts in the form's order: a spare account's once per
+// slot (its stem numbered, its host code counted on), each account's name,
+// opening and closing lines as its rows say.
+struct BalanceLine {
+    const BalanceAccount* account;
+    std::string tag;
+    Period period;
+    std::int32_t code;
+};
+std::vector<BalanceLine> BalanceLines(std::span<const BalanceAccount> accounts);
 
 }  // namespace reportformat

@@ -55,26 +55,13 @@ void AddStatement(std::vector<ElementSpec>& into, std::span<const StatementLine>
 }
 
 void AddBalanceSheet(std::vector<ElementSpec>& into, std::span<const BalanceAccount> accounts) {
-    for (const BalanceAccount& account : accounts) {
-        const int count = account.spares > 0 ? account.spares : 1;
-        for (int n = 0; n < count; ++n) {
-            const std::string stem = account.spares > 0
-                                         ? account.stem + std::to_string(account.firstSpare + n)
-                                         : std::string(account.stem);
-            const auto add = [&](Period period, Holds holds) {
-                ElementSpec element = Plain(LineOf(stem, period), holds, account.name);
-                element.account = &account;
-                element.period = period;
-                into.push_back(std::move(element));
-            };
-            if (account.rows == BalanceRows::NameOpeningClosing) {
-                add(Period::AccountName, Holds::Text);
-            }
-            if (account.rows != BalanceRows::Closing) {
-                add(Period::Opening, Holds::Yen);
-            }
-            add(Period::Closing, Holds::Yen);
-        }
+    for (BalanceLine& line : BalanceLines(accounts)) {
+        ElementSpec element = Plain(std::move(line.tag),
+                                    line.period == Period::AccountName ? Holds::Text : Holds::Yen,
+                                    line.account->name);
+        element.account = line.account;
+        element.period = line.period;
+        into.push_back(std::move(element));
     }
 }
 

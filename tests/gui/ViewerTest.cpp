@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "gui/GuiDriver.h"
+#include "platform/FileSystem.h"
 #include "support/Files.h"
 #include "support/Sjis.h"
 #include "support/TempFolder.h"
@@ -30,19 +31,7 @@ std::string Golden(const char* name) {
 
 // The names in a folder (code page 932), sorted.
 std::vector<std::string> Listing(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) {
-        return names;
-    }
-    do {
-        const std::string name = found.cFileName;
-        if (name != "." && name != "..") {
-            names.push_back(name);
-        }
-    } while (FindNextFileA(search, &found) != FALSE);
-    FindClose(search);
+    std::vector<std::string> names = platform::Files().NamesIn(folder);
     std::sort(names.begin(), names.end());
     return names;
 }
