@@ -15,6 +15,7 @@
 #include "inspect/ShowLayout.h"
 #include "reportformat/BalanceSheets.h"
 #include "reportformat/Elements.h"
+#include "reportformat/Statements.h"
 #include "reportformat/ValueTables.h"
 
 namespace inspect::layout {
@@ -90,7 +91,8 @@ public:
     Comparison(const Report& report, const Report& last, const ShowOptions& options)
         : report_(report), last_(last), options_(options) {}
 
-    Block Of(const Block& now, const Block& then) const {
+    // `sameLines`: both blocks are laid out in one form's lines.
+    Block Of(const Block& now, const Block& then, bool sameLines) const {
         Block block = now;
         block.id = now.id;
         block.title = "前年比較　" + now.title;
@@ -112,7 +114,8 @@ public:
             if (!row.amount) {
                 continue;
             }
-            const std::optional<std::size_t> at = Match(row, then, nowSection, thenSection);
+            const std::optional<std::size_t> at =
+                Match(row, then, nowSection, thenSection, sameLines);
             if (at) {
                 matched[*at] = true;
             }
@@ -133,7 +136,7 @@ public:
 
 private:
     std::optional<std::size_t> Match(const Row& row, const Block& then, const Section* nowSection,
-                                     const Section* thenSection) const {
+                                     const Section* thenSection, bool sameLines) const {
         // A line of the statement's own section by what it holds; one the
         // statement repeats from another section (㊹) by its element.
         std::optional<std::string> line;
@@ -143,23 +146,36 @@ private:
             line = own && thenSection != nullptr
                        ? MatchingLine(*nowSection, LineOfRow(row), *thenSection)
                        : std::optional<std::string>(LineOfRow(row));
+            // A line carried from the other form's lines is its own element there.
+            if (!line && sameLines && Carried(row.tag)) {
+                line = LineOfRow(row);
+            }
             if (!line) {
                 return std::nullopt;
             }
         }
-        const bool sameForm = FormOf(report_) == FormOf(last_);
         for (std::size_t i = 0; i < then.rows.size(); ++i) {
             const Row& other = then.rows[i];
             if (!other.amount) {
                 continue;
             }
             if (line ? LineOfRow(other) == *line
-                     : (other.tag.empty() && sameForm && other.number == row.number &&
+                     : (other.tag.empty() && sameLines && other.number == row.number &&
                         (!row.number.empty() || other.cells[0] == row.cells[0]))) {
                 return i;
             }
         }
         return std::nullopt;
+    }
+
+    bool Carried(const std::string& tag) const {
+        for (const reportformat::CarriedLine& carried : reportformat::CarriedLines()) {
+            if (carried.to == FormOf(report_) && carried.from == FormOf(last_) &&
+                tag == carried.tag) {
+                return true;
+            }
+        }
+        return false;
     }
 
     const Report& report_;
@@ -205,10 +221,17 @@ std::vector<Block> Compare(const std::vector<Block>& blocks, const Report& repor
             continue;
         }
         const Block* then = last.Find(block.id);
+        const bool sameForm = FormOf(report) == FormOf(lastReport);
+        // Last year's white return in this year's lines, where the forms join.
+        const std::optional<Block> carried = !sameForm && block.id == section::kProfitAndLoss
+                                                 ? ProfitAndLossAs(lastReport, FormOf(report))
+                                                 : std::nullopt;
         if (block.id == section::kMonthly) {
-            compared.push_back(comparison.Of(MonthlyLines(report), MonthlyLines(lastReport)));
+            compared.push_back(comparison.Of(MonthlyLines(report), MonthlyLines(lastReport), true));
+        } else if (carried) {
+            compared.push_back(comparison.Of(block, *carried, true));
         } else if (then != nullptr) {
-            compared.push_back(comparison.Of(block, *then));
+            compared.push_back(comparison.Of(block, *then, sameForm));
         } else {
             balanceMissing = balanceMissing || balance;
         }

@@ -99,6 +99,11 @@ struct Statements {
     std::vector<Footnote> footnotes;
 };
 Statements StatementBlocks(const Report& report);
+// The profit and loss of a report of the other return form, laid out in this
+// form's lines, with the lines that form splits carried into this form's
+// (reportformat::CarriedLines): last year's white return beside a blue one.
+// Nothing where no carried line joins the two forms.
+std::optional<Block> ProfitAndLossAs(const Report& report, Form form);
 Block Calculation(const Report& report, const Section& section,
                   const std::vector<Block>& statements);
 Block List(Form form, const Section& section);

@@ -324,6 +324,32 @@ Statements StatementBlocks(const Report& report) {
     return statements;
 }
 
+std::optional<Block> ProfitAndLossAs(const Report& report, Form form) {
+    const Section* found = report.Find(section::kProfitAndLoss);
+    bool joined = false;
+    if (found == nullptr) {
+        return std::nullopt;
+    }
+    Section carried = *found;
+    for (const reportformat::CarriedLine& line : reportformat::CarriedLines()) {
+        if (line.to != form || line.from != FormOf(report)) {
+            continue;
+        }
+        joined = true;
+        std::int64_t yen = 0;
+        for (const char* part : line.parts) {
+            yen += found->Yen(part);
+            std::erase_if(carried.fields, [part](const Field& field) { return field.tag == part; });
+        }
+        carried.fields.push_back({line.tag, std::to_string(yen), 0});
+    }
+    if (!joined) {
+        return std::nullopt;
+    }
+    std::vector<Footnote> none;
+    return FormStatement(report, carried, reportformat::ProfitAndLoss(form), {}).Build(none);
+}
+
 Block Calculation(const Report& report, const Section& found,
                   const std::vector<Block>& statements) {
     // The figures of the profit and loss that the calculation repeats.

@@ -291,6 +291,16 @@ constexpr StatementLine kManufacturingCost[] = {
 
 }  // namespace
 
+std::span<const CarriedLine> CarriedLines() {
+    static constexpr CarriedLine kCarried[] = {
+        {Form::BlueBusiness,
+         Form::WhiteBusiness,
+         pl::kSales,
+         {pl::kWhiteSales, pl::kHouseholdUse, pl::kOtherRevenue}},
+    };
+    return kCarried;
+}
+
 std::span<const StatementLine> ProfitAndLoss(Form form) {
     switch (form) {
         case Form::BlueBusiness:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -114,6 +115,18 @@ struct StatementLine {
 // The profit-and-loss statement of a form, and the manufacturing cost of the
 // blue business form (empty for the others).
 std::span<const StatementLine> ProfitAndLoss(Form form);
+
+// A line of one form's profit and loss that the other return form splits
+// into lines of its own: what last year's return of that form holds for it,
+// when this year's form is compared with it (the white business form's
+// ①～③ are the blue form's ①, sales with household use and other income).
+struct CarriedLine {
+    Form to;
+    Form from;
+    const char* tag;
+    std::array<const char*, 3> parts;
+};
+std::span<const CarriedLine> CarriedLines();
 std::span<const StatementLine> ManufacturingCost(Form form);
 // The bad-debt reserve's and the blue-return deduction's calculations as the
 // blue business form prints them (lines of the reserve's and the deduction's sections).

@@ -139,6 +139,33 @@ TEST(ShowCompareTest, LinesMatchByAccount) {
                              [](const auto& r) { return r.cells[0] == "（科目名なし）"; }));
 }
 
+// A blue year after a white one: last year's lines in the blue form's, the
+// white form's ①～③ carried into ① and the sums the blue form prints.
+TEST(ShowCompareTest, LastYearsWhiteReturnInTheBlueFormsLines) {
+    const inspect::Report now = inspecttest::ReadGolden("blue-business");
+    inspect::Report last = inspecttest::ReadGolden("white-business");
+    last.basic = now.basic;
+    last.form = inspect::ReturnForm::White;
+    last.basic.fields[2].text = "20200101";
+    last.basic.fields[3].text = "20201231";
+    inspect::ShowOptions options;
+    options.previous = &last;
+    const inspect::layout::Layout laid = inspect::layout::LayOut(now, {}, options);
+    const inspect::layout::Block* pl = laid.comparison.empty() ? nullptr : &laid.comparison[0];
+    ASSERT_NE(pl, nullptr);
+    const auto lastYear = [pl](const std::string& label) {
+        for (const auto& row : pl->rows) {
+            if (row.cells[0].starts_with(label)) {
+                return row.cells[2] + " " + row.cells[4];
+            }
+        }
+        return std::string("(none)");
+    };
+    EXPECT_EQ(lastYear("売上（収入）金額（雑収入を含む）"), "21,606,550 +31.8%");
+    EXPECT_EQ(lastYear("小計（②＋③）"), "16,663,640 -24.4%");
+    EXPECT_EQ(lastYear("専従者控除"), "1,360,000 前年のみ");
+}
+
 // The form's pages on A4 landscape, a page each; last year compared on
 // portrait pages after them, the monthly chart's bars in proportion to the yen.
 TEST(ShowHtmlTest, FormPagesThenComparisonPages) {
