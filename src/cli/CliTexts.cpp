@@ -19,7 +19,7 @@ struct TextRow {
 // The help: descriptions, footers, group names and the help's own labels.
 constexpr TextRow kHelpTexts[] = {
     {"Exports the income-tax figures of the selected company to an XML report.",
-     "選択中の事業所の所得税の集計結果を XML ファイルに出力します。"},
+     "選択中の事業所の所得税の集計結果を出力ファイル（Shift_JIS の XML）に書き出します。"},
     {"books file (else TOBRA_BOOKS, else Books.json beside the program)",
      "帳簿ファイル（省略時は TOBRA_BOOKS、それもなければプログラムと同じフォルダの "
      "Books.json）"},
@@ -29,9 +29,9 @@ constexpr TextRow kHelpTexts[] = {
      "NorvikDef.ini と SUPPORT.INF を探すフォルダ（省略時はプログラムのフォルダ）"},
     {"the host's \"window,message,function,path\" text, as if the host started the export",
      "会計ソフトから起動されたときと同じ「ウィンドウ,メッセージ,機能,パス」の文字列"},
-    {"income kind to export", "出力する所得の区分"},
+    {"income kind to export", "出力する事業区分"},
     {"report file to write (a path starting with / is taken as Z:)",
-     "出力する出力ファイル（/ で始まるパスは Z: のパスとして扱います）"},
+     "書き出す出力ファイル（/ で始まるパスは Z: のパスとして扱います）"},
     {"answer Yes to every question (create the folder, overwrite the file)",
      "すべての確認に「はい」と答えます（フォルダの作成、ファイルの上書き）"},
     {"answer No to every question", "すべての確認に「いいえ」と答えます"},
@@ -47,20 +47,21 @@ constexpr TextRow kHelpTexts[] = {
     {"the report (Shift_JIS XML)", "出力ファイル（Shift_JIS の XML）"},
     {"last year's report of the same company and kind: its closing balances must open this "
      "year",
-     "同じ事業所・同じ所得の前年の出力ファイル：前年の期末残高が本年の期首残高と一致するか確認しま"
+     "同じ事業所・同じ事業区分の前年分の出力ファイル：前年の期末残高が本年の期首残高と一致するか確"
+     "認しま"
      "す"},
     {"the findings as JSON (an unreadable report as a JSON object with the error)",
      "結果を JSON で出力します（読めない出力ファイルはエラーを JSON で出力）"},
     {"Shows the report as the statements of the forms, with the checks' findings",
      "出力ファイルを決算書の形で表示し、確認結果を該当の行に添えます"},
     {"write one self-contained HTML page instead (- for standard output)",
-     "画面に表示する代わりに HTML ファイルに出力します（- で標準出力）"},
+     "画面に表示する代わりにページを書き出します（- で標準出力）"},
     {"write the page to the temporary folder and open it in the browser",
      "HTML ページを一時フォルダに出力してブラウザで開きます"},
     {"columns of the terminal view (default: the terminal's, else 80)",
      "画面表示の桁数（省略時は端末の幅、端末でなければ 80）"},
     {"last year's report: its figures beside this year's, with the change",
-     "前年の出力ファイル：前年の金額と増減を本年の金額の横に表示します"},
+     "前年分の出力ファイル：前年の金額と増減を本年の金額の横に表示します"},
     {"percent: with --previous, mark lines that moved by at least this share (default 20)",
      "%：--previous と併せて、前年からこの割合以上増減した行に印を付けます（省略時 20）"},
     {"yen: with --previous, marked lines moved by at least this much, or ten times this "

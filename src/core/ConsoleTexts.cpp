@@ -37,7 +37,7 @@ constexpr TextRow kLines[] = {
     {"{}: the name holds characters that code page 932 cannot hold",
      "{}: 名前に Shift_JIS（コードページ 932）で表せない文字が含まれています"},
     {"brenlo-cli: --kind names an income kind this data does not have (it has: {})",
-     "brenlo-cli: --kind の所得の区分はこのデータにありません（このデータにある区分: {}）"},
+     "brenlo-cli: --kind の事業区分はこのデータにありません（このデータにある区分: {}）"},
     {"brenlo-cli: --out cannot be used: the host's command line (--command-line) fixes the "
      "output path",
      "brenlo-cli: --out は使えません。出力先は会計ソフトの起動文字列（--command-line）のパスに"

@@ -93,7 +93,7 @@ std::optional<Mismatch> PreviousMismatch(const Report& report, const Report& pre
     const std::string begin = layout::DateText(beginDigits);
     if (!last || !next || !DayAfter(*last, *next)) {
         Join(m,
-             "前年の出力ファイルではありません（期間の終わり " + end +
+             "前年分の出力ファイルではありません（期間の終わり " + end +
                  " の翌日が本年の期間の初め " + begin + " ではありません）",
              "it is not last year's report (its period ends on " + end +
                  ", not the day before this report's period begins on " + begin + ")");

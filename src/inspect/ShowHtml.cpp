@@ -309,11 +309,12 @@ std::string ContinuationSheets(const Block& block) {
 std::string ComparisonPages(const layout::Layout& laid, const Report& report,
                             const ShowOptions& options) {
     std::string out;
-    const std::string legend =
-        "<p class=\"legend\">前年の出力ファイル（" + Escape(layout::Heading(*options.previous)[1]) +
-        "）と比べた増減。色の付いた増減は前年から " + std::to_string(options.threshold) +
-        "% 以上かつ " + WithSeparators(options.minChange) + "円 以上（または " +
-        WithSeparators(10 * options.minChange) + "円 以上）の増減。</p>\n";
+    const std::string legend = "<p class=\"legend\">前年分の出力ファイル（" +
+                               Escape(layout::Heading(*options.previous)[1]) +
+                               "）と比べた増減。色の付いた増減は前年から " +
+                               std::to_string(options.threshold) + "% 以上かつ " +
+                               WithSeparators(options.minChange) + "円 以上（または " +
+                               WithSeparators(10 * options.minChange) + "円 以上）の増減。</p>\n";
     for (const Block& block : laid.comparison) {
         out += "<section class=\"page comparison\" id=\"compare-" + Escape(block.id) + "\">\n" +
                "<header class=\"form\"><h1>前年比較</h1><span>" +
