@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Finds the words the glossary retires, where the reader meets them: in the
 Japanese user's guide (docs/ja/*.md) and in the Japanese string literals of
-the program's own texts (the console lines, the help, check, show and the
-viewer).
+the program's own texts (the console lines, the help, check, show, the
+viewer and the release's read-me).
 
 The retired words are the glossary's own: every 「word」 in the column
 使わない言葉 of the tables of docs/ja/glossary.md (that column is the one
@@ -24,7 +24,7 @@ GLOSSARY = "docs/ja/glossary.md"
 RETIRED_COLUMN = "使わない言葉"
 GUIDE = "docs/ja"
 PROGRAM_TEXTS = ["src/core/ConsoleTexts.cpp", "src/cli/CliTexts.cpp",
-                 "src/inspect/*.cpp", "src/gui/*.cpp"]
+                 "src/inspect/*.cpp", "src/gui/*.cpp", "tools/guide-html.py"]
 MESSAGES = "src/core/MessageTexts.cpp"
 # The host shows its package name in place of this token.
 PACKAGE_TOKEN = ("ES_APRPACKAGENAME", "Tellary２１")
