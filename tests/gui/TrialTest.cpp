@@ -37,6 +37,8 @@ TEST_F(TrialTest, BrenloShowsTheConditionsDialog) {
     ASSERT_NE(nullptr, dialog);
     EXPECT_NE(std::wstring::npos, gui::ControlText(dialog, 1004).find(L"松本表具店"))
         << "the sample's company";
+    // The read-me asks to replace the pattern in the trial folder's path.
+    EXPECT_EQ(gui::Wide(folder_ + "\\*.xml"), gui::ControlText(dialog, 1016));
     gui::PressKey(dialog, VK_ESCAPE);
     std::optional<gui::MessageBoxSeen> box = gui::WaitForMessageBox(program.Id());
     ASSERT_TRUE(box.has_value());
