@@ -14,12 +14,12 @@ import re
 import sys
 
 LITERAL = re.compile(r'"((?:[^"\\]|\\.)*)"')
-ESCAPES = {"n": "\n", '"': '"', "\\": "\\", "t": "\t"}
+ESCAPES = {"n": "\n", '"': '"', "\\": "\\", "t": "\t", "'": "'", "r": "\r", "0": "\0"}
 
 
 def literal_text(code):
     """The joined value of adjacent C++ string literals."""
-    return "".join(re.sub(r"\\(.)", lambda m: ESCAPES[m.group(1)], body)
+    return "".join(re.sub(r"\\(.)", lambda m: ESCAPES.get(m.group(1), m.group(1)), body)
                    for body in LITERAL.findall(code))
 
 
@@ -58,10 +58,15 @@ def all_texts(root):
             for text in message_boxes(root) + console_texts(root)]
 
 
+def cells(line):
+    """The cells of one line of a table, as written."""
+    return [cell.strip() for cell in re.split(r"(?<!\\)\|", line.strip()[1:-1])]
+
+
 def table_cells(markdown):
     """Every cell of the guide's tables, as written."""
-    return [cell.strip() for line in markdown.splitlines() if line.startswith("|")
-            for cell in re.split(r"(?<!\\)\|", line.strip()[1:-1])]
+    return [cell for line in markdown.splitlines() if line.startswith("|")
+            for cell in cells(line)]
 
 
 def main():

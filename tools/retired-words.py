@@ -16,18 +16,22 @@ Usage: tools/retired-words.py [SOURCE_ROOT]
 Prints FILE:LINE:WORD (and the word to use) for each retired word found and
 exits 1 on any; exits 0 when there is none.
 """
+import importlib.util
 import pathlib
 import re
 import sys
+
+# The message tables are read as the message list's check reads them.
+_spec = importlib.util.spec_from_file_location(
+    "message_texts", pathlib.Path(__file__).with_name("message-texts.py"))
+message_texts = importlib.util.module_from_spec(_spec)
+_spec.loader.exec_module(message_texts)
 
 GLOSSARY = "docs/ja/glossary.md"
 RETIRED_COLUMN = "使わない言葉"
 GUIDE = "docs/ja"
 PROGRAM_TEXTS = ["src/core/ConsoleTexts.cpp", "src/cli/CliTexts.cpp",
                  "src/inspect/*.cpp", "src/gui/*.cpp", "tools/guide-html.py"]
-MESSAGES = "src/core/MessageTexts.cpp"
-# The host shows its package name in place of this token.
-PACKAGE_TOKEN = ("ES_APRPACKAGENAME", "Tellary２１")
 
 # A date in any form but 2021/12/31; the digits stand alone.
 DATE_FORMS = [
@@ -37,13 +41,6 @@ DATE_FORMS = [
 ]
 DATE_ADVICE = "2021/12/31 の形"
 
-LITERAL = re.compile(r'"((?:[^"\\]|\\.)*)"')
-ESCAPES = {"n": "\n", '"': '"', "\\": "\\", "t": "\t", "'": "'", "r": "\r", "0": "\0"}
-
-
-def cells(line):
-    """The cells of a table line, as written."""
-    return [cell.strip() for cell in re.split(r"(?<!\\)\|", line.strip()[1:-1])]
 
 
 def glossary_tables(text):
@@ -55,7 +52,7 @@ def glossary_tables(text):
     while k < len(lines):
         line = lines[k]
         if line.startswith("|") and k + 1 < len(lines) and re.match(r"^\|[-| :]+\|$", lines[k + 1]):
-            header = cells(line)
+            header = message_texts.cells(line)
             column = header.index(RETIRED_COLUMN) if RETIRED_COLUMN in header else None
             k += 2
             while k < len(lines) and lines[k].startswith("|"):
@@ -73,29 +70,21 @@ def retired_words(root):
     lines = text.splitlines()
     words = {}
     for k, column in glossary_tables(text).items():
-        row = cells(lines[k])
+        row = message_texts.cells(lines[k])
         if column < len(row):
             for word in re.findall(r"「([^「」]+)」", row[column]):
                 words[word] = row[0]
     return words
 
 
-def literal_text(code):
-    return "".join(re.sub(r"\\(.)", lambda m: ESCAPES.get(m.group(1), m.group(1)), body)
-                   for body in LITERAL.findall(code))
-
-
 def message_box_lines(root):
     """Every line of the fixed message-box texts, as the host shows it and with its token."""
-    source = (root / MESSAGES).read_text(encoding="utf-8")
-    start = source.index("kMessages[] = {")
-    body = source[start:source.index("\n};", start)]
     lines = set()
-    for row in re.findall(r"\{Message::\w+,((?:\s*\"(?:[^\"\\]|\\.)*\")+)\}", body):
-        for line in literal_text(row).split("\n"):
+    for text in message_texts.message_boxes(root):
+        for line in text.split("\n"):
             if line:
                 lines.add(line)
-                lines.add(line.replace(*PACKAGE_TOKEN))
+                lines.add(line.replace(*message_texts.PACKAGE_TOKEN))
     # The longest first, so that a line inside another is masked with it.
     return sorted(lines, key=len, reverse=True)
 
@@ -133,7 +122,7 @@ def guide_findings(root, words, fixed):
         columns = glossary_tables("\n".join(lines)) if path.resolve() == glossary else {}
         for k, line in enumerate(lines):
             if k in columns:
-                row = cells(line)
+                row = message_texts.cells(line)
                 row[columns[k]] = ""
                 line = "| " + " | ".join(row) + " |"
             for _, word, advice in findings_in(masked(line, fixed), words):
@@ -174,7 +163,7 @@ def string_literals(source):
                 stop = k + 1
                 while stop < n and source[stop] != '"':
                     stop += 2 if source[stop] == "\\" else 1
-                text = literal_text(source[k:stop + 1])
+                text = message_texts.literal_text(source[k:stop + 1])
                 stop += 1
             if current is None:
                 current = [line, ""]
