@@ -35,6 +35,13 @@ constexpr StatementLine Taken(std::string_view number, std::string_view name, co
     return line;
 }
 
+// A deduction amount, shown where the choice writes the deduction under it.
+constexpr StatementLine Chosen(const char* tag, std::string_view number, std::string_view name) {
+    StatementLine line = Line(tag, number, name);
+    line.branch = tag;
+    return line;
+}
+
 constexpr StatementLine kBadDebt[] = {
     Line(baddebt::kIndividual, "①", "個別評価による本年分繰入額"),
     Heading("一括評価による本年分繰入額"),
@@ -68,23 +75,13 @@ constexpr StatementLine kDeduction[] = {
           "65万円又は55万円と⑥のいずれか少ない方の金額（不動産所得から差し引かれる青色申告特別控除"
           "額）",
           deduction::kBlueAmount),
-    [] {
-        StatementLine amount =
-            Line(deduction::kBlueAmount, "⑨",
-                 "青色申告特別控除額（「65万円又は55万円－⑧」と⑦のいずれか少ない方の金額）");
-        amount.branch = deduction::kBlueAmount;
-        return amount;
-    }(),
+    Chosen(deduction::kBlueAmount, "⑨",
+           "青色申告特別控除額（「65万円又は55万円－⑧」と⑦のいずれか少ない方の金額）"),
     Heading("上記以外の場合"),
     Taken("⑩", "10万円と⑥のいずれか少ない方の金額（不動産所得から差し引かれる青色申告特別控除額）",
           deduction::kOtherAmount),
-    [] {
-        StatementLine amount =
-            Line(deduction::kOtherAmount, "⑪",
-                 "青色申告特別控除額（「10万円－⑩」と⑦のいずれか少ない方の金額）");
-        amount.branch = deduction::kOtherAmount;
-        return amount;
-    }(),
+    Chosen(deduction::kOtherAmount, "⑪",
+           "青色申告特別控除額（「10万円－⑩」と⑦のいずれか少ない方の金額）"),
 };
 
 }  // namespace
