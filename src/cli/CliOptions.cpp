@@ -72,7 +72,7 @@ void AddReadBackCommands(CLI::App& cli, ReadBackArguments& arguments, CLI::App*&
         "check",
         "Checks that the report's statements add up; exit 0 clean or warnings only, "
         "1 errors, 2 unreadable input, 64 usage error");
-    check->add_option("REPORT", arguments.report, "the report (Shift_JIS XML)")->required();
+    check->add_option(kReportArgument, arguments.report, "the report (Shift_JIS XML)")->required();
     check->add_option("--previous", arguments.previous,
                       "last year's report of the same company and kind: its closing balances "
                       "must open this year");
@@ -80,7 +80,7 @@ void AddReadBackCommands(CLI::App& cli, ReadBackArguments& arguments, CLI::App*&
                     "the findings as JSON (an unreadable report as a JSON object with the error)");
     show = cli.add_subcommand(
         "show", "Shows the report as the statements of the forms, with the checks' findings");
-    show->add_option("REPORT", arguments.report, "the report (Shift_JIS XML)")->required();
+    show->add_option(kReportArgument, arguments.report, "the report (Shift_JIS XML)")->required();
     CLI::Option* html =
         show->add_option("--html", arguments.html,
                          "write one self-contained HTML page instead (- for standard output)");

@@ -81,13 +81,13 @@ constexpr TextRow kHelpTexts[] = {
     {"REQUIRED", "必須"},
     {"Excludes", "併用不可"},
     {"Needs", "併用必須"},
-    {"REPORT", "出力ファイル"},
+    {kReportArgument, "出力ファイル"},
 };
 
 // The words CLI11 puts into every help.
 constexpr std::string_view kHelpLabels[] = {"Usage",       "OPTIONS",     "SUBCOMMAND",
                                             "SUBCOMMANDS", "REQUIRED",    "Excludes",
-                                            "Needs",       "Positionals", "REPORT"};
+                                            "Needs",       "Positionals", kReportArgument};
 
 const TextRow* HelpRowOf(std::string_view english) {
     for (const TextRow& row : kHelpTexts) {
@@ -156,8 +156,8 @@ std::string NamedIn(const CLI::Error& error) {
         at = end;
     }
     // A positional is named by its word ("REPORT is required").
-    if (named.empty() && what.find("REPORT") != std::string_view::npos) {
-        named = CliText("REPORT");
+    if (named.empty() && what.find(kReportArgument) != std::string_view::npos) {
+        named = CliText(kReportArgument);
     }
     return named;
 }

@@ -11,6 +11,10 @@ class App;
 // are written with their English texts; one table pairs each with its
 // Japanese, and a Japanese console gets that instead.
 
+// The name check and show give their report argument: the help shows it and
+// usage errors name it, both in the console's language.
+inline constexpr char kReportArgument[] = "REPORT";
+
 // The text in the console's language; "{}" in it becomes `argument`. An
 // English text without a row stays English.
 std::string CliText(std::string_view english, std::string_view argument = {});
